@@ -1,0 +1,221 @@
+#include "app/navigator.h"
+
+#include <cstdio>
+
+namespace nizam {
+
+struct Navigator::Entry {
+    RegistryEntry reg;
+    std::unique_ptr<ScreenLogic> logic;  // bound on first use; handlers keep no state
+};
+
+Navigator::Navigator(HostPlatform& host, std::vector<RegistryEntry> registry)
+    : host_(host), registry_(std::move(registry)) {
+    for (const auto& r : registry_) entries_.push_back(std::make_unique<Entry>(Entry{r, nullptr}));
+}
+
+Navigator::~Navigator() {
+    if (current_) {
+        current_->screen->releasePlayers();
+        host_.destroyWindow(*current_->screen);
+    }
+}
+
+Navigator::Entry* Navigator::entry(std::string_view name) {
+    for (auto& e : entries_) {
+        if (e->reg.name == name) return e.get();
+    }
+    return nullptr;
+}
+
+bool Navigator::isBuilt(std::string_view name) const {
+    for (const auto& e : entries_) {
+        if (e->reg.name == name) return e->reg.module != nullptr;
+    }
+    return false;
+}
+
+template <class F>
+void Navigator::handle(F&& f) {
+    if (ended_) return;
+    ++depth_;
+    f();
+    --depth_;
+    if (depth_ > 0) return;
+    retired_.clear();
+    if (!started_) return;  // nothing has been shown yet: the application has not begun
+    if (!current_) {
+        ended_ = true;
+        host_.endApplication();
+        return;
+    }
+    updatePointerShape();
+}
+
+void Navigator::updatePointerShape() {
+    std::string shape;
+    if (current_ && !current_->router.dragging())
+        shape = PointerRouter::pointerShapeAt(*current_->screen, lastX_, lastY_);
+    else if (current_)
+        shape = pointerShape_;
+    if (shape != pointerShape_) {
+        pointerShape_ = shape;
+        host_.setPointerShape(pointerShape_);
+    }
+}
+
+void Navigator::start() {
+    started_ = true;
+    ended_ = false;
+    handle([&] { show("Form2"); });
+}
+
+void Navigator::open(std::string_view name) {
+    started_ = true;
+    ended_ = false;
+    handle([&] { goTo(name); });
+}
+
+void Navigator::show(std::string_view name) {
+    if (current_ && current_->screen->name() == name) {
+        host_.showWindow(*current_->screen);
+        return;
+    }
+    Entry* e = entry(name);
+    if (!e || !e->reg.module) {
+        std::fprintf(stderr, "nizam: screen %.*s is not built yet\n", static_cast<int>(name.size()),
+                     name.data());
+        return;
+    }
+    if (current_) unload();  // never two screens loaded at once
+    if (!e->logic) {
+        e->logic = std::make_unique<ScreenLogic>();
+        e->reg.module->bind(*e->logic);
+    }
+    auto loaded = std::make_unique<Loaded>();
+    loaded->screen = std::make_unique<Screen>(e->reg.module->def, host_);
+    loaded->logic = e->logic.get();
+    Screen& screen = *loaded->screen;
+    current_ = std::move(loaded);
+    host_.createWindow(screen);
+    for (ControlId id = 0; id < screen.controlCount(); ++id) {
+        if (screen.control(id).kind == Kind::Player) screen.attachPlayer(id, host_.createPlayer(screen, id));
+    }
+    screen.focusFirst();
+    Ctx ctx{screen, *this};
+    current_->logic->raiseLoad(ctx);
+    // Load may have navigated away; show only the screen that is still current.
+    if (current_ && current_->screen.get() == &screen) host_.showWindow(screen);
+}
+
+void Navigator::unload() {
+    if (!current_) return;
+    current_->screen->releasePlayers();
+    host_.destroyWindow(*current_->screen);
+    retired_.push_back(std::move(current_));
+    if (depth_ == 0) retired_.clear();
+}
+
+void Navigator::quit() { unload(); }
+
+void Navigator::goTo(std::string_view screen) {
+    Entry* e = entry(screen);
+    if (!e || !e->reg.module) {
+        // The current screen stays as it is.
+        std::fprintf(stderr, "nizam: screen %.*s is not built yet\n", static_cast<int>(screen.size()),
+                     screen.data());
+        return;
+    }
+    unload();
+    show(screen);
+}
+
+void Navigator::startProgram(const std::string& fileName) {
+    host_.startProgram(applicationFile(fileName), kMaximizedFocus);
+}
+
+std::string Navigator::applicationFile(const std::string& fileName) const {
+    std::string folder = host_.applicationFolder();
+    if (!folder.empty() && folder.back() != '/') folder += '/';
+    return folder + fileName;
+}
+
+void Navigator::pointerMove(Twips x, Twips y) {
+    lastX_ = x;
+    lastY_ = y;
+    handle([&] {
+        if (!current_) return;
+        Ctx ctx{*current_->screen, *this};
+        current_->router.move(ctx, *current_->logic, x, y);
+    });
+}
+
+void Navigator::pointerPress(Twips x, Twips y) {
+    lastX_ = x;
+    lastY_ = y;
+    handle([&] {
+        if (!current_) return;
+        Ctx ctx{*current_->screen, *this};
+        current_->router.press(ctx, *current_->logic, x, y);
+    });
+}
+
+void Navigator::pointerRelease(Twips x, Twips y) {
+    lastX_ = x;
+    lastY_ = y;
+    handle([&] {
+        if (!current_) return;
+        Ctx ctx{*current_->screen, *this};
+        current_->router.release(ctx, *current_->logic, x, y, true);
+    });
+}
+
+void Navigator::pointerReleaseOutside() {
+    lastX_ = -1;
+    lastY_ = -1;
+    handle([&] {
+        if (!current_) return;
+        Ctx ctx{*current_->screen, *this};
+        current_->router.release(ctx, *current_->logic, -1, -1, false);
+    });
+}
+
+void Navigator::keyTab() {
+    handle([&] {
+        if (current_) current_->screen->focusNext();
+    });
+}
+
+void Navigator::keySpace() {
+    handle([&] {
+        if (!current_) return;
+        Screen& s = *current_->screen;
+        if (auto f = s.focus(); f && s.control(*f).kind == Kind::CheckBox) s.toggle(*f);
+    });
+}
+
+void Navigator::userSetValue(ControlId id, int value) {
+    handle([&] {
+        if (current_ && id >= 0 && id < current_->screen->controlCount())
+            current_->screen->setValue(id, value == 1 ? 1 : 0);
+    });
+}
+
+void Navigator::userSetText(ControlId id, std::string text) {
+    handle([&] {
+        if (current_ && id >= 0 && id < current_->screen->controlCount())
+            current_->screen->setText(id, std::move(text));
+    });
+}
+
+void Navigator::userSetFocus(std::optional<ControlId> id) {
+    handle([&] {
+        if (current_) current_->screen->setFocus(id);
+    });
+}
+
+void Navigator::windowClosed() {
+    handle([&] { quit(); });
+}
+
+}  // namespace nizam

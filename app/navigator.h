@@ -1,0 +1,97 @@
+// The Navigator: the registry of the 41 screens, the one loaded screen, the
+// navigation actions Show, Unload, Quit and Go to, and the entry points
+// through which the platform delivers input.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "runtime/logic.h"
+#include "runtime/router.h"
+#include "runtime/screen.h"
+
+namespace nizam {
+
+struct RegistryEntry {
+    std::string name;
+    const ScreenModule* module = nullptr;  // nullptr: the screen is not built yet
+};
+
+class Navigator final : public AppActions {
+    // The one loaded screen with its handlers and its pointer state.
+    struct Loaded {
+        std::unique_ptr<Screen> screen;
+        const ScreenLogic* logic = nullptr;
+        PointerRouter router;
+    };
+
+public:
+    Navigator(HostPlatform& host, std::vector<RegistryEntry> registry);
+    ~Navigator() override;
+
+    // Start-up: shows the title screen Form2.
+    void start();
+
+    // Go to a screen directly, as no button of the program does (tests and tools).
+    void open(std::string_view name);
+
+    // Show a screen: load it if needed (design state, then Load), then show its window.
+    void show(std::string_view name);
+    // Unload the current screen: its window, native controls and players go.
+    void unload();
+
+    // AppActions
+    void quit() override;
+    void goTo(std::string_view screen) override;
+    void startProgram(const std::string& fileName) override;
+    std::string applicationFile(const std::string& fileName) const override;
+
+    // State
+    Screen* current() { return current_ ? current_->screen.get() : nullptr; }
+    const Screen* current() const { return current_ ? current_->screen.get() : nullptr; }
+    int loadedCount() const { return current_ ? 1 : 0; }
+    bool ended() const { return ended_; }
+    const std::string& pointerShape() const { return pointerShape_; }
+    const std::vector<RegistryEntry>& registry() const { return registry_; }
+    bool isBuilt(std::string_view name) const;
+    bool dragging() const { return current_ && current_->router.dragging(); }
+
+    // Input from the platform. Positions are in twips of the client area.
+    void pointerMove(Twips x, Twips y);
+    void pointerPress(Twips x, Twips y);
+    void pointerRelease(Twips x, Twips y);
+    void pointerReleaseOutside();  // released outside the window
+    void keyTab();
+    void keySpace();
+    // A native control changed by the user (the platform's own check box or text box).
+    void userSetValue(ControlId id, int value);
+    void userSetText(ControlId id, std::string text);
+    void userSetFocus(std::optional<ControlId> id);
+    // The window was closed by the platform's own means: acts as Quit.
+    void windowClosed();
+
+private:
+    struct Entry;
+    Entry* entry(std::string_view name);
+    // Runs one event: handlers, then the end-of-application check and the pointer shape.
+    template <class F>
+    void handle(F&& f);
+    void updatePointerShape();
+
+    HostPlatform& host_;
+    std::vector<RegistryEntry> registry_;
+    std::vector<std::unique_ptr<Entry>> entries_;
+    std::unique_ptr<Loaded> current_;
+    // Screens unloaded while one of their handlers still runs; freed when it returns.
+    std::vector<std::unique_ptr<Loaded>> retired_;
+    int depth_ = 0;
+    bool ended_ = false;
+    bool started_ = false;
+    Twips lastX_ = -1, lastY_ = -1;
+    std::string pointerShape_;
+};
+
+}  // namespace nizam

@@ -1,0 +1,18 @@
+#include "app/registry.h"
+
+#include <string>
+
+#include "screens/screens.h"
+
+namespace nizam {
+
+std::vector<RegistryEntry> screenRegistry() {
+    std::vector<RegistryEntry> entries;
+    for (int n = 1; n <= 41; ++n) entries.push_back(RegistryEntry{"Form" + std::to_string(n), nullptr});
+    auto set = [&](int n, const ScreenModule& module) { entries[static_cast<std::size_t>(n - 1)].module = &module; };
+    set(1, screens::form1);
+    set(2, screens::form2);
+    return entries;
+}
+
+}  // namespace nizam

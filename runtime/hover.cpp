@@ -1,0 +1,31 @@
+#include "runtime/hover.h"
+
+namespace nizam {
+
+void HoverHighlight::hideAll(Screen& screen) const {
+    for (int i = first; i <= last; ++i) {
+        if (auto id = screen.findQuiet("Image2", i)) screen.setVisible(*id, false);
+    }
+}
+
+void HoverHighlight::attach(ScreenLogic& logic) const {
+    const HoverHighlight range = *this;
+    logic.onLoad([range](Ctx& ctx) { range.hideAll(ctx.screen); });
+    logic.onMouseMove("Image1", [range](Ctx& ctx, Index i) {
+        if (i < range.first || i > range.last) return;
+        ctx.screen.setMousePointer("Image1", i, kPointerIcon);
+        if (auto id = ctx.screen.findQuiet("Image2", i)) ctx.screen.setVisible(*id, true);
+    });
+    auto hide = [range](Ctx& ctx, Index) { range.hideAll(ctx.screen); };
+    logic.onMouseMove(std::string(kFormName), hide);
+    logic.onMouseMove(background, hide);
+}
+
+void attachPointerOnly(ScreenLogic& logic, const std::string& control, std::optional<int> index) {
+    logic.onMouseMove(control, [control, index](Ctx& ctx, Index i) {
+        if (index && i != *index) return;
+        ctx.screen.setMousePointer(control, index, kPointerIcon);
+    });
+}
+
+}  // namespace nizam

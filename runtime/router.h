@@ -1,0 +1,30 @@
+// Pointer routing for one loaded screen: hit-testing, capture while the
+// primary button is held, clicks, and dragging of labels.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "runtime/logic.h"
+
+namespace nizam {
+
+class PointerRouter {
+public:
+    // `inWindow` is false when the pointer is outside the window altogether.
+    void move(Ctx& ctx, const ScreenLogic& logic, Twips x, Twips y);
+    void press(Ctx& ctx, const ScreenLogic& logic, Twips x, Twips y);
+    void release(Ctx& ctx, const ScreenLogic& logic, Twips x, Twips y, bool inWindow);
+
+    bool dragging() const { return dragging_; }
+    std::optional<ControlId> pressed() const { return pressed_; }
+
+    // The asset key of the pointer icon to show at the point, or "" for the arrow.
+    static std::string pointerShapeAt(const Screen& screen, Twips x, Twips y);
+
+private:
+    std::optional<ControlId> pressed_;
+    bool dragging_ = false;
+};
+
+}  // namespace nizam

@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include "app/registry.h"
+#include "tests/unit/test_screens.h"
+
+namespace nizam {
+namespace {
+
+using test::eventLog;
+
+TEST(Registry, NamesAll41Screens) {
+    auto r = screenRegistry();
+    ASSERT_EQ(r.size(), 41u);
+    for (int n = 1; n <= 41; ++n) EXPECT_EQ(r[static_cast<std::size_t>(n - 1)].name, "Form" + std::to_string(n));
+}
+
+TEST(Registry, EveryHandlerIsBoundToAControlOfItsScreen) {
+    for (const auto& e : screenRegistry()) {
+        if (!e.module) continue;
+        ScreenLogic logic;
+        e.module->bind(logic);
+        for (const auto& name : logic.boundControls()) {
+            if (name == kFormName) continue;
+            bool found = false;
+            for (const auto& c : e.module->def.controls) found = found || c.name == name;
+            EXPECT_TRUE(found) << e.name << " binds a handler to unknown control " << name;
+        }
+    }
+}
+
+TEST(Registry, ControlsAreUniqueAndPicturesMatchTheirImages) {
+    for (const auto& e : screenRegistry()) {
+        if (!e.module) continue;
+        const ScreenDef& d = e.module->def;
+        for (std::size_t i = 0; i < d.controls.size(); ++i) {
+            const ControlDef& c = d.controls[i];
+            EXPECT_EQ(d.find(c.name, c.index), static_cast<int>(i)) << e.name << " repeats " << c.displayName();
+            // An unstretched image is designed at its picture's size.
+            if (c.kind == Kind::Image && c.picture && !c.stretch) {
+                EXPECT_EQ(c.rect.width, c.picture->width * kTwipsPerPixel) << e.name << " " << c.displayName();
+                EXPECT_EQ(c.rect.height, c.picture->height * kTwipsPerPixel) << e.name << " " << c.displayName();
+            }
+        }
+    }
+}
+
+TEST(Navigator, StartsOnTheTitleScreen) {
+    HeadlessHost host;
+    Navigator nav(host, screenRegistry());
+    EXPECT_EQ(nav.current(), nullptr) << "nothing is loaded before start";
+    nav.pointerMove(10, 10);
+    EXPECT_FALSE(nav.ended()) << "input before start does not end the application";
+    nav.start();
+    ASSERT_NE(nav.current(), nullptr);
+    EXPECT_EQ(nav.current()->name(), "Form2");
+    EXPECT_EQ(host.windows, (std::vector<std::string>{"create Form2", "show Form2"}));
+}
+
+TEST(Navigator, GoToUnloadsBeforeTheTargetLoads) {
+    test::Lab lab;
+    lab.host.windows.clear();
+    lab.click("Image1", 2);  // goes to Next, then touches its own unloaded screen
+    ASSERT_EQ(lab.nav.current()->name(), "Next");
+    EXPECT_EQ(lab.host.windows, (std::vector<std::string>{"destroy Lab", "create Next", "show Next"}));
+    EXPECT_EQ(lab.host.openWindows, std::vector<std::string>{"Next"});
+    EXPECT_EQ(eventLog().back(), "Load Next");
+}
+
+TEST(Navigator, GoToAScreenNotBuiltLeavesTheCurrentOne) {
+    test::Lab lab;
+    lab.nav.open("Next");
+    testing::internal::CaptureStderr();
+    lab.click("Image1", 2);
+    std::string err = testing::internal::GetCapturedStderr();
+    ASSERT_NE(lab.nav.current(), nullptr);
+    EXPECT_EQ(lab.nav.current()->name(), "Next");
+    EXPECT_FALSE(lab.nav.ended());
+    EXPECT_NE(err.find("Unbuilt"), std::string::npos) << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << "one line: " << err;
+}
+
+TEST(Navigator, QuitAndClosingTheWindowEndTheApplication) {
+    for (const char* how : {"quit button", "window closed"}) {
+        test::Lab lab;
+        lab.nav.open("Next");
+        if (std::string(how) == "quit button")
+            lab.click("Image1", 1);
+        else
+            lab.nav.windowClosed();
+        EXPECT_EQ(lab.nav.current(), nullptr) << how;
+        EXPECT_TRUE(lab.nav.ended()) << how;
+        EXPECT_EQ(lab.host.endedCalls, 1) << how;
+        EXPECT_TRUE(lab.host.openWindows.empty()) << how;
+        lab.nav.pointerMove(3100, 3100);  // input after the end is ignored
+        lab.nav.pointerPress(3100, 3100);
+        EXPECT_EQ(lab.host.endedCalls, 1) << how;
+    }
+}
+
+TEST(Navigator, TitleAndMenuNavigation) {
+    HeadlessHost host;
+    Navigator nav(host, screenRegistry());
+    nav.start();
+    auto clickAt = [&](std::string_view name, std::optional<int> index) {
+        auto [x, y] = test::centre(*nav.current(), name, index);
+        nav.pointerMove(x, y);
+        nav.pointerPress(x, y);
+        nav.pointerRelease(x, y);
+    };
+    clickAt("Image1", 2);
+    ASSERT_EQ(nav.current()->name(), "Form1");
+    EXPECT_EQ(nav.loadedCount(), 1);
+    clickAt("Image3", std::nullopt);
+    EXPECT_TRUE(nav.ended());
+}
+
+}  // namespace
+}  // namespace nizam

@@ -1,0 +1,115 @@
+#include "tests/unit/test_screens.h"
+
+#include "runtime/hover.h"
+
+namespace nizam::test {
+
+std::vector<std::string>& eventLog() {
+    static std::vector<std::string> log;
+    return log;
+}
+
+namespace {
+
+std::string named(const Screen& s, std::string_view name, Index i) {
+    std::string out(name);
+    if (i != kNoIndex) out += "(" + std::to_string(i) + ")";
+    (void)s;
+    return out;
+}
+
+ScreenDef labDef() {
+    ScreenDef d;
+    d.name = "Lab";
+    d.caption = "Lab";
+    d.controls = {
+        checkBox("Check1", 600, 600, 375, 375).back(kWhite).tab(2),
+        checkBox("Check2", 600, 1200, 375, 375).back(kWhite).tab(1),
+        textBox("Text1", 1200, 600, 2000, 495).tab(3),
+        // Image1(1) lies in front of Image1(2) where they overlap.
+        image("Image1", 1, 3000, 3000, 1500, 1500).pointerIcon(),
+        image("Image1", 2, 4000, 3000, 1500, 1500).pointerIcon(),
+        image("Image2", 1, 3000, 3000, 1500, 1500).pic(100, 100).pointerIcon(),
+        image("Image2", 2, 4000, 3000, 1500, 1500).pic(100, 100).pointerIcon(),
+        // Hidden at design time: the pointer passes through it.
+        image("Image5", 6000, 3000, 1000, 1000).pic(60, 60).hidden(),
+        // Entirely outside the client area.
+        image("Image6", 16000, 100, 900, 900).pic(60, 60),
+        // Drag labels and drop targets.
+        image("Image3", 0, 1000, 6000, 1200, 450).pic(80, 30).draggable().pointer(kPointerIcon).pointerIcon(),
+        image("Image3", 1, 1000, 7000, 1800, 450).pic(120, 30).draggable().pointer(kPointerIcon).pointerIcon(),
+        image("Image4", 0, 6000, 6000, 1500, 600),
+        image("Image4", 1, 6000, 7000, 1500, 600),
+        image("Image9", 20000, 20000, 600, 600),
+        // A stretched image keeps its size whatever picture it gets.
+        image("Image8", 9000, 6000, 600, 600).pic(40, 40).stretched(),
+        // A frame lying on the background: the pointer passes through it.
+        shape("Shape1", 8000, 1000, 2000, 2000).borderW(3),
+        image("Imagefixe", 500, 500, 13000, 10000).pic(866, 666),
+    };
+    return d;
+}
+
+const ScreenDef kLab = labDef();
+
+void bindLab(ScreenLogic& logic) {
+    logic.onLoad([](Ctx&) { eventLog().push_back("Load"); });
+    HoverHighlight{1, 2}.attach(logic);
+    for (const char* name : {"Image1", "Image2", "Image3", "Image4", "Image5", "Image6", "Imagefixe", "Check1",
+                             "Text1", "Form"}) {
+        std::string n = name;
+        logic.onMouseMove(n, [n](Ctx& ctx, Index i) { eventLog().push_back("Move " + named(ctx.screen, n, i)); });
+        logic.onClick(n, [n](Ctx& ctx, Index i) { eventLog().push_back("Click " + named(ctx.screen, n, i)); });
+    }
+    for (const char* name : {"Image3", "Image4"}) {
+        std::string n = name;
+        logic.onDragDrop(n, [n](Ctx& ctx, Index i, ControlId source) {
+            eventLog().push_back("Drop " + named(ctx.screen, n, i) + " <- " + ctx.screen.control(source).displayName());
+            if (n == "Image4") ctx.screen.setPicture(ctx.screen.find("Image4", i).value(), ctx.screen.state(source).picture);
+        });
+    }
+    // Image2(2) clicked goes to the second screen, then touches its own (unloaded) screen.
+    logic.onClick("Image1", [](Ctx& ctx, Index i) {
+        if (i == 2) {
+            ctx.app.goTo("Next");
+            ctx.screen.hide("Image2", 1);  // must be harmless: the screen is kept alive until the handler ends
+        }
+    });
+}
+
+ScreenDef nextDef() {
+    ScreenDef d;
+    d.name = "Next";
+    d.caption = "Next";
+    d.controls = {
+        image("Image1", 1, 3000, 3000, 1500, 1500).pointerIcon(),
+        image("Image1", 2, 6000, 3000, 1500, 1500).pointerIcon(),
+        image("Imagefixe", 500, 500, 13000, 10000).pic(866, 666),
+    };
+    return d;
+}
+const ScreenDef kNext = nextDef();
+
+void bindNext(ScreenLogic& logic) {
+    logic.onLoad([](Ctx&) { eventLog().push_back("Load Next"); });
+    logic.onClick("Image1", [](Ctx& ctx, Index i) {
+        if (i == 1) ctx.app.quit();
+        if (i == 2) ctx.app.goTo("Unbuilt");
+    });
+}
+
+const ScreenModule kLabModule{kLab, bindLab};
+const ScreenModule kNextModule{kNext, bindNext};
+
+}  // namespace
+
+std::vector<RegistryEntry> testRegistry() {
+    return {{"Lab", &kLabModule}, {"Next", &kNextModule}, {"Unbuilt", nullptr}};
+}
+
+std::pair<Twips, Twips> centre(const Screen& screen, std::string_view name, std::optional<int> index) {
+    Rect r = screen.rect(screen.findQuiet(name, index).value());
+    return {r.left + r.width / 2, r.top + r.height / 2};
+}
+
+}  // namespace nizam::test

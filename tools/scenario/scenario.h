@@ -1,0 +1,90 @@
+// Scenario files: one step per line, run against a fresh application on the
+// headless or the desktop host (see docs/scenarios.md).
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/navigator.h"
+
+namespace nizam::scenario {
+
+// A point: a control's centre, a position in twips, or a bare place of the screen.
+struct Point {
+    enum Kind { Control, At, BareScreen } kind = At;
+    ControlName control;
+    Twips x = 0, y = 0;
+};
+
+struct Step {
+    int line = 0;
+    std::string source;  // the line as written, for messages
+    std::string verb;    // start, open, move, click, drag, type, clear, key, shot, expect
+    std::string what;    // expect: screen, ended, visible, ...
+    std::vector<std::string> words;  // remaining arguments (texts unquoted)
+    std::vector<Point> points;
+    std::optional<ControlName> control;
+    std::optional<ControlName> other;  // expect picture CONTROL OTHER
+};
+
+struct ParseError {
+    int line = 0;
+    std::string message;
+};
+
+// Knowledge the parser checks names against.
+struct Vocabulary {
+    std::vector<std::string> screens;   // every screen name of the registry
+    std::vector<std::string> controls;  // every control name of every built screen
+};
+Vocabulary vocabularyOf(const std::vector<RegistryEntry>& registry);
+
+// Parses a whole file; on the first bad line returns the error instead.
+struct Parsed {
+    std::vector<Step> steps;
+    std::optional<ParseError> error;
+};
+Parsed parse(const std::string& text, const Vocabulary& vocabulary);
+
+// What a host must do for the runner. Expectations are read from the
+// Navigator, which both hosts drive.
+class Driver {
+public:
+    virtual ~Driver() = default;
+    virtual Navigator& navigator() = 0;
+    virtual void start() = 0;
+    virtual void open(const std::string& screen) = 0;
+    virtual void move(Twips x, Twips y) = 0;
+    virtual void click(Twips x, Twips y) = 0;
+    virtual void drag(Twips x1, Twips y1, Twips x2, Twips y2) = 0;
+    virtual void type(ControlId id, const std::string& text) = 0;
+    virtual void clear(ControlId id) = 0;
+    virtual void key(const std::string& name) = 0;
+    virtual void shot(const std::string& file) = 0;
+    // The pointer shape at the last pointer position: true for the hand.
+    virtual bool cursorIsHand() = 0;
+    // Program starts since the file began: path and window style.
+    virtual std::vector<std::pair<std::string, int>> launches() = 0;
+};
+
+// Outcome of one file.
+struct FileResult {
+    bool passed = false;
+    bool unreadable = false;  // cannot be read or parsed: exit status 2
+    std::string message;      // "PASS FILE" or "FAIL FILE:LINE: STEP -- expected ... found ..."
+};
+
+using DriverFactory = std::function<std::unique_ptr<Driver>()>;
+FileResult runFile(const std::string& path, const DriverFactory& makeDriver, const Vocabulary& vocabulary);
+
+// Runs the files and prints a line per file and the summary; returns the exit status.
+int runFiles(const std::vector<std::string>& paths, const DriverFactory& makeDriver,
+             const Vocabulary& vocabulary);
+
+// Resolves a point on the current screen; nullopt with a reason when it cannot.
+std::optional<std::pair<Twips, Twips>> resolvePoint(const Screen* screen, const Point& p, std::string& why);
+
+}  // namespace nizam::scenario
