@@ -1,0 +1,246 @@
+#include "window.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace calc {
+
+namespace {
+
+// Numbers are drawn in DejaVu Sans, the face of Latin codes and numbers;
+// the Arabic error message in Noto Kufi Arabic.
+const QString kNumberFont = QStringLiteral("DejaVu Sans");
+const QString kArabicFont = QStringLiteral("Noto Kufi Arabic");
+
+// Right-aligned whatever the text's own direction: the Arabic error message
+// stands where the numbers stand.
+constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter;
+
+const QString kStyle = QStringLiteral(R"(
+QFrame#screen { background: #22384f; border-radius: 14px; }
+QLabel#expression { color: #b9c8d8; }
+QLabel#display { color: #ffffff; }
+QPushButton {
+    border: 2px solid #b4c2d0; border-radius: 14px;
+    background: #ffffff; color: #22384f;
+}
+QPushButton:hover { border-color: #22384f; }
+QPushButton:pressed { background: #c9d5e1; }
+QPushButton[role="operator"] { background: #d6e2ee; }
+QPushButton[role="operator"]:pressed { background: #aebfd1; }
+QPushButton[role="clear"] { background: #f7d9d3; color: #9b1c10; }
+QPushButton[role="clear"]:pressed { background: #eab3a8; }
+QPushButton[role="equals"] { background: #2f8a3b; color: #ffffff; border-color: #1f6a2a; }
+QPushButton[role="equals"]:pressed { background: #22692b; }
+)");
+
+}  // namespace
+
+void registerBundledFonts() {
+    const QDir fonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+    for (const QString& file : fonts.entryList({QStringLiteral("*.ttf"), QStringLiteral("*.otf")}, QDir::Files))
+        QFontDatabase::addApplicationFont(fonts.filePath(file));
+}
+
+std::optional<Key> keyForEvent(int qtKey, const QString& text) {
+    switch (qtKey) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return Key::Equals;
+    case Qt::Key_Backspace: return Key::Backspace;
+    case Qt::Key_Escape: return Key::Clear;
+    case Qt::Key_Delete: return Key::ClearEntry;
+    case Qt::Key_F9: return Key::Negate;
+    default: break;
+    }
+    if (text.size() != 1) return std::nullopt;
+    const QChar c = text.front();
+    // QChar::digitValue also reads the Arabic-Indic digits of an Arabic keyboard.
+    if (c.isDigit() && c.digitValue() >= 0) return digitKey(c.digitValue());
+    switch (c.unicode()) {
+    case '.':
+    case ',':
+    case 0x066B:  // Arabic decimal separator
+    case 0x060C:  // Arabic comma
+        return Key::Point;
+    case '+': return Key::Add;
+    case '-':
+    case 0x2212: return Key::Subtract;
+    case '*':
+    case 'x':
+    case 'X':
+    case 0x00D7: return Key::Multiply;
+    case '/':
+    case 0x00F7: return Key::Divide;
+    case '%':
+    case 0x066A: return Key::Percent;  // and the Arabic percent sign
+    case '=': return Key::Equals;
+    default: return std::nullopt;
+    }
+}
+
+void FitLabel::setFittedText(const QString& text) {
+    setText(text);
+    fit();
+}
+
+void FitLabel::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    fit();
+}
+
+void FitLabel::fit() {
+    // Start from a size that fills most of the height and shrink until the
+    // text fits, so long numbers are never cut off.
+    const QRect area = contentsRect();
+    if (area.isEmpty()) return;
+    QFont f = font();
+    int px = std::max(8, area.height() * 3 / 4);
+    for (;;) {
+        f.setPixelSize(px);
+        const QFontMetrics m(f);
+        // The ink, not the line height, must fit: Arabic faces have tall lines.
+        if (px <= 8 || (m.horizontalAdvance(text()) <= area.width() && m.tightBoundingRect(text()).height() <= area.height() * 9 / 10))
+            break;
+        px = std::max(8, px * 9 / 10);
+    }
+    if (f != font()) setFont(f);
+}
+
+void KeyButton::resizeEvent(QResizeEvent* event) {
+    QPushButton::resizeEvent(event);
+    QFont f = font();
+    const int px = std::max(14, std::min(height() * 2 / 5, width() / 3));
+    if (f.pixelSize() != px) {
+        f.setPixelSize(px);
+        setFont(f);
+    }
+}
+
+CalculatorWindow::CalculatorWindow(QWidget* parent) : QWidget(parent) {
+    setWindowTitle(QStringLiteral("الآلة الحاسبة"));
+    // The keypad keeps the usual calculator order (7 8 9 on the left) and the
+    // numbers read left to right, whatever the desktop's direction.
+    setLayoutDirection(Qt::LeftToRight);
+    setMinimumSize(420, 520);
+    setStyleSheet(kStyle);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0xe9, 0xee, 0xf3));
+    setPalette(pal);
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::StrongFocus);
+
+    auto* screen = new QFrame;
+    screen->setObjectName(QStringLiteral("screen"));
+    expression_ = new FitLabel;
+    expression_->setObjectName(QStringLiteral("expression"));
+    expression_->setAlignment(kRight);
+    expression_->setFont(QFont(kNumberFont));
+    expression_->setMinimumSize(1, 16);
+    expression_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+    display_ = new FitLabel;
+    display_->setObjectName(QStringLiteral("display"));
+    display_->setAlignment(kRight);
+    QFont displayFont(kNumberFont);
+    displayFont.setBold(true);
+    display_->setFont(displayFont);
+    display_->setMinimumSize(1, 48);
+    display_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+    auto* screenLayout = new QVBoxLayout(screen);
+    screenLayout->setContentsMargins(24, 6, 24, 6);
+    screenLayout->setSpacing(0);
+    screenLayout->addWidget(expression_, 1);
+    screenLayout->addWidget(display_, 3);
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(16, 16, 16, 16);
+    grid->setSpacing(12);
+    grid->addWidget(screen, 0, 0, 1, 4);
+    grid->addWidget(makeButton(Key::Backspace, QStringLiteral("⌫"), "clear", QStringLiteral("حذف آخر رقم")), 0, 4);
+
+    const QString digitLabel[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+    const int rows[3][3] = {{7, 8, 9}, {4, 5, 6}, {1, 2, 3}};
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c)
+            grid->addWidget(makeButton(digitKey(rows[r][c]), digitLabel[rows[r][c]], "digit"), r + 1, c);
+    grid->addWidget(makeButton(Key::Digit0, digitLabel[0], "digit"), 4, 0);
+    KeyButton* point = makeButton(Key::Point, QStringLiteral("."), "digit", QStringLiteral("الفاصلة العشرية"));
+    QFont pointFont = point->font();
+    pointFont.setBold(true);  // a plain dot is easy to miss
+    point->setFont(pointFont);
+    grid->addWidget(point, 4, 1);
+    grid->addWidget(makeButton(Key::Negate, QStringLiteral("±"), "operator", QStringLiteral("تغيير الإشارة")), 4, 2);
+
+    grid->addWidget(makeButton(Key::Divide, QStringLiteral("÷"), "operator", QStringLiteral("القسمة")), 1, 3);
+    grid->addWidget(makeButton(Key::Multiply, QStringLiteral("×"), "operator", QStringLiteral("الضرب")), 2, 3);
+    grid->addWidget(makeButton(Key::Subtract, QStringLiteral("−"), "operator", QStringLiteral("الطرح")), 3, 3);
+    grid->addWidget(makeButton(Key::Add, QStringLiteral("+"), "operator", QStringLiteral("الجمع")), 4, 3);
+
+    grid->addWidget(makeButton(Key::Clear, QStringLiteral("C"), "clear", QStringLiteral("مسح الكل")), 1, 4);
+    grid->addWidget(makeButton(Key::ClearEntry, QStringLiteral("CE"), "clear", QStringLiteral("مسح العدد الحالي")), 2, 4);
+    grid->addWidget(makeButton(Key::Percent, QStringLiteral("%"), "operator", QStringLiteral("النسبة المئوية")), 3, 4);
+    grid->addWidget(makeButton(Key::Equals, QStringLiteral("="), "equals", QStringLiteral("يساوي")), 4, 4);
+
+    grid->setRowStretch(0, 3);
+    for (int r = 1; r <= 4; ++r) grid->setRowStretch(r, 2);
+    for (int c = 0; c < 5; ++c) grid->setColumnStretch(c, 1);
+
+    refresh();
+}
+
+KeyButton* CalculatorWindow::makeButton(Key key, const QString& label, const char* role, const QString& toolTip) {
+    auto* b = new KeyButton(label);
+    b->setProperty("role", QString::fromLatin1(role));
+    b->setObjectName(QStringLiteral("key_") + QString::number(static_cast<int>(key)));
+    b->setToolTip(toolTip);
+    b->setFont(QFont(kNumberFont, 24));
+    b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    b->setMinimumSize(64, 56);
+    // Buttons never take the focus: Enter must mean "=", not "press the
+    // button clicked last".
+    b->setFocusPolicy(Qt::NoFocus);
+    connect(b, &QPushButton::clicked, this, [this, key] { press(key); });
+    buttons_[key] = b;
+    return b;
+}
+
+void CalculatorWindow::open() {
+    showMaximized();
+    raise();
+    activateWindow();
+    setFocus();
+}
+
+void CalculatorWindow::keyPressEvent(QKeyEvent* event) {
+    const auto key = keyForEvent(event->key(), event->text());
+    if (!key) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    press(*key);
+    // Show which button the keyboard pressed.
+    QPushButton* b = buttons_.at(*key);
+    b->setDown(true);
+    QTimer::singleShot(120, b, [b] { b->setDown(false); });
+    event->accept();
+}
+
+void CalculatorWindow::press(Key key) {
+    engine_.press(key);
+    refresh();
+}
+
+void CalculatorWindow::refresh() {
+    expression_->setFittedText(QString::fromStdString(engine_.expression()));
+    QFont f = display_->font();
+    f.setFamily(engine_.hasError() ? kArabicFont : kNumberFont);
+    display_->setFont(f);
+    display_->setFittedText(QString::fromStdString(engine_.display()));
+}
+
+}  // namespace calc
