@@ -10,6 +10,15 @@
 #include "tools/scenario/headless_driver.h"
 #include "tools/scenario/scenario.h"
 
+#ifdef NIZAM_DESKTOP_HOST
+#include <QApplication>
+
+#include "platform/fonts.h"
+#include "platform/svg_asset_store.h"
+#include "platform/text_filter.h"
+#include "tools/scenario/desktop_driver.h"
+#endif
+
 namespace {
 int usage() {
     std::fprintf(stderr,
@@ -39,18 +48,38 @@ int main(int argc, char** argv) {
             files.push_back(a);
         }
     }
+    if (host != "headless" && host != "desktop") return usage();
+    if (!dump && files.empty()) return usage();
     const auto registry = screenRegistry();
+    const auto vocabulary = scenario::vocabularyOf(registry);
+#ifdef NIZAM_DESKTOP_HOST
+    // Both hosts and the dump use the program's own pictures and text filter.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString folder = QCoreApplication::applicationDirPath();
+    platform::SvgAssetStore store(folder + "/assets");
+    if (dump) {
+        std::fputs(scenario::dumpDefinitions(registry, &store).c_str(), stdout);
+        return 0;
+    }
+    if (host == "desktop") {
+        platform::registerBundledFonts(folder);
+        return scenario::runFiles(
+            files, [&] { return std::make_unique<scenario::DesktopDriver>(store); }, vocabulary);
+    }
+    auto filter = [](const std::string& s) { return platform::normalizeTyped(s); };
+    return scenario::runFiles(
+        files, [&] { return std::make_unique<scenario::HeadlessDriver>(filter); }, vocabulary);
+#else
     if (dump) {
         std::fputs(scenario::dumpDefinitions(registry, nullptr).c_str(), stdout);
         return 0;
     }
-    if (files.empty()) return usage();
     if (host == "desktop") {
-        std::fprintf(stderr, "nizam-scenario: the desktop host is not available in this build\n");
+        std::fprintf(stderr, "nizam-scenario: this build has no desktop host\n");
         return 2;
     }
-    if (host != "headless") return usage();
-    const auto vocabulary = scenario::vocabularyOf(registry);
     return scenario::runFiles(
         files, [] { return std::make_unique<scenario::HeadlessDriver>(); }, vocabulary);
+#endif
 }

@@ -1,0 +1,27 @@
+// nizam: the courseware's entry point. Starts on the title screen; the
+// program ends when the last screen is unloaded.
+#include <QApplication>
+#include <QDir>
+
+#include "app/navigator.h"
+#include "app/registry.h"
+#include "platform/desktop_host.h"
+#include "platform/fonts.h"
+#include "platform/svg_asset_store.h"
+
+int main(int argc, char** argv) {
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("nizam");
+    QApplication::setApplicationDisplayName(QString::fromUtf8("نظام"));
+    const QString folder = QCoreApplication::applicationDirPath();
+    nizam::platform::registerBundledFonts(folder);
+
+    nizam::platform::SvgAssetStore store(folder + "/assets");
+    nizam::platform::DesktopHost host(store, folder, {});
+    nizam::Navigator navigator(host, nizam::screenRegistry());
+    host.attach(&navigator);
+    navigator.start();
+    if (navigator.ended()) return 0;
+    return app.exec();
+}

@@ -1,0 +1,54 @@
+#include "app/targets.h"
+
+#include <algorithm>
+
+namespace nizam {
+
+namespace {
+
+// A platform that does nothing: the scratch screen is never seen.
+class NullHost : public HostPlatform {
+public:
+    void createWindow(Screen&) override {}
+    void showWindow(Screen&) override {}
+    void destroyWindow(Screen&) override {}
+    void controlChanged(Screen&, ControlId) override {}
+    void setPointerShape(const std::string&) override {}
+    void dragStarted(Screen&, ControlId) override {}
+    void dragEnded() override {}
+    void startProgram(const std::string&, int) override {}
+    std::unique_ptr<MoviePlayer> createPlayer(Screen&, ControlId) override { return nullptr; }
+    void endApplication() override {}
+    std::string applicationFolder() const override { return {}; }
+};
+
+// Records the Go to targets instead of navigating.
+class RecordingActions : public AppActions {
+public:
+    void quit() override {}
+    void goTo(std::string_view screen) override {
+        std::string s(screen);
+        if (std::find(targets.begin(), targets.end(), s) == targets.end()) targets.push_back(s);
+    }
+    void startProgram(const std::string&) override {}
+    std::string applicationFile(const std::string& fileName) const override { return fileName; }
+    std::vector<std::string> targets;
+};
+
+}  // namespace
+
+std::vector<std::string> discoverTargets(const ScreenModule& module) {
+    ScreenLogic logic;
+    module.bind(logic);
+    NullHost host;
+    RecordingActions actions;
+    for (std::size_t i = 0; i < module.def.controls.size(); ++i) {
+        const ControlDef& c = module.def.controls[i];
+        Screen scratch(module.def, host);
+        Ctx ctx{scratch, actions};
+        logic.raiseClick(ctx, c.name, c.index.value_or(kNoIndex));
+    }
+    return actions.targets;
+}
+
+}  // namespace nizam

@@ -1,0 +1,488 @@
+#include "platform/desktop_host.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QProcess>
+#include <cmath>
+#include <cstdio>
+
+#include "app/targets.h"
+#include "platform/fonts.h"
+#include "platform/text_filter.h"
+#include "runtime/screen.h"
+
+namespace nizam::platform {
+
+namespace {
+
+// The pointer icon's hot spot: the top of the raised fingertip.
+constexpr QPoint kPointerHotSpot(13, 6);
+
+QColor toQColor(Color c) {
+    if (c & kSystemColorBit) {
+        switch (c & 0xFFu) {
+            case 5: return QColor(Qt::white);             // window background
+            case 8: return QColor(Qt::black);             // window text
+            case 15: return QColor(0xF0, 0xF0, 0xF0);     // button face
+            case 18: return QColor(Qt::black);            // button text
+            default: return QColor(Qt::white);
+        }
+    }
+    return QColor(static_cast<int>(c & 0xFFu), static_cast<int>((c >> 8) & 0xFFu), static_cast<int>((c >> 16) & 0xFFu));
+}
+
+// A check box whose whole rectangle toggles it, as a pupil expects (Qt's own
+// box reacts only on its small indicator).
+class AnswerCheck : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+class AnswerBox : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+};
+
+}  // namespace
+
+// The one window of the program.
+class PageWindow : public QWidget {
+public:
+    explicit PageWindow(DesktopHost& host) : host_(host) {
+        setMouseTracking(true);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setFocusPolicy(Qt::NoFocus);
+        setMinimumSize(320, 240);
+    }
+
+    Screen* screen = nullptr;
+    std::vector<QPointer<QWidget>> natives;
+    bool dragging = false;
+    Rect dragRect;
+    QPoint dragAnchor;  // twips where the drag started
+    QPoint pointer;     // twips of the last pointer position
+    long frames = 0;
+    bool ending = false;
+    QSize naturalSize;  // the size the window was last given for a screen
+    QHash<QString, QCursor> cursors;
+
+    double scale() const {
+        if (!screen) return 1.0;
+        const double cw = screen->def().clientWidth / double(kTwipsPerPixel);
+        const double ch = screen->def().clientHeight / double(kTwipsPerPixel);
+        return std::min(width() / cw, height() / ch);
+    }
+    QPointF origin() const {
+        if (!screen) return {};
+        const double s = scale();
+        const double cw = screen->def().clientWidth / double(kTwipsPerPixel) * s;
+        const double ch = screen->def().clientHeight / double(kTwipsPerPixel) * s;
+        return {std::floor((width() - cw) / 2), std::floor((height() - ch) / 2)};
+    }
+    QRectF toWindow(const Rect& r) const {
+        const double s = scale() / kTwipsPerPixel;
+        const QPointF o = origin();
+        return {o.x() + r.left * s, o.y() + r.top * s, r.width * s, r.height * s};
+    }
+    QPoint toTwips(QPointF pos) const {
+        const double s = scale();
+        const QPointF o = origin();
+        return {static_cast<int>(std::lround((pos.x() - o.x()) / s * kTwipsPerPixel)),
+                static_cast<int>(std::lround((pos.y() - o.y()) / s * kTwipsPerPixel))};
+    }
+    QRect clientRect() const {
+        if (!screen) return rect();
+        return toWindow(Rect{0, 0, screen->def().clientWidth, screen->def().clientHeight}).toAlignedRect();
+    }
+
+    // Places the native controls over the page at the current scale.
+    void layoutNatives() {
+        if (!screen) return;
+        const double s = scale();
+        for (ControlId id = 0; id < static_cast<ControlId>(natives.size()); ++id) {
+            QWidget* w = natives[static_cast<std::size_t>(id)];
+            if (!w) continue;
+            w->setGeometry(toWindow(screen->rect(id)).toRect());
+            const ControlDef& c = screen->control(id);
+            if (c.font) w->setFont(mappedFont(*c.font, s));
+        }
+        host_.layoutPlayers();
+    }
+
+    void updatePointer(QPointF windowPos) {
+        pointer = toTwips(windowPos);
+        if (host_.nav_) host_.nav_->pointerMove(pointer.x(), pointer.y());
+        if (dragging) update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), QColor(0x2b, 0x34, 0x3d));
+        if (!screen) return;
+        const QRect client = clientRect();
+        p.setClipRect(client);
+        p.fillRect(client, toQColor(screen->def().backColor));
+        p.setRenderHint(QPainter::Antialiasing, false);
+        const double dpr = devicePixelRatioF();
+        for (ControlId id = screen->controlCount() - 1; id >= 0; --id) {
+            const ControlDef& c = screen->control(id);
+            const ControlState& st = screen->state(id);
+            if (!st.visible) continue;
+            switch (c.kind) {
+                case Kind::Image: drawImage(p, id, c, st, dpr); break;
+                case Kind::Shape: drawShape(p, id, c); break;
+                case Kind::Line: drawLine(p, c); break;
+                case Kind::Label: drawLabel(p, id, c); break;
+                default: break;  // native widgets and timers
+            }
+        }
+        if (dragging) {
+            Rect r = dragRect;
+            r.left += pointer.x() - dragAnchor.x();
+            r.top += pointer.y() - dragAnchor.y();
+            QPen pen(QColor(0x22, 0x38, 0x4f), 2, Qt::DashLine);
+            p.setPen(pen);
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(toWindow(r).adjusted(1, 1, -1, -1));
+        }
+        ++frames;
+    }
+
+    void drawImage(QPainter& p, ControlId id, const ControlDef& c, const ControlState& st, double dpr) {
+        if (st.picture.empty()) return;
+        const QRectF r = toWindow(screen->rect(id));
+        QSizeF shown = c.stretch ? r.size()
+                                 : QSizeF(st.picture->size.width, st.picture->size.height) * scale();
+        const QRect target(QPoint(static_cast<int>(std::lround(r.x())), static_cast<int>(std::lround(r.y()))),
+                           QSize(static_cast<int>(std::lround(shown.width())), static_cast<int>(std::lround(shown.height()))));
+        const QSize device(static_cast<int>(std::lround(target.width() * dpr)),
+                           static_cast<int>(std::lround(target.height() * dpr)));
+        const QImage img = host_.store_.image(st.picture->key, device);
+        if (!img.isNull()) p.drawImage(target, img);
+    }
+
+    void drawShape(QPainter& p, ControlId id, const ControlDef& c) {
+        QRectF r = toWindow(screen->rect(id));
+        const double s = scale();
+        if (c.backStyle.value_or(0) == 1) p.fillRect(r, toQColor(c.backColor.value_or(kWindowBackground)));
+        const int style = c.borderStyle.value_or(kBorderSolid);
+        const double w = style == kBorderDotted ? 1.0 : std::max(1.0, c.borderWidth.value_or(1) * s);
+        QPen pen(toQColor(c.borderColor.value_or(kBlack)), w);
+        pen.setJoinStyle(Qt::MiterJoin);
+        if (style == kBorderDotted) pen.setStyle(Qt::DotLine);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        // Solid borders wider than a pixel lie across the edge; style 6 lies inside it.
+        const double inset = style == kBorderInsideSolid ? w / 2 : 0.5;
+        p.drawRect(r.adjusted(inset, inset, -inset, -inset));
+    }
+
+    void drawLine(QPainter& p, const ControlDef& c) {
+        p.setPen(QPen(toQColor(c.borderColor.value_or(kBlack)), std::max(1.0, scale())));
+        const QRectF a = toWindow(Rect{c.x1, c.y1, 0, 0});
+        const QRectF b = toWindow(Rect{c.x2, c.y2, 0, 0});
+        p.drawLine(a.topLeft(), b.topLeft());
+    }
+
+    void drawLabel(QPainter& p, ControlId id, const ControlDef& c) {
+        const QRectF r = toWindow(screen->rect(id));
+        p.fillRect(r, toQColor(c.backColor.value_or(kButtonFace)));
+        if (!c.caption) return;
+        p.setPen(toQColor(c.foreColor.value_or(kWindowText)));
+        if (c.font) p.setFont(mappedFont(*c.font, scale()));
+        const int align = c.alignment.value_or(0);
+        Qt::Alignment a = align == 2 ? Qt::AlignHCenter : align == 1 ? Qt::AlignRight : Qt::AlignLeft;
+        p.drawText(r, static_cast<int>(a | Qt::AlignTop) | Qt::TextWordWrap, QString::fromStdString(*c.caption));
+    }
+
+    void resizeEvent(QResizeEvent*) override { layoutNatives(); }
+
+    void mouseMoveEvent(QMouseEvent* e) override { updatePointer(e->position()); }
+
+    void mousePressEvent(QMouseEvent* e) override {
+        if (e->button() != Qt::LeftButton || !host_.nav_) return;
+        pointer = toTwips(e->position());
+        host_.nav_->pointerPress(pointer.x(), pointer.y());
+    }
+
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (e->button() != Qt::LeftButton || !host_.nav_) return;
+        pointer = toTwips(e->position());
+        if (!rect().contains(e->position().toPoint()))
+            host_.nav_->pointerReleaseOutside();  // a release outside the window drops nothing
+        else
+            host_.nav_->pointerRelease(pointer.x(), pointer.y());
+    }
+
+    void keyPressEvent(QKeyEvent* e) override {
+        if (e->key() == Qt::Key_F11) {
+            setWindowState(windowState() ^ Qt::WindowFullScreen);
+            return;
+        }
+        QWidget::keyPressEvent(e);
+    }
+
+    void closeEvent(QCloseEvent* e) override {
+        if (!ending && host_.nav_ && host_.nav_->current()) {
+            host_.nav_->windowClosed();  // closing the window acts as Quit
+        }
+        e->accept();
+    }
+
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        // The pointer moving over a native control still reaches the logic,
+        // so the pointer shape and hover state follow it.
+        if (e->type() == QEvent::MouseMove) {
+            auto* w = static_cast<QWidget*>(watched);
+            auto* me = static_cast<QMouseEvent*>(e);
+            updatePointer(w->mapTo(this, me->position()));
+        } else if (e->type() == QEvent::FocusIn && host_.nav_ && screen) {
+            for (ControlId id = 0; id < static_cast<ControlId>(natives.size()); ++id) {
+                if (natives[static_cast<std::size_t>(id)] == watched) host_.nav_->userSetFocus(id);
+            }
+        }
+        return false;
+    }
+
+private:
+    DesktopHost& host_;
+};
+
+DesktopHost::DesktopHost(SvgAssetStore& store, QString programFolder, Options options)
+    : store_(store), folder_(std::move(programFolder)), options_(options), window_(std::make_unique<PageWindow>(*this)) {}
+
+DesktopHost::~DesktopHost() = default;
+
+void DesktopHost::attach(Navigator* navigator) { nav_ = navigator; }
+QWidget* DesktopHost::window() const { return window_.get(); }
+double DesktopHost::scale() const { return window_->scale(); }
+QRect DesktopHost::clientRect() const { return window_->clientRect(); }
+long DesktopHost::framesDrawn() const { return window_->frames; }
+
+QWidget* DesktopHost::nativeWidget(ControlId id) const {
+    if (id < 0 || id >= static_cast<ControlId>(window_->natives.size())) return nullptr;
+    return window_->natives[static_cast<std::size_t>(id)];
+}
+
+QPointF DesktopHost::toWindow(Twips x, Twips y) const { return window_->toWindow(Rect{x, y, 0, 0}).topLeft(); }
+
+void DesktopHost::createWindow(Screen& screen) {
+    PageWindow& w = *window_;
+    w.screen = &screen;
+    w.natives.assign(static_cast<std::size_t>(screen.controlCount()), nullptr);
+    w.setWindowTitle(QString::fromStdString(screen.def().caption));
+    QIcon icon;
+    if (screen.def().hasIcon) {
+        for (const QImage& img : store_.iconImages(screen.def().iconKey())) icon.addPixmap(QPixmap::fromImage(img));
+    }
+    w.setWindowIcon(icon);
+
+    // Native controls, in tab order.
+    std::vector<std::pair<int, QWidget*>> tabOrder;
+    for (ControlId id = 0; id < screen.controlCount(); ++id) {
+        const ControlDef& c = screen.control(id);
+        QWidget* native = nullptr;
+        if (c.kind == Kind::CheckBox) {
+            auto* box = new AnswerCheck(&w);
+            box->setAutoFillBackground(true);
+            QPalette pal = box->palette();
+            pal.setColor(QPalette::Window, toQColor(c.backColor.value_or(kButtonFace)));
+            pal.setColor(QPalette::Base, Qt::white);
+            box->setPalette(pal);
+            box->setFocusPolicy(Qt::StrongFocus);
+            QObject::connect(box, &QCheckBox::toggled, box, [this, id](bool on) {
+                if (nav_) nav_->userSetValue(id, on ? 1 : 0);
+            });
+            native = box;
+        } else if (c.kind == Kind::TextBox) {
+            auto* edit = new AnswerBox(&w);
+            edit->setAlignment(c.alignment.value_or(0) == 2 ? Qt::AlignCenter
+                                                             : (c.alignment.value_or(0) == 1 ? Qt::AlignRight : Qt::AlignLeft));
+            QPalette pal = edit->palette();
+            pal.setColor(QPalette::Text, toQColor(c.foreColor.value_or(kWindowText)));
+            pal.setColor(QPalette::Base, Qt::white);
+            edit->setPalette(pal);
+            edit->setFocusPolicy(Qt::StrongFocus);
+            QObject::connect(edit, &QLineEdit::textEdited, edit, [this, id, edit](const QString& text) {
+                const QString clean = normalizeTyped(text);
+                if (clean != text) {
+                    const int cursor = edit->cursorPosition() - static_cast<int>(text.size() - clean.size());
+                    edit->setText(clean);
+                    edit->setCursorPosition(std::max(0, cursor));
+                }
+                if (nav_) nav_->userSetText(id, clean.toStdString());
+            });
+            native = edit;
+        }
+        if (!native) continue;
+        native->installEventFilter(&w);
+        native->setMouseTracking(true);
+        native->setVisible(screen.state(id).visible);
+        w.natives[static_cast<std::size_t>(id)] = native;
+        tabOrder.emplace_back(c.tabIndex.value_or(1 << 20), native);
+    }
+    std::stable_sort(tabOrder.begin(), tabOrder.end(), [](auto& a, auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabOrder.size(); ++i) QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+
+    // The window takes the screen's client size unless the pupil or the
+    // teacher has resized, maximised or filled the display with it.
+    const QSize natural(screen.def().clientWidth / kTwipsPerPixel, screen.def().clientHeight / kTwipsPerPixel);
+    const bool userSized = w.isVisible() && (w.isMaximized() || w.isFullScreen() || w.size() != w.naturalSize);
+    if (!userSized && w.size() != natural) w.resize(natural);
+    if (!userSized) w.naturalSize = natural;
+    w.layoutNatives();
+}
+
+void DesktopHost::showWindow(Screen& screen) {
+    PageWindow& w = *window_;
+    if (w.screen != &screen) return;
+    if (!w.isVisible()) w.show();
+    if (auto f = screen.focus()) {
+        if (QWidget* n = nativeWidget(*f)) n->setFocus(Qt::OtherFocusReason);
+    }
+    w.update();
+    prerenderAround(screen);
+}
+
+void DesktopHost::destroyWindow(Screen& screen) {
+    PageWindow& w = *window_;
+    if (w.screen != &screen) return;
+    for (auto& n : w.natives) delete n.data();
+    w.natives.clear();
+    w.screen = nullptr;
+    w.dragging = false;
+    w.update();
+}
+
+void DesktopHost::controlChanged(Screen& screen, ControlId id) {
+    PageWindow& w = *window_;
+    if (w.screen != &screen) return;
+    const ControlState& st = screen.state(id);
+    if (QWidget* n = nativeWidget(id)) {
+        if (n->isVisibleTo(&w) != st.visible) n->setVisible(st.visible);
+        if (auto* box = qobject_cast<QCheckBox*>(n); box && box->isChecked() != (st.value == 1)) {
+            QSignalBlocker block(box);
+            box->setChecked(st.value == 1);
+        }
+        if (auto* edit = qobject_cast<QLineEdit*>(n); edit && edit->text().toStdString() != st.text) {
+            QSignalBlocker block(edit);
+            edit->setText(QString::fromStdString(st.text));
+        }
+        if (screen.focus() == id && !n->hasFocus() && w.isVisible()) n->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    w.update();
+}
+
+void DesktopHost::setPointerShape(const std::string& iconKey) {
+    PageWindow& w = *window_;
+    if (iconKey.empty()) {
+        w.unsetCursor();
+        return;
+    }
+    const QString key = QString::fromStdString(iconKey);
+    auto it = w.cursors.find(key);
+    if (it == w.cursors.end()) {
+        const double dpr = w.devicePixelRatioF();
+        QImage img = store_.image(iconKey, QSize(static_cast<int>(32 * dpr), static_cast<int>(32 * dpr)));
+        if (img.isNull()) {
+            w.unsetCursor();
+            return;
+        }
+        QPixmap pm = QPixmap::fromImage(img);
+        pm.setDevicePixelRatio(dpr);
+        it = w.cursors.insert(key, QCursor(pm, kPointerHotSpot.x(), kPointerHotSpot.y()));
+    }
+    w.setCursor(*it);
+}
+
+void DesktopHost::dragStarted(Screen& screen, ControlId source) {
+    PageWindow& w = *window_;
+    w.dragging = true;
+    w.dragRect = screen.rect(source);
+    w.dragAnchor = w.pointer;
+    w.update();
+}
+
+void DesktopHost::dragEnded() {
+    window_->dragging = false;
+    window_->update();
+}
+
+void DesktopHost::startProgram(const std::string& path, int windowStyle) {
+    if (options_.recordPrograms) {
+        programs_.emplace_back(path, windowStyle);
+        return;
+    }
+    // Detached, from the program's own folder, its output not tied to ours.
+    QProcess process;
+    process.setProgram(QString::fromStdString(path));
+    process.setWorkingDirectory(folder_);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.setStandardInputFile(QProcess::nullDevice());
+    if (!process.startDetached())
+        std::fprintf(stderr, "nizam: cannot start %s: %s\n", path.c_str(), qPrintable(process.errorString()));
+}
+
+std::unique_ptr<MoviePlayer> DesktopHost::createPlayer(Screen& screen, ControlId id) {
+    (void)screen;
+    (void)id;
+    return nullptr;
+}
+
+void DesktopHost::layoutPlayers() {}
+
+void DesktopHost::endApplication() {
+    PageWindow& w = *window_;
+    w.ending = true;
+    w.hide();
+    w.ending = false;
+    if (options_.quitOnEnd) QCoreApplication::exit(0);
+}
+
+std::string DesktopHost::applicationFolder() const { return folder_.toStdString(); }
+
+void DesktopHost::prerenderAround(const Screen& screen) {
+    if (!nav_) return;
+    const QString name = QString::fromStdString(screen.name());
+    if (!targets_.contains(name)) {
+        std::vector<std::string> found;
+        for (const auto& e : nav_->registry()) {
+            if (e.name == screen.name() && e.module) found = discoverTargets(*e.module);
+        }
+        targets_.insert(name, found);
+    }
+    const double s = window_->scale() * window_->devicePixelRatioF();
+    std::vector<std::pair<std::string, QSize>> wanted;
+    auto addScreen = [&](const ScreenDef& d) {
+        for (const ControlDef& c : d.controls) {
+            if (c.kind != Kind::Image || !c.picture) continue;
+            const double w = (c.stretch ? c.rect.width / double(kTwipsPerPixel) : c.picture->width) * s;
+            const double h = (c.stretch ? c.rect.height / double(kTwipsPerPixel) : c.picture->height) * s;
+            wanted.emplace_back(assetKey(d, c, "Picture"),
+                                QSize(static_cast<int>(std::lround(w)), static_cast<int>(std::lround(h))));
+        }
+    };
+    addScreen(screen.def());  // hidden highlights and figures of this page
+    for (const auto& target : targets_.value(name)) {
+        for (const auto& e : nav_->registry()) {
+            if (e.name == target && e.module) addScreen(e.module->def);
+        }
+    }
+    store_.prerender(wanted);
+}
+
+}  // namespace nizam::platform

@@ -1,0 +1,78 @@
+// The desktop platform: one Qt window showing the current screen, scaled to
+// the window with its proportions kept, with native check boxes and text
+// boxes, the pointer icon, drag outlines and animation players.
+#pragma once
+
+#include <QCursor>
+#include <QHash>
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/navigator.h"
+#include "platform/svg_asset_store.h"
+#include "runtime/host_platform.h"
+
+namespace nizam::platform {
+
+class PageWindow;
+
+class DesktopHost : public HostPlatform {
+public:
+    struct Options {
+        bool quitOnEnd = true;        // end the Qt event loop when the application ends
+        bool recordPrograms = false;  // record program starts instead of starting them
+    };
+    DesktopHost(SvgAssetStore& store, QString programFolder, Options options);
+    ~DesktopHost() override;
+
+    // Input from the window goes to this navigator.
+    void attach(Navigator* navigator);
+    Navigator* navigator() const { return nav_; }
+    QWidget* window() const;
+    SvgAssetStore& store() { return store_; }
+
+    // Program starts recorded when Options::recordPrograms is set.
+    const std::vector<std::pair<std::string, int>>& recordedPrograms() const { return programs_; }
+    // The native widget of a control of the current screen, or nullptr.
+    QWidget* nativeWidget(ControlId id) const;
+    // Window pixel of a twip position of the current screen, and back.
+    QPointF toWindow(Twips x, Twips y) const;
+    // Scale from design pixels to window pixels.
+    double scale() const;
+    // The client area of the current screen, in window pixels.
+    QRect clientRect() const;
+    // Number of frames drawn so far (the benchmark waits for the next one).
+    long framesDrawn() const;
+
+    // HostPlatform
+    void createWindow(Screen& screen) override;
+    void showWindow(Screen& screen) override;
+    void destroyWindow(Screen& screen) override;
+    void controlChanged(Screen& screen, ControlId id) override;
+    void setPointerShape(const std::string& iconKey) override;
+    void dragStarted(Screen& screen, ControlId source) override;
+    void dragEnded() override;
+    void startProgram(const std::string& path, int windowStyle) override;
+    std::unique_ptr<MoviePlayer> createPlayer(Screen& screen, ControlId id) override;
+    void endApplication() override;
+    std::string applicationFolder() const override;
+
+private:
+    friend class PageWindow;
+    void prerenderAround(const Screen& screen);
+    void layoutPlayers();
+
+    SvgAssetStore& store_;
+    QString folder_;
+    Options options_;
+    Navigator* nav_ = nullptr;
+    std::unique_ptr<PageWindow> window_;
+    std::vector<std::pair<std::string, int>> programs_;
+    QHash<QString, std::vector<std::string>> targets_;  // screen -> screens its buttons lead to
+};
+
+}  // namespace nizam::platform

@@ -1,0 +1,41 @@
+// Runs scenario steps on the real Qt window (Qt's offscreen platform), with
+// every pointer and keyboard step delivered as a real Qt input event.
+#pragma once
+
+#include <memory>
+
+#include "platform/desktop_host.h"
+#include "platform/svg_asset_store.h"
+#include "tools/scenario/scenario.h"
+
+namespace nizam::scenario {
+
+class DesktopDriver : public Driver {
+public:
+    explicit DesktopDriver(platform::SvgAssetStore& store);
+    ~DesktopDriver() override;
+    Navigator& navigator() override { return *nav_; }
+    void start() override;
+    void open(const std::string& screen) override;
+    void move(Twips x, Twips y) override;
+    void click(Twips x, Twips y) override;
+    void drag(Twips x1, Twips y1, Twips x2, Twips y2) override;
+    void type(ControlId id, const std::string& text) override;
+    void clear(ControlId id) override;
+    void key(const std::string& name) override;
+    void shot(const std::string& file) override;
+    bool cursorIsHand() override;
+    std::vector<std::pair<std::string, int>> launches() override;
+
+private:
+    QPoint pixel(Twips x, Twips y) const;
+    void settle();
+    void activate();
+    void focusNative(ControlId id);
+
+    std::unique_ptr<platform::DesktopHost> host_;
+    std::unique_ptr<Navigator> nav_;
+    QPoint last_{-1, -1};
+};
+
+}  // namespace nizam::scenario
