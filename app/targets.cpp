@@ -37,18 +37,28 @@ public:
 
 }  // namespace
 
-std::vector<std::string> discoverTargets(const ScreenModule& module) {
+std::vector<NavigationEdge> discoverEdges(const ScreenModule& module) {
     ScreenLogic logic;
     module.bind(logic);
     NullHost host;
-    RecordingActions actions;
+    std::vector<NavigationEdge> edges;
     for (std::size_t i = 0; i < module.def.controls.size(); ++i) {
         const ControlDef& c = module.def.controls[i];
         Screen scratch(module.def, host);
+        RecordingActions actions;
         Ctx ctx{scratch, actions};
         logic.raiseClick(ctx, c.name, c.index.value_or(kNoIndex));
+        for (auto& t : actions.targets) edges.push_back({static_cast<ControlId>(i), std::move(t)});
     }
-    return actions.targets;
+    return edges;
+}
+
+std::vector<std::string> discoverTargets(const ScreenModule& module) {
+    std::vector<std::string> targets;
+    for (auto& e : discoverEdges(module)) {
+        if (std::find(targets.begin(), targets.end(), e.target) == targets.end()) targets.push_back(e.target);
+    }
+    return targets;
 }
 
 }  // namespace nizam

@@ -12,4 +12,11 @@ namespace nizam {
 
 std::vector<std::string> discoverTargets(const ScreenModule& module);
 
+// The same, per control: which control's click leads where.
+struct NavigationEdge {
+    ControlId control;
+    std::string target;
+};
+std::vector<NavigationEdge> discoverEdges(const ScreenModule& module);
+
 }  // namespace nizam

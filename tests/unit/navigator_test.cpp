@@ -116,3 +116,24 @@ TEST(Navigator, TitleAndMenuNavigation) {
 
 }  // namespace
 }  // namespace nizam
+
+#include "app/targets.h"
+
+namespace nizam {
+namespace {
+
+TEST(Targets, FoundByRunningEachClickOnAScratchScreen) {
+    const auto registry = screenRegistry();
+    const ScreenModule& menu = *registry[0].module;
+    std::vector<std::string> targets = discoverTargets(menu);
+    std::sort(targets.begin(), targets.end());
+    EXPECT_EQ(targets, (std::vector<std::string>{"Form13", "Form14", "Form15", "Form16", "Form22", "Form25",
+                                                 "Form3", "Form37", "Form41"}));
+    const auto edges = discoverEdges(*registry[1].module);
+    ASSERT_EQ(edges.size(), 1u);
+    EXPECT_EQ(registry[1].module->def.controls[static_cast<std::size_t>(edges[0].control)].displayName(), "Image1(2)");
+    EXPECT_EQ(edges[0].target, "Form1");
+}
+
+}  // namespace
+}  // namespace nizam
