@@ -49,9 +49,18 @@ protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
 
+// A single-line answer box. Its reading direction follows what it holds:
+// right to left for an Arabic word, left to right for a number or a formula
+// (=(B2*100)/(B2+B3) must not be mirrored), whatever the box's font.
 class AnswerBox : public QLineEdit {
 public:
-    using QLineEdit::QLineEdit;
+    explicit AnswerBox(QWidget* parent) : QLineEdit(parent) {
+        QObject::connect(this, &QLineEdit::textChanged, this, [this](const QString& t) { followText(t); });
+    }
+    void followText(const QString& t) {
+        const Qt::LayoutDirection d = t.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+        if (layoutDirection() != d) setLayoutDirection(d);
+    }
 };
 
 }  // namespace

@@ -159,8 +159,18 @@ TEST_F(Desktop, TypedTextIsReportedNormalised) {
     settle();
     EXPECT_EQ(screen().state(id("Text1")).text, "\u062C\u0644\u0627");
     EXPECT_EQ(edit->text(), QString::fromUtf16(u"\u062C\u0644\u0627"));
+    EXPECT_EQ(edit->layoutDirection(), Qt::RightToLeft);
     screen().setText(id("Text1"), "");
     EXPECT_TRUE(edit->text().isEmpty());
+    // A formula reads left to right, even in a box meant for Arabic words.
+    for (const char* formula : {"=(B2*100)/(B2+B3)", "91.18", "(31*100)/34"}) {
+        edit->selectAll();
+        QInputMethodEvent ev;
+        ev.setCommitString(QString::fromUtf8(formula));
+        QCoreApplication::sendEvent(edit, &ev);
+        EXPECT_EQ(screen().state(id("Text1")).text, formula);
+        EXPECT_EQ(edit->layoutDirection(), Qt::LeftToRight) << formula;
+    }
 }
 
 TEST_F(Desktop, DragWithRealEventsDropsUnderTheReleaseOnly) {
