@@ -19,7 +19,7 @@
 namespace nizam::platform {
 namespace {
 
-QString assetsFolder() { return QStringLiteral(NIZAM_SOURCE_DIR "/assets"); }
+QString assetsFolder() { return QStringLiteral(NIZAM_ASSETS_DIR); }
 
 TEST(TextFilter, ReportsLettersNotPresentationForms) {
     struct Case {
