@@ -1,0 +1,35 @@
+// Animations and outside programs started from a page: playing an animation
+// file of the application folder, starting the calculator, and the print
+// button.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "runtime/logic.h"
+
+namespace nizam {
+
+// The calculator program, looked up in the application folder.
+inline constexpr std::string_view kCalculatorFile = "calc";
+
+// Starts the calculator from the application folder, maximised and given the
+// focus. The page does not wait for it and does not change; every call starts
+// a further instance.
+void startCalculator(AppActions& app);
+
+// Binds the click of the hot-spot Image1(index) to startCalculator.
+void attachCalculatorButton(ScreenLogic& logic, int index);
+
+// Binds the click of the printer hot-spot `control`(index): the click is
+// received and does nothing at all.
+void attachPrintButton(ScreenLogic& logic, int index, std::string control = "Image1");
+
+// Plays an animation file of the application folder on a player of the
+// screen: Movie set to the folder + "/" + file, then Rewind, then Play. The
+// file is named by its base name with the ".swf" extension ("situa1.swf");
+// the platform's player finds its own rendering of it. Playing the file again
+// restarts it from its first frame. The player's visibility is not touched.
+void playAnimation(Screen& screen, AppActions& app, std::string_view player, std::string_view fileName);
+
+}  // namespace nizam
