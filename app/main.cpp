@@ -7,10 +7,12 @@
 #include "app/registry.h"
 #include "platform/desktop_host.h"
 #include "platform/fonts.h"
+#include "platform/qml_movie_player.h"
 #include "platform/svg_asset_store.h"
 
 int main(int argc, char** argv) {
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    nizam::platform::QmlMoviePlayer::prepareRendering();
     QApplication app(argc, argv);
     QApplication::setApplicationName("nizam");
     QApplication::setApplicationDisplayName(QString::fromUtf8("نظام"));

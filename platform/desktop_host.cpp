@@ -16,6 +16,7 @@
 
 #include "app/targets.h"
 #include "platform/fonts.h"
+#include "platform/qml_movie_player.h"
 #include "platform/text_filter.h"
 #include "runtime/screen.h"
 
@@ -407,7 +408,8 @@ void DesktopHost::setPointerShape(const std::string& iconKey) {
         const double dpr = w.devicePixelRatioF();
         QImage img = store_.image(iconKey, QSize(static_cast<int>(32 * dpr), static_cast<int>(32 * dpr)));
         if (img.isNull()) {
-            w.unsetCursor();
+            // The icon is missing: the system's hand still tells the pupil a button is there.
+            w.setCursor(Qt::PointingHandCursor);
             return;
         }
         QPixmap pm = QPixmap::fromImage(img);
@@ -447,12 +449,19 @@ void DesktopHost::startProgram(const std::string& path, int windowStyle) {
 }
 
 std::unique_ptr<MoviePlayer> DesktopHost::createPlayer(Screen& screen, ControlId id) {
-    (void)screen;
-    (void)id;
-    return nullptr;
+    PageWindow& w = *window_;
+    if (w.screen != &screen) return nullptr;
+    return std::make_unique<QmlMoviePlayer>(&w, w.toWindow(screen.rect(id)).toRect());
 }
 
-void DesktopHost::layoutPlayers() {}
+void DesktopHost::layoutPlayers() {
+    PageWindow& w = *window_;
+    if (!w.screen) return;
+    for (ControlId id = 0; id < w.screen->controlCount(); ++id) {
+        if (auto* p = dynamic_cast<QmlMoviePlayer*>(w.screen->state(id).player.get()))
+            p->setGeometry(w.toWindow(w.screen->rect(id)).toRect());
+    }
+}
 
 void DesktopHost::endApplication() {
     PageWindow& w = *window_;

@@ -12,6 +12,7 @@
 
 #include "app/registry.h"
 #include "platform/desktop_host.h"
+#include "platform/qml_movie_player.h"
 #include "platform/svg_asset_store.h"
 #include "platform/text_filter.h"
 #include "tests/unit/test_screens.h"
@@ -230,6 +231,7 @@ TEST_F(Desktop, ClosingTheWindowActsAsQuit) {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    nizam::platform::QmlMoviePlayer::prepareRendering();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -22,6 +22,7 @@
 #include "app/targets.h"
 #include "platform/desktop_host.h"
 #include "platform/fonts.h"
+#include "platform/qml_movie_player.h"
 #include "platform/svg_asset_store.h"
 
 namespace {
@@ -53,6 +54,7 @@ Stats stats(std::vector<double> v) {
 // Start-up probe: what `nizam` does, up to its first drawn frame; prints the
 // monotonic clock at that frame.
 int startupProbe(int argc, char** argv) {
+    nizam::platform::QmlMoviePlayer::prepareRendering();
     QApplication app(argc, argv);
     const QString folder = QCoreApplication::applicationDirPath();
     platform::registerBundledFonts(folder);
@@ -150,6 +152,7 @@ int main(int argc, char** argv) {
         if (frame > t0) startup.push_back(frame - t0);
     }
 
+    nizam::platform::QmlMoviePlayer::prepareRendering();
     QApplication app(argc, argv);
     platform::registerBundledFonts(QCoreApplication::applicationDirPath());
     Session s;

@@ -43,14 +43,12 @@ void DesktopDriver::activate() {
     w->activateWindow();
     QApplication::setActiveWindow(w);
     settle();
-    // Qt drops a move to the position the pointer already has; an earlier
-    // file may have left it exactly where this one moves first. Park it just
-    // outside the window, where a move reaches no control.
-    if (last_ == QPoint(-1, -1)) {
-        last_ = QPoint(-2, -2);
-        QTest::mouseMove(w->windowHandle(), last_);
-        settle();
-    }
+    // Qt drops a move to the position the pointer already has, and the page
+    // just shown may be first moved over right where the pointer was left.
+    // Park it just outside the window, where a move reaches no control.
+    last_ = QPoint(-2, -2);
+    QTest::mouseMove(w->windowHandle(), last_);
+    settle();
 }
 
 void DesktopDriver::start() {
@@ -142,7 +140,8 @@ bool DesktopDriver::cursorIsHand() {
     QWidget* w = host_->window();
     QWidget* under = w->childAt(last_);
     if (!under) under = w;
-    return under->testAttribute(Qt::WA_SetCursor) && under->cursor().shape() == Qt::BitmapCursor;
+    const Qt::CursorShape shape = under->cursor().shape();
+    return under->testAttribute(Qt::WA_SetCursor) && (shape == Qt::BitmapCursor || shape == Qt::PointingHandCursor);
 }
 
 std::vector<std::pair<std::string, int>> DesktopDriver::launches() { return host_->recordedPrograms(); }

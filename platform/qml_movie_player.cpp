@@ -1,0 +1,424 @@
+#include "platform/qml_movie_player.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQmlError>
+#include <QQuickItem>
+#include <QQuickWidget>
+#include <QQuickWindow>
+#include <QSGRendererInterface>
+#include <QVariantAnimation>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+
+namespace nizam::platform {
+
+namespace {
+
+// The Quick widget of a player. Pointer input over the player belongs to the
+// player: whatever the scene does not take is swallowed here, so it never
+// reaches the page underneath (a click would otherwise hit a control hidden
+// behind the animation, and a move would clear the page's hover highlight).
+class PlayerView : public QQuickWidget {
+public:
+    explicit PlayerView(QWidget* parent) : QQuickWidget(parent) {}
+    std::function<void()> onResize;
+
+protected:
+    void resizeEvent(QResizeEvent* e) override {
+        QQuickWidget::resizeEvent(e);
+        if (onResize) onResize();
+    }
+    void mousePressEvent(QMouseEvent* e) override {
+        QQuickWidget::mousePressEvent(e);
+        e->accept();
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        QQuickWidget::mouseReleaseEvent(e);
+        e->accept();
+    }
+    void mouseDoubleClickEvent(QMouseEvent* e) override {
+        QQuickWidget::mouseDoubleClickEvent(e);
+        e->accept();
+    }
+    void mouseMoveEvent(QMouseEvent* e) override {
+        QQuickWidget::mouseMoveEvent(e);
+        e->accept();
+    }
+    void wheelEvent(QWheelEvent* e) override {
+        QQuickWidget::wheelEvent(e);
+        e->accept();
+    }
+};
+
+// One line describing why a scene could not be loaded. The file is named by
+// the caller, so a QML error is reduced to its line and description.
+QString describe(const QList<QQmlError>& errors) {
+    if (errors.isEmpty()) return QStringLiteral("the scene could not be created");
+    const QQmlError& first = errors.first();
+    QString text = first.description().simplified();
+    if (first.line() > 0) text = QStringLiteral("line %1: %2").arg(first.line()).arg(text);
+    if (errors.size() > 1) text += QStringLiteral(" (and %1 more errors)").arg(errors.size() - 1);
+    return text;
+}
+
+// The timeline to play: the only Timeline of the scene, or the one named
+// "timeline" when there are several.
+QObject* findTimeline(QQuickItem* root, QString& reason) {
+    QList<QObject*> found;
+    if (root->inherits("QQuickTimeline")) found.append(root);
+    const auto children = root->findChildren<QObject*>();
+    for (QObject* o : children)
+        if (o->inherits("QQuickTimeline")) found.append(o);
+    if (found.isEmpty()) {
+        reason = QStringLiteral("the scene has no Timeline");
+        return nullptr;
+    }
+    if (found.size() == 1) return found.first();
+    for (QObject* o : found)
+        if (o->objectName() == QLatin1String("timeline")) return o;
+    reason = QStringLiteral("the scene has %1 Timelines and none is named \"timeline\"").arg(found.size());
+    return nullptr;
+}
+
+}  // namespace
+
+void QmlMoviePlayer::prepareRendering() {
+    // An explicit choice in the environment wins, e.g. to try the OpenGL
+    // renderer on a given machine.
+    if (qEnvironmentVariableIsSet("QT_QUICK_BACKEND")) return;
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+}
+
+QString QmlMoviePlayer::sceneFileFor(const std::string& moviePath) {
+    QString path = QString::fromStdString(moviePath);
+    // The animations are named as on Windows ("\situa1.swf"); no file name of
+    // the program contains a backslash, so it is a folder separator.
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QFileInfo info(path);
+    QString folder = info.path();
+    if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
+    return folder + info.completeBaseName() + QStringLiteral(".qml");
+}
+
+QmlMoviePlayer::QmlMoviePlayer(QWidget* parent, const QRect& rect)
+    : clock_(std::make_unique<QVariantAnimation>()) {
+    auto* view = new PlayerView(parent);
+    view_ = view;
+    view->setClearColor(Qt::white);
+    view->setAttribute(Qt::WA_OpaquePaintEvent);
+    view->setFocusPolicy(Qt::NoFocus);
+    view->setGeometry(rect);
+    view->onResize = [this] { layoutScene(); };
+
+    // The player's own menu on the secondary button.
+    auto* menu = new QMenu(view);
+    menu_ = menu;
+    menu->setLayoutDirection(Qt::RightToLeft);
+    QAction* playAction = menu->addAction(QStringLiteral("تشغيل"));
+    playAction->setObjectName(QStringLiteral("play"));
+    QAction* pauseAction = menu->addAction(QStringLiteral("إيقاف مؤقت"));
+    pauseAction->setObjectName(QStringLiteral("pause"));
+    QAction* rewindAction = menu->addAction(QStringLiteral("إرجاع إلى البداية"));
+    rewindAction->setObjectName(QStringLiteral("rewind"));
+    menu->addSeparator();
+    QAction* loopAction = menu->addAction(QStringLiteral("تكرار"));
+    loopAction->setObjectName(QStringLiteral("loop"));
+    loopAction->setCheckable(true);
+    loopAction->setChecked(loop_);
+    QObject::connect(playAction, &QAction::triggered, view, [this] { play(); });
+    QObject::connect(pauseAction, &QAction::triggered, view, [this] { pause(); });
+    QObject::connect(rewindAction, &QAction::triggered, view, [this] { rewind(); });
+    QObject::connect(loopAction, &QAction::toggled, view, [this](bool on) { setLooping(on); });
+    QObject::connect(menu, &QMenu::aboutToShow, view, [this] { refreshMenu(); });
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(view, &QWidget::customContextMenuRequested, view, [this](const QPoint& pos) {
+        if (view_ && menu_) menu_->popup(view_->mapToGlobal(pos));
+    });
+
+    clock_->setEasingCurve(QEasingCurve::Linear);
+    QObject::connect(clock_.get(), &QVariantAnimation::valueChanged,
+                     [this](const QVariant& value) { setFrame(value.toDouble()); });
+    // Without looping the animation stops on its last frame. (The player's
+    // own stops are made with the clock's signals blocked, so this is only
+    // the natural end.)
+    QObject::connect(clock_.get(), &QAbstractAnimation::finished, [this] { wantPlaying_ = false; });
+
+    // If the page is destroyed before the player, its scene goes with it:
+    // the clock must not run on.
+    QObject::connect(view, &QObject::destroyed, [this] {
+        wantPlaying_ = false;
+        stopClock();
+    });
+
+    view->raise();
+    view->show();
+    refreshMenu();
+}
+
+QmlMoviePlayer::~QmlMoviePlayer() {
+    stopClock();
+    clock_.reset();
+    unload();
+    // The page may already have destroyed the widget with itself.
+    delete view_.data();
+}
+
+QQuickWidget* QmlMoviePlayer::widget() const { return view_.data(); }
+
+QMenu* QmlMoviePlayer::contextMenu() const { return menu_.data(); }
+
+void QmlMoviePlayer::setVisible(bool visible) {
+    visible_ = visible;
+    if (view_) {
+        if (visible) {
+            view_->raise();
+            view_->show();
+        } else {
+            view_->hide();
+        }
+    }
+    updateRunning();
+}
+
+void QmlMoviePlayer::setMovie(const std::string& path) {
+    unload();
+    if (path.empty()) {
+        sceneFile_.clear();
+        return;
+    }
+    sceneFile_ = sceneFileFor(path);
+    QString reason;
+    if (!view_) {
+        reason = QStringLiteral("the player's window is gone");
+    } else if (load(sceneFile_, reason)) {
+        wantPlaying_ = true;  // an animation plays as soon as it is loaded
+        updateRunning();
+        refreshMenu();
+        return;
+    }
+    std::fprintf(stderr, "nizam: cannot play animation %s: %s\n", qUtf8Printable(sceneFile_),
+                 qUtf8Printable(reason));
+    std::fflush(stderr);
+}
+
+void QmlMoviePlayer::rewind() {
+    if (!timeline_) return;
+    if (clock_->state() == QAbstractAnimation::Running)
+        clock_->setCurrentTime(0);
+    else
+        setFrame(startFrame_);
+}
+
+void QmlMoviePlayer::play() {
+    if (!timeline_) return;
+    wantPlaying_ = true;
+    updateRunning();
+}
+
+void QmlMoviePlayer::pause() {
+    wantPlaying_ = false;
+    updateRunning();
+}
+
+void QmlMoviePlayer::setLooping(bool loop) {
+    if (loop == loop_) return;
+    loop_ = loop;
+    // The clock's loop count only takes effect from a fresh start: restart
+    // it from the frame it has reached.
+    if (clock_->state() != QAbstractAnimation::Stopped) {
+        stopClock();
+        updateRunning();
+    }
+    refreshMenu();
+}
+
+void QmlMoviePlayer::setGeometry(const QRect& rect) {
+    if (!view_) return;
+    view_->setGeometry(rect);
+    view_->raise();
+    layoutScene();
+}
+
+bool QmlMoviePlayer::hasMovie() const { return scene_ && timeline_; }
+
+bool QmlMoviePlayer::isPlaying() const { return clock_ && clock_->state() == QAbstractAnimation::Running; }
+
+int QmlMoviePlayer::currentFrame() const {
+    if (!timeline_) return 0;
+    return static_cast<int>(std::floor(frame() + 1e-6));
+}
+
+int QmlMoviePlayer::frameCount() const {
+    if (!timeline_) return 0;
+    return static_cast<int>(std::lround(endFrame_ - startFrame_));
+}
+
+void QmlMoviePlayer::unload() {
+    stopClock();
+    wantPlaying_ = false;
+    timeline_.clear();
+    delete scene_.data();
+    scene_.clear();
+    startFrame_ = endFrame_ = 0;
+    duration_ = 0;
+    refreshMenu();
+}
+
+bool QmlMoviePlayer::load(const QString& file, QString& reason) {
+    const QFileInfo info(file);
+    if (!info.exists()) {
+        reason = QStringLiteral("no such file");
+        return false;
+    }
+    if (!info.isFile() || !info.isReadable()) {
+        reason = QStringLiteral("not a readable file");
+        return false;
+    }
+
+    QQmlEngine* engine = view_->engine();
+    // Always read the file afresh, even one loaded before.
+    engine->clearComponentCache();
+    QQmlComponent component(engine, QUrl::fromLocalFile(info.absoluteFilePath()),
+                            QQmlComponent::PreferSynchronous);
+    if (component.isError()) {
+        reason = describe(component.errors());
+        return false;
+    }
+    if (!component.isReady()) {
+        reason = QStringLiteral("the scene did not finish loading");
+        return false;
+    }
+    std::unique_ptr<QObject> object(component.create());
+    if (!object) {
+        reason = describe(component.errors());
+        return false;
+    }
+    auto* root = qobject_cast<QQuickItem*>(object.get());
+    if (!root) {
+        reason = QStringLiteral("the root object is not an Item");
+        return false;
+    }
+    if (root->width() <= 0 || root->height() <= 0) {
+        reason = QStringLiteral("the root item has no width and height (the design size)");
+        return false;
+    }
+    const QVariant duration = root->property("duration");
+    if (!duration.isValid()) {
+        reason = QStringLiteral("the root item has no duration property");
+        return false;
+    }
+    bool numeric = false;
+    const double ms = duration.toDouble(&numeric);
+    if (!numeric || !(ms >= 1) || ms > 3600000) {
+        reason = QStringLiteral("the duration must be a number of milliseconds between 1 and 3600000");
+        return false;
+    }
+    QObject* timeline = findTimeline(root, reason);
+    if (!timeline) return false;
+    const double start = timeline->property("startFrame").toDouble();
+    const double end = timeline->property("endFrame").toDouble();
+    if (!(end > start)) {
+        reason = QStringLiteral("the Timeline's endFrame must be greater than its startFrame");
+        return false;
+    }
+
+    // The scene belongs to the widget's window from now on, so it goes with
+    // the widget (and its QML engine) if the page is destroyed first.
+    QQuickItem* host = view_->quickWindow()->contentItem();
+    root->setParent(host);
+    root->setParentItem(host);
+    object.release();
+    root->setTransformOrigin(QQuickItem::TopLeft);
+    root->setClip(true);  // nothing drawn outside the design area shows in the margins
+
+    scene_ = root;
+    timeline_ = timeline;
+    startFrame_ = start;
+    endFrame_ = end;
+    duration_ = static_cast<int>(std::lround(ms));
+    timeline->setProperty("enabled", true);
+    setFrame(start);
+    layoutScene();
+    return true;
+}
+
+void QmlMoviePlayer::layoutScene() {
+    if (!scene_ || !view_) return;
+    const double w = view_->width();
+    const double h = view_->height();
+    const double dw = scene_->width();
+    const double dh = scene_->height();
+    const double scale = std::max(0.0, std::min(w / dw, h / dh));
+    scene_->setScale(scale);
+    scene_->setPosition(QPointF((w - dw * scale) / 2.0, (h - dh * scale) / 2.0));
+}
+
+void QmlMoviePlayer::setFrame(double frame) {
+    if (timeline_) timeline_->setProperty("currentFrame", frame);
+}
+
+double QmlMoviePlayer::frame() const {
+    return timeline_ ? timeline_->property("currentFrame").toDouble() : 0.0;
+}
+
+void QmlMoviePlayer::updateRunning() {
+    if (!clock_) return;
+    const bool run = hasMovie() && visible_ && wantPlaying_;
+    if (!run) {
+        stopClock();
+        return;
+    }
+    if (clock_->state() == QAbstractAnimation::Running) return;
+    // Start the clock at the time of the frame reached; from the last frame
+    // (a finished, non-looping animation) play starts over.
+    double position = (frame() - startFrame_) / (endFrame_ - startFrame_);
+    if (!(position >= 0) || position >= 1) position = 0;
+    {
+        // Changing the key values recomputes the clock's value from its old
+        // time; that stale value must not reach the timeline.
+        const QSignalBlocker quiet(clock_.get());
+        clock_->setStartValue(startFrame_);
+        clock_->setEndValue(endFrame_);
+        clock_->setDuration(duration_);
+        clock_->setLoopCount(loop_ ? -1 : 1);
+    }
+    const int at = std::min(duration_ - 1, static_cast<int>(std::lround(position * duration_)));
+    clock_->start();
+    clock_->setCurrentTime(at);
+}
+
+void QmlMoviePlayer::stopClock() {
+    if (!clock_ || clock_->state() == QAbstractAnimation::Stopped) return;
+    const QSignalBlocker quiet(clock_.get());
+    clock_->stop();
+}
+
+void QmlMoviePlayer::refreshMenu() {
+    if (!menu_) return;
+    const bool loaded = hasMovie();
+    const bool running = isPlaying();
+    for (QAction* action : menu_->actions()) {
+        const QString name = action->objectName();
+        if (name == QLatin1String("play")) {
+            action->setEnabled(loaded && !wantPlaying_);
+        } else if (name == QLatin1String("pause")) {
+            action->setEnabled(loaded && (running || wantPlaying_));
+        } else if (name == QLatin1String("rewind")) {
+            action->setEnabled(loaded);
+        } else if (name == QLatin1String("loop")) {
+            const QSignalBlocker block(action);
+            action->setChecked(loop_);
+        }
+    }
+}
+
+}  // namespace nizam::platform

@@ -1,0 +1,95 @@
+// QmlMoviePlayer: the desktop animation player. Each animation is a Qt Quick
+// scene (one QML file per animation, beside the executable) whose root item
+// holds a QtQuick.Timeline; the player drives that timeline's current frame
+// itself, so rewinding is frame-exact and looping is the player's business,
+// not the scene's. The file format is described in docs/animations.md.
+//
+// The player is a QQuickWidget placed as a child of the page widget, raised
+// above every other child, with a white background. The scene is scaled into
+// the player's rectangle keeping its proportions and centred (letterboxed).
+#pragma once
+
+#include <QPointer>
+#include <QRect>
+#include <QString>
+
+#include <memory>
+#include <string>
+
+#include "media/movie_player.h"
+
+class QMenu;
+class QObject;
+class QQuickItem;
+class QQuickWidget;
+class QVariantAnimation;
+class QWidget;
+
+namespace nizam::platform {
+
+class QmlMoviePlayer : public MoviePlayer {
+public:
+    // Chooses Qt Quick's software renderer unless QT_QUICK_BACKEND is set.
+    // Call once at start-up, before the first window (and any QQuickWidget)
+    // is created; calling it later has no effect on windows already made.
+    static void prepareRendering();
+
+    // The QML file played for an animation path: same folder and base name,
+    // ".qml" in place of the extension ("/opt/nizam/situa1.swf" gives
+    // "/opt/nizam/situa1.qml").
+    static QString sceneFileFor(const std::string& moviePath);
+
+    // rect is in the parent's pixels. The player starts visible and empty.
+    QmlMoviePlayer(QWidget* parent, const QRect& rect);
+    ~QmlMoviePlayer() override;
+    QmlMoviePlayer(const QmlMoviePlayer&) = delete;
+    QmlMoviePlayer& operator=(const QmlMoviePlayer&) = delete;
+
+    // MoviePlayer
+    void setVisible(bool visible) override;
+    void setMovie(const std::string& path) override;
+    void rewind() override;
+    void play() override;
+
+    // Also offered by the context menu.
+    void pause();
+    void setLooping(bool loop);
+    bool looping() const { return loop_; }
+
+    // Moves or resizes the player, e.g. when the window scales its page.
+    void setGeometry(const QRect& rect);
+
+    // State, for the window and for tests.
+    bool hasMovie() const;
+    bool isPlaying() const;         // the frames are advancing right now
+    int currentFrame() const;       // 0 when nothing is loaded
+    int frameCount() const;         // frames from the first to the last, 0 when empty
+    QString sceneFile() const { return sceneFile_; }  // the QML file last asked for
+    QQuickWidget* widget() const;
+    QMenu* contextMenu() const;     // the menu of the secondary button
+
+private:
+    void unload();
+    bool load(const QString& file, QString& reason);
+    void layoutScene();
+    void setFrame(double frame);
+    double frame() const;
+    void updateRunning();   // starts or stops the clock from the wanted state
+    void stopClock();       // a stop that is not the animation's natural end
+    void refreshMenu();
+
+    QPointer<QQuickWidget> view_;
+    QPointer<QMenu> menu_;
+    QPointer<QQuickItem> scene_;
+    QPointer<QObject> timeline_;
+    std::unique_ptr<QVariantAnimation> clock_;
+    QString sceneFile_;
+    double startFrame_ = 0;
+    double endFrame_ = 0;
+    int duration_ = 0;      // milliseconds from the first frame to the last
+    bool visible_ = true;
+    bool wantPlaying_ = false;
+    bool loop_ = true;
+};
+
+}  // namespace nizam::platform

@@ -1,0 +1,542 @@
+// The QML animation player on Qt's offscreen platform: loading, playing,
+// rewinding, hiding, looping, its failures and its drawing.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QQuickWidget>
+#include <QQuickWindow>
+#include <QSGRendererInterface>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+#include <string>
+
+#include "platform/qml_movie_player.h"
+
+namespace {
+
+using nizam::platform::QmlMoviePlayer;
+
+class QtEnvironment : public testing::Environment {
+public:
+    void SetUp() override {
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        QmlMoviePlayer::prepareRendering();
+        app_ = std::make_unique<QApplication>(argc_, argv_);
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    int argc_ = 1;
+    char name_[13] = "player_tests";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QApplication> app_;
+};
+
+[[maybe_unused]] testing::Environment* const kQt = testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+// Runs the event loop for about ms milliseconds.
+void spin(int ms) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QEventLoop loop;
+        QTimer::singleShot(5, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+}
+
+int countLines(const std::string& text) {
+    int n = 0;
+    for (char c : text) n += c == '\n';
+    return n;
+}
+
+// A 640 x 360 scene: a red 80 x 80 square crossing from x = 0 to x = 560
+// along a Timeline of `frames` frames played over `duration` milliseconds,
+// on a blue ground, with a green band above the design area that must never
+// show.
+QByteArray movingSquare(int frames = 200, int duration = 2000) {
+    return QStringLiteral(R"(import QtQuick
+import QtQuick.Timeline
+
+Item {
+    width: 640
+    height: 360
+    property int duration: %2
+
+    Rectangle { anchors.fill: parent; color: "#0000ff" }
+    Rectangle { y: -60; width: 640; height: 60; color: "#00ff00" }  // outside the design area
+    Rectangle { id: square; y: 140; width: 80; height: 80; color: "#ff0000" }
+
+    Timeline {
+        startFrame: 0
+        endFrame: %1
+        KeyframeGroup {
+            target: square
+            property: "x"
+            Keyframe { frame: 0; value: 0 }
+            Keyframe { frame: %1; value: 560 }
+        }
+    }
+}
+)")
+        .arg(frames)
+        .arg(duration)
+        .toUtf8();
+}
+
+class PlayerTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        page_ = std::make_unique<QWidget>();
+        page_->resize(800, 600);
+        page_->show();
+    }
+
+    // Writes `name`.qml and returns the path the screen logic would pass for it.
+    std::string writeScene(const QString& name, const QByteArray& text) {
+        QFile file(dir_.filePath(name + ".qml"));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+        file.close();
+        return swfPath(name);
+    }
+    std::string swfPath(const QString& name) const { return dir_.filePath(name + ".swf").toStdString(); }
+    QString qmlPath(const QString& name) const { return dir_.filePath(name + ".qml"); }
+
+    std::unique_ptr<QmlMoviePlayer> makePlayer(QRect rect = QRect(40, 30, 320, 360)) {
+        return std::make_unique<QmlMoviePlayer>(page_.get(), rect);
+    }
+
+    // The three steps the screen logic always takes.
+    static void playMovie(QmlMoviePlayer& player, const std::string& path) {
+        player.setMovie(path);
+        player.rewind();
+        player.play();
+    }
+
+    static QAction* action(QmlMoviePlayer& player, const char* name) {
+        for (QAction* a : player.contextMenu()->actions())
+            if (a->objectName() == QLatin1String(name)) return a;
+        return nullptr;
+    }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<QWidget> page_;
+};
+
+TEST(PlayerRendering, SoftwareRendererByDefault) {
+    if (qEnvironmentVariableIsSet("QT_QUICK_BACKEND")) GTEST_SKIP() << "QT_QUICK_BACKEND chooses the renderer";
+    EXPECT_EQ(QQuickWindow::sceneGraphBackend(), QStringLiteral("software"));
+    QWidget page;
+    page.resize(200, 200);
+    QmlMoviePlayer player(&page, QRect(0, 0, 100, 100));
+    page.show();
+    spin(50);
+    QSGRendererInterface* renderer = player.widget()->quickWindow()->rendererInterface();
+    ASSERT_NE(renderer, nullptr);
+    EXPECT_EQ(renderer->graphicsApi(), QSGRendererInterface::Software);
+}
+
+TEST(PlayerFiles, SceneFileKeepsFolderAndBaseName) {
+    struct Case {
+        std::string movie;
+        QString scene;
+    };
+    const Case cases[] = {
+        {"/opt/nizam/situa1.swf", "/opt/nizam/situa1.qml"},
+        {"/opt/nizam/maison_numerique_1.swf", "/opt/nizam/maison_numerique_1.qml"},
+        {"/opt/nizam\\portail.swf", "/opt/nizam/portail.qml"},
+        {"/opt/nizam/demo2", "/opt/nizam/demo2.qml"},
+        {"/situa1.swf", "/situa1.qml"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(QmlMoviePlayer::sceneFileFor(c.movie), c.scene) << c.movie;
+}
+
+TEST_F(PlayerTest, NewPlayerIsVisibleEmptyAndRaisedAboveTheControls) {
+    auto below = new QWidget(page_.get());
+    below->setGeometry(0, 0, 800, 600);
+    below->show();
+    auto player = makePlayer();
+    auto above = new QWidget(page_.get());  // a control made after the player
+    above->setGeometry(0, 0, 800, 600);
+    above->show();
+    EXPECT_FALSE(player->hasMovie());
+    EXPECT_FALSE(player->isPlaying());
+    EXPECT_EQ(player->currentFrame(), 0);
+    EXPECT_TRUE(player->widget()->isVisible());
+    EXPECT_EQ(player->widget()->geometry(), QRect(40, 30, 320, 360));
+    // Showing the player brings it back in front of every control.
+    player->setVisible(true);
+    EXPECT_EQ(page_->children().last(), player->widget());
+    EXPECT_EQ(page_->childAt(100, 100), player->widget());
+}
+
+TEST_F(PlayerTest, PlaysRewindsAndRestarts) {
+    auto player = makePlayer();
+    const std::string movie = writeScene("situa1", movingSquare());
+    playMovie(*player, movie);
+    ASSERT_TRUE(player->hasMovie());
+    EXPECT_EQ(player->sceneFile(), qmlPath("situa1"));
+    EXPECT_EQ(player->frameCount(), 200);
+    EXPECT_TRUE(player->isPlaying());
+    EXPECT_LE(player->currentFrame(), 1);
+
+    spin(300);
+    const int reached = player->currentFrame();
+    EXPECT_GT(reached, 10);    // 100 frames a second
+
+    // Rewinding a playing animation goes to the first frame and keeps playing.
+    player->rewind();
+    EXPECT_EQ(player->currentFrame(), 0);
+    EXPECT_TRUE(player->isPlaying());
+    spin(150);
+    EXPECT_GT(player->currentFrame(), 0);
+
+    // Playing the same file again starts it over.
+    spin(150);
+    ASSERT_GT(player->currentFrame(), 10);
+    playMovie(*player, movie);
+    EXPECT_TRUE(player->hasMovie());
+    EXPECT_LE(player->currentFrame(), 1);
+    EXPECT_TRUE(player->isPlaying());
+}
+
+TEST_F(PlayerTest, SetMovieAloneStartsPlaying) {
+    auto player = makePlayer();
+    player->setMovie(writeScene("portail", movingSquare()));
+    EXPECT_TRUE(player->isPlaying());
+    spin(200);
+    EXPECT_GT(player->currentFrame(), 5);
+}
+
+TEST_F(PlayerTest, SetMovieReadsTheFileAfresh) {
+    auto player = makePlayer();
+    const std::string movie = writeScene("moteur", movingSquare(200));
+    playMovie(*player, movie);
+    ASSERT_EQ(player->frameCount(), 200);
+    writeScene("moteur", movingSquare(400));
+    playMovie(*player, movie);
+    EXPECT_EQ(player->frameCount(), 400);
+}
+
+TEST_F(PlayerTest, PauseHoldsTheFrameAndPlayResumesFromIt) {
+    auto player = makePlayer();
+    playMovie(*player, writeScene("rempli", movingSquare()));
+    spin(200);
+    player->pause();
+    const int held = player->currentFrame();
+    EXPECT_GT(held, 0);
+    EXPECT_FALSE(player->isPlaying());
+    spin(200);
+    EXPECT_EQ(player->currentFrame(), held);
+
+    player->play();
+    EXPECT_GE(player->currentFrame(), held);
+    EXPECT_LE(player->currentFrame(), held + 2);  // resumes where it stopped
+    spin(200);
+    EXPECT_GT(player->currentFrame(), held + 5);
+
+    // Rewinding a paused animation shows the first frame and stays paused.
+    player->pause();
+    player->rewind();
+    EXPECT_EQ(player->currentFrame(), 0);
+    spin(100);
+    EXPECT_EQ(player->currentFrame(), 0);
+    EXPECT_FALSE(player->isPlaying());
+}
+
+TEST_F(PlayerTest, HidingPausesAndShowingResumes) {
+    auto player = makePlayer();
+    playMovie(*player, writeScene("percage", movingSquare()));
+    spin(150);
+    player->setVisible(false);
+    EXPECT_FALSE(player->widget()->isVisible());
+    EXPECT_FALSE(player->isPlaying());
+    const int held = player->currentFrame();
+    spin(300);
+    EXPECT_EQ(player->currentFrame(), held);
+
+    player->setVisible(true);
+    EXPECT_TRUE(player->widget()->isVisible());
+    EXPECT_TRUE(player->isPlaying());
+    spin(200);
+    EXPECT_GT(player->currentFrame(), held);
+
+    // A paused animation stays paused across hiding and showing.
+    player->pause();
+    player->setVisible(false);
+    player->setVisible(true);
+    EXPECT_FALSE(player->isPlaying());
+}
+
+TEST_F(PlayerTest, MovieSetWhileHiddenWaitsToBeShown) {
+    // A page that hides its player on loading and plays it on a click shows
+    // it first; playing a hidden player starts once it is shown.
+    auto player = makePlayer();
+    player->setVisible(false);
+    playMovie(*player, writeScene("maison_numerique_1", movingSquare()));
+    EXPECT_TRUE(player->hasMovie());
+    EXPECT_FALSE(player->isPlaying());
+    spin(150);
+    EXPECT_EQ(player->currentFrame(), 0);
+    player->setVisible(true);
+    spin(200);
+    EXPECT_GT(player->currentFrame(), 5);
+}
+
+TEST_F(PlayerTest, LoopsUnlessLoopingIsTurnedOff) {
+    auto player = makePlayer();
+    // 30 frames over 300 ms.
+    const std::string movie = writeScene("barre_velmo", movingSquare(30, 300));
+    playMovie(*player, movie);
+    EXPECT_TRUE(player->looping());
+    spin(700);
+    EXPECT_TRUE(player->isPlaying());
+    EXPECT_LT(player->currentFrame(), 30);
+
+    // Turned off from the menu: the animation ends on its last frame.
+    QAction* loop = action(*player, "loop");
+    ASSERT_NE(loop, nullptr);
+    ASSERT_TRUE(loop->isChecked());
+    loop->trigger();
+    EXPECT_FALSE(player->looping());
+    spin(700);
+    EXPECT_FALSE(player->isPlaying());
+    EXPECT_EQ(player->currentFrame(), 30);
+
+    // Playing a finished animation starts it over.
+    player->play();
+    EXPECT_TRUE(player->isPlaying());
+    EXPECT_LE(player->currentFrame(), 2);
+}
+
+TEST_F(PlayerTest, ContextMenuOffersItsArabicActions) {
+    auto player = makePlayer();
+    QMenu* menu = player->contextMenu();
+    ASSERT_NE(menu, nullptr);
+    QStringList texts;
+    for (QAction* a : menu->actions())
+        if (!a->isSeparator()) texts << a->text();
+    EXPECT_EQ(texts, (QStringList{QStringLiteral("تشغيل"), QStringLiteral("إيقاف مؤقت"),
+                                  QStringLiteral("إرجاع إلى البداية"), QStringLiteral("تكرار")}));
+    EXPECT_EQ(player->widget()->contextMenuPolicy(), Qt::CustomContextMenu);
+
+    // Empty, only the loop setting can be changed.
+    emit menu->aboutToShow();
+    EXPECT_FALSE(action(*player, "play")->isEnabled());
+    EXPECT_FALSE(action(*player, "pause")->isEnabled());
+    EXPECT_FALSE(action(*player, "rewind")->isEnabled());
+    EXPECT_TRUE(action(*player, "loop")->isEnabled());
+
+    playMovie(*player, writeScene("demo2", movingSquare()));
+    emit menu->aboutToShow();
+    EXPECT_FALSE(action(*player, "play")->isEnabled());
+    ASSERT_TRUE(action(*player, "pause")->isEnabled());
+    spin(150);
+    action(*player, "pause")->trigger();
+    EXPECT_FALSE(player->isPlaying());
+    const int held = player->currentFrame();
+    EXPECT_GT(held, 0);
+    emit menu->aboutToShow();
+    ASSERT_TRUE(action(*player, "play")->isEnabled());
+    action(*player, "rewind")->trigger();
+    EXPECT_EQ(player->currentFrame(), 0);
+    action(*player, "play")->trigger();
+    EXPECT_TRUE(player->isPlaying());
+}
+
+TEST_F(PlayerTest, MissingFileIsReportedOnceAndLeavesThePlayerEmpty) {
+    auto player = makePlayer();
+    playMovie(*player, writeScene("sa_velmo", movingSquare()));
+    ASSERT_TRUE(player->hasMovie());
+
+    testing::internal::CaptureStderr();
+    playMovie(*player, swfPath("dpi_velmo"));
+    player->setVisible(false);
+    player->setVisible(true);
+    player->pause();
+    player->setLooping(false);
+    player->setGeometry(QRect(0, 0, 200, 100));
+    spin(100);
+    const std::string err = testing::internal::GetCapturedStderr();
+
+    EXPECT_EQ(countLines(err), 1) << err;
+    EXPECT_EQ(err, "nizam: cannot play animation " + qmlPath("dpi_velmo").toStdString() + ": no such file\n");
+    EXPECT_FALSE(player->hasMovie());
+    EXPECT_FALSE(player->isPlaying());
+    EXPECT_EQ(player->currentFrame(), 0);
+    EXPECT_EQ(player->frameCount(), 0);
+    EXPECT_TRUE(player->widget()->isVisible());
+}
+
+TEST_F(PlayerTest, BrokenFilesAreReportedOnceAndLeaveThePlayerEmpty) {
+    struct Case {
+        const char* what;
+        QByteArray text;
+        std::string reason;  // part of the reported line
+    };
+    const Case cases[] = {
+        {"syntax error", "import QtQuick\nItem { width: 640; height: 360\n", "line "},
+        {"unknown type", "import QtQuick\nItem { width: 10; height: 10; Rectangel {} }\n", "Rectangel"},
+        {"root not an item", "import QtQml\nQtObject { property int duration: 100 }\n", "not an Item"},
+        {"no design size", "import QtQuick\nimport QtQuick.Timeline\nItem { property int duration: 100\n"
+                           "Timeline { endFrame: 10 } }\n", "width and height"},
+        {"no duration", "import QtQuick\nimport QtQuick.Timeline\nItem { width: 10; height: 10\n"
+                        "Timeline { endFrame: 10 } }\n", "duration"},
+        {"zero duration", "import QtQuick\nimport QtQuick.Timeline\nItem { width: 10; height: 10\n"
+                          "property int duration: 0\nTimeline { endFrame: 10 } }\n", "duration"},
+        {"no timeline", "import QtQuick\nItem { width: 10; height: 10; property int duration: 100 }\n", "no Timeline"},
+        {"empty timeline", "import QtQuick\nimport QtQuick.Timeline\nItem { width: 10; height: 10\n"
+                           "property int duration: 100\nTimeline { startFrame: 5; endFrame: 5 } }\n", "endFrame"},
+        {"two unnamed timelines", "import QtQuick\nimport QtQuick.Timeline\nItem { width: 10; height: 10\n"
+                                  "property int duration: 100\nTimeline { endFrame: 5 }\nTimeline { endFrame: 9 } }\n",
+         "\"timeline\""},
+        {"empty file", "", "empty"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto player = makePlayer();
+        playMovie(*player, writeScene("good", movingSquare()));
+        ASSERT_TRUE(player->hasMovie());
+
+        const std::string movie = writeScene("traduction_velmo", c.text);
+        testing::internal::CaptureStderr();
+        playMovie(*player, movie);
+        player->setVisible(false);
+        player->setVisible(true);
+        spin(20);
+        const std::string err = testing::internal::GetCapturedStderr();
+
+        const std::string prefix = "nizam: cannot play animation " + qmlPath("traduction_velmo").toStdString() + ": ";
+        EXPECT_EQ(countLines(err), 1) << err;
+        EXPECT_EQ(err.rfind(prefix, 0), 0u) << err;
+        EXPECT_NE(err.find(c.reason, prefix.size()), std::string::npos) << err;
+        EXPECT_FALSE(player->hasMovie());
+        EXPECT_FALSE(player->isPlaying());
+        EXPECT_EQ(player->currentFrame(), 0);
+    }
+}
+
+TEST_F(PlayerTest, TwoTimelinesPlayTheOneNamedTimeline) {
+    auto player = makePlayer();
+    playMovie(*player, writeScene("two", R"(import QtQuick
+import QtQuick.Timeline
+Item {
+    width: 100; height: 100
+    property int duration: 1000
+    Timeline { endFrame: 10 }
+    Item { Timeline { objectName: "timeline"; endFrame: 50 } }
+}
+)"));
+    ASSERT_TRUE(player->hasMovie());
+    EXPECT_EQ(player->frameCount(), 50);
+}
+
+// Drawing: the 640 x 360 scene shown at half size in a 320 x 360 player is
+// letterboxed with white bands above and below, and follows the timeline.
+TEST_F(PlayerTest, DrawsTheSceneScaledIntoItsRectangle) {
+    auto player = makePlayer(QRect(40, 30, 320, 360));
+    playMovie(*player, writeScene("situa1", movingSquare()));
+    player->pause();
+    player->rewind();
+    spin(100);
+
+    auto colourAt = [&](int x, int y) { return player->widget()->grabFramebuffer().pixelColor(x, y); };
+    QImage image = player->widget()->grabFramebuffer();
+    ASSERT_FALSE(image.isNull());
+    ASSERT_GE(image.width(), 320);
+    const qreal dpr = image.devicePixelRatio();
+    auto at = [&](int x, int y) { return image.pixelColor(int(x * dpr), int(y * dpr)).rgb() & 0xffffff; };
+    // Scene drawn from y = 90 to 270, square at (0..40, 160..200) in player pixels.
+    EXPECT_EQ(at(160, 40), 0xffffffu);   // top band
+    EXPECT_EQ(at(160, 75), 0xffffffu);   // where the green band would fall
+    EXPECT_EQ(at(160, 320), 0xffffffu);  // bottom band
+    EXPECT_EQ(at(160, 120), 0x0000ffu);  // ground
+    EXPECT_EQ(at(20, 180), 0xff0000u);   // square at frame 0
+    EXPECT_EQ(at(300, 180), 0x0000ffu);
+
+    // At the last frame the square has crossed to the right edge.
+    player->setLooping(false);
+    player->play();
+    spin(2300);
+    ASSERT_EQ(player->currentFrame(), 200);
+    image = player->widget()->grabFramebuffer();
+    EXPECT_EQ(at(20, 180), 0x0000ffu);
+    EXPECT_EQ(at(300, 180), 0xff0000u);
+
+    // A new rectangle: the scene fills a 640 x 360 player.
+    player->setGeometry(QRect(0, 0, 640, 360));
+    spin(100);
+    EXPECT_EQ(player->widget()->geometry(), QRect(0, 0, 640, 360));
+    image = player->widget()->grabFramebuffer();
+    EXPECT_EQ(at(320, 20), 0x0000ffu);
+    EXPECT_EQ(at(600, 180), 0xff0000u);
+    EXPECT_EQ(colourAt(10, 10).rgb() & 0xffffff, 0x0000ffu);
+}
+
+// The player takes the pointer: presses, releases and moves over it never
+// reach the page underneath.
+TEST_F(PlayerTest, PointerEventsStopAtThePlayer) {
+    struct Page : QWidget {
+        int events = 0;
+        void mousePressEvent(QMouseEvent*) override { ++events; }
+        void mouseReleaseEvent(QMouseEvent*) override { ++events; }
+        void mouseMoveEvent(QMouseEvent*) override { ++events; }
+    } page;
+    page.resize(400, 400);
+    page.setMouseTracking(true);
+    QmlMoviePlayer player(&page, QRect(50, 50, 200, 200));
+    page.show();
+    spin(20);
+
+    const QPointF local(100, 100);
+    const QPointF global = player.widget()->mapToGlobal(local);
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, local, global, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(player.widget(), &press);
+    QApplication::sendEvent(player.widget(), &move);
+    QApplication::sendEvent(player.widget(), &release);
+    EXPECT_EQ(page.events, 0);
+
+    // Outside the player the page still gets them.
+    QMouseEvent pagePress(QEvent::MouseButtonPress, QPointF(10, 10), page.mapToGlobal(QPointF(10, 10)),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&page, &pagePress);
+    EXPECT_EQ(page.events, 1);
+}
+
+TEST_F(PlayerTest, DestroyingThePageFirstLeavesThePlayerSafe) {
+    auto player = makePlayer();
+    playMovie(*player, writeScene("portail", movingSquare()));
+    ASSERT_TRUE(player->isPlaying());
+    page_.reset();
+    EXPECT_EQ(player->widget(), nullptr);
+    EXPECT_FALSE(player->hasMovie());
+    player->setVisible(true);
+    player->rewind();
+    player->play();
+    player->setGeometry(QRect(0, 0, 10, 10));
+    spin(50);
+    EXPECT_FALSE(player->isPlaying());
+    testing::internal::CaptureStderr();
+    player->setMovie(swfPath("portail"));
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(countLines(err), 1) << err;
+}
+
+}  // namespace
