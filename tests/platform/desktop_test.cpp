@@ -219,6 +219,41 @@ TEST_F(Desktop, AScaledWindowMapsThePointerBackToTwips) {
               QRectF(host.toWindow(600, 600), host.toWindow(975, 975)).toRect());
 }
 
+TEST(DesktopPrograms, TheCalculatorStartsDetachedFromTheProgramFolder) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    // A stand-in calculator that tells where it was started and then keeps
+    // running for a while, as a calculator does.
+    QFile calc(folder.filePath("calc"));
+    ASSERT_TRUE(calc.open(QIODevice::WriteOnly));
+    calc.write("#!/bin/sh\npwd > started.txt\nsleep 30\n");
+    calc.close();
+    calc.setPermissions(calc.permissions() | QFileDevice::ExeOwner);
+
+    SvgAssetStore store(assetsFolder());
+    DesktopHost host(store, folder.path(), {.quitOnEnd = false, .recordPrograms = false});
+    Navigator nav(host, screenRegistry());
+    host.attach(&nav);
+    const QString elsewhere = QDir::currentPath();
+    QDir::setCurrent(QDir::rootPath());  // the working directory must not matter
+    nav.startProgram("calc");
+    nav.startProgram("calc");  // every click starts another one
+    QDir::setCurrent(elsewhere);
+    QFile started(folder.filePath("started.txt"));
+    for (int i = 0; i < 100 && !started.exists(); ++i) QTest::qWait(50);
+    ASSERT_TRUE(started.open(QIODevice::ReadOnly)) << "the calculator did not start";
+    EXPECT_EQ(QDir(QString::fromUtf8(started.readAll().trimmed())).canonicalPath(), QDir(folder.path()).canonicalPath());
+
+    // No calculator: one line on stderr, and the program goes on.
+    QTemporaryDir empty;
+    DesktopHost bare(store, empty.path(), {.quitOnEnd = false, .recordPrograms = false});
+    testing::internal::CaptureStderr();
+    bare.startProgram(empty.filePath("calc").toStdString(), kMaximizedFocus);
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("calc"), std::string::npos) << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+}
+
 TEST_F(Desktop, ClosingTheWindowActsAsQuit) {
     host.window()->close();
     settle();
