@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPixmap>
 #include <QProcess>
 #include <cmath>
@@ -45,9 +46,38 @@ QColor toQColor(Color c) {
 class AnswerCheck : public QCheckBox {
 public:
     using QCheckBox::QCheckBox;
+    QColor back = Qt::white;
 
 protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+
+    // A clear square in the middle of the control's own background, with a
+    // bold tick when checked, drawn at the page's scale.
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.fillRect(rect(), back);
+        const double side = std::max(9.0, std::min(width(), height()) * 0.66);
+        const QRectF box((width() - side) / 2.0, (height() - side) / 2.0, side, side);
+        const bool hot = underMouse() || isDown();
+        p.setPen(QPen(hot ? QColor(0x2f, 0x7d, 0xc4) : QColor(0x4a, 0x5a, 0x6a), std::max(1.0, side / 12.0)));
+        p.setBrush(isDown() ? QColor(0xe6, 0xf0, 0xfa) : QColor(Qt::white));
+        p.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), side / 8.0, side / 8.0);
+        if (isChecked()) {
+            QPen tick(QColor(0x1d, 0x35, 0x50), std::max(1.5, side / 7.0), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+            p.setPen(tick);
+            QPainterPath path;
+            path.moveTo(box.left() + side * 0.22, box.top() + side * 0.52);
+            path.lineTo(box.left() + side * 0.42, box.top() + side * 0.74);
+            path.lineTo(box.left() + side * 0.80, box.top() + side * 0.28);
+            p.drawPath(path);
+        }
+        if (hasFocus()) {
+            p.setPen(QPen(QColor(0x2f, 0x7d, 0xc4), 1, Qt::DotLine));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+        }
+    }
 };
 
 // A single-line answer box. Its reading direction follows what it holds:
@@ -306,11 +336,8 @@ void DesktopHost::createWindow(Screen& screen) {
         QWidget* native = nullptr;
         if (c.kind == Kind::CheckBox) {
             auto* box = new AnswerCheck(&w);
-            box->setAutoFillBackground(true);
-            QPalette pal = box->palette();
-            pal.setColor(QPalette::Window, toQColor(c.backColor.value_or(kButtonFace)));
-            pal.setColor(QPalette::Base, Qt::white);
-            box->setPalette(pal);
+            box->back = toQColor(c.backColor.value_or(kButtonFace));
+            box->setAttribute(Qt::WA_Hover);
             box->setFocusPolicy(Qt::StrongFocus);
             QObject::connect(box, &QCheckBox::toggled, box, [this, id](bool on) {
                 if (nav_) nav_->userSetValue(id, on ? 1 : 0);
