@@ -12,6 +12,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QProcess>
+#include <QTextOption>
 #include <cmath>
 #include <cstdio>
 
@@ -243,8 +244,11 @@ protected:
         p.setPen(toQColor(c.foreColor.value_or(kWindowText)));
         if (c.font) p.setFont(mappedFont(*c.font, scale()));
         const int align = c.alignment.value_or(0);
-        Qt::Alignment a = align == 2 ? Qt::AlignHCenter : align == 1 ? Qt::AlignRight : Qt::AlignLeft;
-        p.drawText(r, static_cast<int>(a | Qt::AlignTop) | Qt::TextWordWrap, QString::fromStdString(*c.caption));
+        QTextOption option(align == 2 ? Qt::AlignHCenter : align == 1 ? Qt::AlignRight : Qt::AlignLeft);
+        option.setWrapMode(QTextOption::WordWrap);
+        // A label set in the Arabic character set reads right to left: " -1" shows as "1- ".
+        option.setTextDirection(c.font && c.font->charset == 178 ? Qt::RightToLeft : Qt::LeftToRight);
+        p.drawText(r, QString::fromStdString(*c.caption), option);
     }
 
     void resizeEvent(QResizeEvent*) override { layoutNatives(); }

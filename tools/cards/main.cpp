@@ -30,7 +30,7 @@ double fittingSize(const QString& family, const QString& text, double width, dou
         f.setPixelSize(static_cast<int>(size));
         const QFontMetricsF m(f);
         const QRectF ink = m.tightBoundingRect(text);
-        if (ink.height() <= height * 0.78 && m.horizontalAdvance(text) <= width) return size;
+        if (ink.height() <= height * 0.86 && m.horizontalAdvance(text) <= width) return size;
         size -= 0.5;
     }
     return size;
@@ -38,7 +38,7 @@ double fittingSize(const QString& family, const QString& text, double width, dou
 
 QString card(const QString& text, int w, int h, int coveredLeft) {
     const QString family = "Noto Naskh Arabic";
-    const double padding = std::max(3.0, h * 0.12);
+    const double padding = std::max(2.0, h * 0.12);
     const double left = coveredLeft + padding;
     const double avail = w - left - padding;
     const double size = fittingSize(family, text, avail, h);
