@@ -140,44 +140,31 @@ std::string Navigator::applicationFile(const std::string& fileName) const {
     return folder + fileName;
 }
 
-void Navigator::pointerMove(Twips x, Twips y) {
+template <class F>
+void Navigator::route(Twips x, Twips y, F&& f) {
     lastX_ = x;
     lastY_ = y;
     handle([&] {
         if (!current_) return;
         Ctx ctx{*current_->screen, *this};
-        current_->router.move(ctx, *current_->logic, x, y);
+        f(current_->router, ctx, *current_->logic);
     });
+}
+
+void Navigator::pointerMove(Twips x, Twips y) {
+    route(x, y, [&](PointerRouter& r, Ctx& ctx, const ScreenLogic& logic) { r.move(ctx, logic, x, y); });
 }
 
 void Navigator::pointerPress(Twips x, Twips y) {
-    lastX_ = x;
-    lastY_ = y;
-    handle([&] {
-        if (!current_) return;
-        Ctx ctx{*current_->screen, *this};
-        current_->router.press(ctx, *current_->logic, x, y);
-    });
+    route(x, y, [&](PointerRouter& r, Ctx& ctx, const ScreenLogic& logic) { r.press(ctx, logic, x, y); });
 }
 
 void Navigator::pointerRelease(Twips x, Twips y) {
-    lastX_ = x;
-    lastY_ = y;
-    handle([&] {
-        if (!current_) return;
-        Ctx ctx{*current_->screen, *this};
-        current_->router.release(ctx, *current_->logic, x, y, true);
-    });
+    route(x, y, [&](PointerRouter& r, Ctx& ctx, const ScreenLogic& logic) { r.release(ctx, logic, x, y, true); });
 }
 
 void Navigator::pointerReleaseOutside() {
-    lastX_ = -1;
-    lastY_ = -1;
-    handle([&] {
-        if (!current_) return;
-        Ctx ctx{*current_->screen, *this};
-        current_->router.release(ctx, *current_->logic, -1, -1, false);
-    });
+    route(-1, -1, [](PointerRouter& r, Ctx& ctx, const ScreenLogic& logic) { r.release(ctx, logic, -1, -1, false); });
 }
 
 void Navigator::keyTab() {

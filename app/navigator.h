@@ -79,6 +79,9 @@ private:
     // Runs one event: handlers, then the end-of-application check and the pointer shape.
     template <class F>
     void handle(F&& f);
+    // A pointer event at a position, routed on the current screen.
+    template <class F>
+    void route(Twips x, Twips y, F&& f);
     void updatePointerShape();
 
     HostPlatform& host_;
