@@ -12,6 +12,10 @@ std::vector<RegistryEntry> screenRegistry() {
     auto set = [&](int n, const ScreenModule& module) { entries[static_cast<std::size_t>(n - 1)].module = &module; };
     set(1, screens::form1);
     set(2, screens::form2);
+    set(3, screens::form3);
+    set(4, screens::form4);
+    set(22, screens::form22);
+    set(23, screens::form23);
     return entries;
 }
 

@@ -7,5 +7,9 @@ namespace nizam::screens {
 
 extern const ScreenModule form1;
 extern const ScreenModule form2;
+extern const ScreenModule form3;
+extern const ScreenModule form4;
+extern const ScreenModule form22;
+extern const ScreenModule form23;
 
 }  // namespace nizam::screens
