@@ -43,19 +43,27 @@ xdotool mousemove $(at 10 10)
 sleep 0.3
 shot "$work/idle.png"
 xdotool mousemove $(at "$enter_x" "$enter_y")
-sleep 0.5
-shot "$work/hover.png"
 # The highlight covers 46 x 55 pixels at 480,552 and carries its word: it must differ from idle.
 region="46x55+480+552"
-diff=$(compare -metric AE "$work/idle.png[$region]" "$work/hover.png[$region]" null: 2>&1 || true)
+diff=0
+for _ in $(seq 30); do
+  sleep 0.2
+  shot "$work/hover.png"
+  diff=$(compare -metric AE "$work/idle.png[$region]" "$work/hover.png[$region]" null: 2>&1 || true)
+  [ "${diff%% *}" -gt 200 ] && break
+done
 echo "pixels changed by the highlight: $diff"
 [ "${diff%% *}" -gt 200 ] || { echo "the enter highlight did not show"; exit 1; }
 
 xdotool click 1
-sleep 0.7
-shot "$work/menu.png"
 # The menu's dark top band lies where the title screen shows white: twips 2160,1635.
-band=$(mean "$work/menu.png" "80x20+650+118")
+band=1
+for _ in $(seq 30); do
+  sleep 0.2
+  shot "$work/menu.png"
+  band=$(mean "$work/menu.png" "80x20+650+118")
+  awk "BEGIN{exit !($band < 0.35)}" && break
+done
 echo "menu band brightness: $band"
 awk "BEGIN{exit !($band < 0.35)}" || { echo "the menu did not show"; exit 1; }
 
@@ -63,10 +71,10 @@ awk "BEGIN{exit !($band < 0.35)}" || { echo "the menu did not show"; exit 1; }
 xdotool mousemove $(at $(((12840 + 187) / 15)) $(((2520 + 187) / 15)))
 sleep 0.3
 xdotool click 1
-for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$app" 2>/dev/null; then echo "nizam is still running"; exit 1; fi
-wait "$app"
-status=$?
+status=0
+wait "$app" || status=$?
 app=""
 echo "nizam ended with status $status"
 [ "$status" -eq 0 ]
