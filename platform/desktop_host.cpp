@@ -204,6 +204,7 @@ protected:
     void drawImage(QPainter& p, ControlId id, const ControlDef& c, const ControlState& st, double dpr) {
         if (st.picture.empty()) return;
         const QRectF r = toWindow(screen->rect(id));
+        if (!r.intersects(clientRect())) return;  // parked outside the page: never seen
         QSizeF shown = c.stretch ? r.size()
                                  : QSizeF(st.picture->size.width, st.picture->size.height) * scale();
         const QRect target(QPoint(static_cast<int>(std::lround(r.x())), static_cast<int>(std::lround(r.y()))),
@@ -433,7 +434,8 @@ void DesktopHost::setPointerShape(const std::string& iconKey) {
         w.unsetCursor();
         return;
     }
-    const QString key = QString::fromStdString(iconKey);
+    // Every hot-spot names the same pointer icon under its own key: one cursor per source.
+    const QString key = store_.files(iconKey).join('|');
     auto it = w.cursors.find(key);
     if (it == w.cursors.end()) {
         const double dpr = w.devicePixelRatioF();
@@ -519,6 +521,7 @@ void DesktopHost::prerenderAround(const Screen& screen) {
     auto addScreen = [&](const ScreenDef& d) {
         for (const ControlDef& c : d.controls) {
             if (c.kind != Kind::Image || !c.picture) continue;
+            if (c.rect.left >= d.clientWidth || c.rect.top >= d.clientHeight) continue;  // never seen
             const double w = (c.stretch ? c.rect.width / double(kTwipsPerPixel) : c.picture->width) * s;
             const double h = (c.stretch ? c.rect.height / double(kTwipsPerPixel) : c.picture->height) * s;
             wanted.emplace_back(assetKey(d, c, "Picture"),
