@@ -1,5 +1,8 @@
 #include "window.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontDatabase>
@@ -210,6 +213,9 @@ KeyButton* CalculatorWindow::makeButton(Key key, const QString& label, const cha
 }
 
 void CalculatorWindow::open() {
+    // Fill the screen's free area first: where no window manager maximises
+    // windows (a bare X display), the calculator still opens full size.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->availableGeometry());
     showMaximized();
     raise();
     activateWindow();
