@@ -254,6 +254,21 @@ TEST(DesktopPrograms, TheCalculatorStartsDetachedFromTheProgramFolder) {
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
 }
 
+TEST_F(Desktop, AFrameShapeIsDrawnOverTheBackColour) {
+    // The test screen's pictures have no sources, so only the back colour,
+    // the frame Shape1 (3 px, solid black) and the native controls show.
+    QCoreApplication::processEvents();
+    const QImage page = host.window()->grab(host.clientRect()).toImage();
+    ASSERT_EQ(page.size(), QSize(1024, 768));
+    auto at = [&](int x, int y) { return QColor(page.pixel(x, y)); };
+    const int left = 8000 / 15, top = 1000 / 15, right = (8000 + 2000) / 15 - 1;
+    EXPECT_EQ(at(left, top + 50), QColor(Qt::black)) << "the frame's left edge";
+    EXPECT_EQ(at(left + 1, top + 50), QColor(Qt::black)) << "3 px wide";
+    EXPECT_EQ(at(right, top + 50), QColor(Qt::black)) << "the frame's right edge";
+    EXPECT_EQ(at(left + 20, top + 50), QColor(Qt::white)) << "a transparent shape shows what lies behind";
+    EXPECT_EQ(at(20, 20), QColor(Qt::white)) << "the back colour";
+}
+
 TEST_F(Desktop, ClosingTheWindowActsAsQuit) {
     host.window()->close();
     settle();
