@@ -25,7 +25,7 @@ app=$!
 # The window, once mapped.
 win=""
 for _ in $(seq 100); do
-  win=$(xdotool search --sync --onlyvisible --pid "$app" 2>/dev/null | head -n 1) && [ -n "$win" ] && break
+  win=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | head -n 1) && [ -n "$win" ] && break
   sleep 0.1
 done
 [ -n "$win" ] || { echo "no window"; cat "$work/nizam.log"; exit 1; }

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
+#include <random>
 
 #include "app/registry.h"
 #include "platform/desktop_host.h"
@@ -267,6 +268,60 @@ TEST_F(Desktop, AFrameShapeIsDrawnOverTheBackColour) {
     EXPECT_EQ(at(right, top + 50), QColor(Qt::black)) << "the frame's right edge";
     EXPECT_EQ(at(left + 20, top + 50), QColor(Qt::white)) << "a transparent shape shows what lies behind";
     EXPECT_EQ(at(20, 20), QColor(Qt::white)) << "the back colour";
+}
+
+// Random pointer and keyboard input, as real Qt events on the real window,
+// over every built screen: never more than one screen, never a crash.
+TEST(DesktopRandomInput, EveryBuiltScreenSurvivesAChild) {
+    SvgAssetStore store(assetsFolder());
+    DesktopHost host(store, QDir::tempPath(), {.quitOnEnd = false, .recordPrograms = true});
+    Navigator nav(host, screenRegistry());
+    host.attach(&nav);
+    std::mt19937 rng(1210);
+    int elsewhere = 0, ends = 0;
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    const Qt::Key keys[] = {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Escape, Qt::Key_F11};
+    for (const auto& e : screenRegistry()) {
+        if (!e.module) continue;
+        nav.open(e.name);
+        for (int step = 0; step < 600; ++step) {
+            if (nav.ended()) nav.open(e.name);
+            QWindow* win = host.window()->windowHandle();
+            ASSERT_NE(win, nullptr);
+            QPoint p(pick(-20, host.window()->width() + 20), pick(-20, host.window()->height() + 20));
+            if (const Screen* s = nav.current(); s && pick(0, 1)) {  // aim at a control half of the time
+                const Rect r = s->rect(pick(0, s->controlCount() - 1));
+                p = host.toWindow(r.left + r.width / 2, r.top + r.height / 2).toPoint();
+            }
+            switch (pick(0, 9)) {
+                case 0: case 1: case 2: QTest::mouseMove(win, p); break;
+                case 3: case 4: QTest::mouseClick(win, Qt::LeftButton, {}, p); break;
+                case 5:
+                    QTest::mousePress(win, Qt::LeftButton, {}, p);
+                    QTest::mouseMove(win, QPoint(pick(0, 1023), pick(0, 767)));
+                    QTest::mouseRelease(win, Qt::LeftButton, {}, QPoint(pick(-30, 1050), pick(-30, 800)));
+                    break;
+                case 6: QTest::mouseClick(win, Qt::RightButton, {}, p); break;
+                case 7: QTest::keyClick(win, keys[pick(0, 5)]); break;
+                case 8:
+                    if (QWidget* f = QApplication::focusWidget()) {
+                        QInputMethodEvent ev;
+                        ev.setCommitString(pick(0, 1) ? QString::fromUtf8("جهاز انذار") : QStringLiteral("=(B2*100)"));
+                        QCoreApplication::sendEvent(f, &ev);
+                    }
+                    break;
+                default: QTest::mouseDClick(win, Qt::LeftButton, {}, p); break;
+            }
+            QCoreApplication::processEvents();
+            ASSERT_LE(nav.loadedCount(), 1) << e.name << " step " << step;
+            if (nav.current() && nav.current()->name() != e.name) ++elsewhere;
+            if (nav.ended()) ++ends;
+        }
+        if (host.window()->isFullScreen()) host.window()->showNormal();
+    }
+    // The input really reached the pages: buttons led elsewhere and closed the program.
+    EXPECT_GT(elsewhere, 0);
+    EXPECT_GT(ends, 0);
 }
 
 TEST_F(Desktop, ClosingTheWindowActsAsQuit) {
