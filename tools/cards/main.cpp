@@ -409,10 +409,10 @@ std::vector<Card> readTable(const QString& path) {
         const QString row = in.readLine();
         try {
             if (row.trimmed().isEmpty() || row.trimmed().startsWith('#')) continue;
-            if (row.startsWith("@defaults")) {
+            const QStringList words = row.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+            if (words.value(0) == "@defaults") {
                 defaults = Options{};
-                for (const QString& t : row.mid(9).split(QRegularExpression("\\s+"), Qt::SkipEmptyParts))
-                    applyOption(defaults, t);
+                for (const QString& t : words.mid(1)) applyOption(defaults, t);
                 if (defaults.covered != 0) throw Failure("covered belongs to one card, not to defaults");
                 continue;
             }
