@@ -100,6 +100,7 @@ const char* kTable =
     "@defaults group=codes\n"
     "code_fp3\t39\t18\tFP{red,sub:3}\n"
     "code_fc52\t39\t18\tFC5{red,sub:2}\n"
+    "code_in_arabic\t120\t24\tالوظيفة FP{red,sub:3}\tgroup=-\n"
     "@defaults frame=#1b7c7c/2 group=-\n"
     "framed\t243\t32\tسرقة التجهيزات وخاصة ليلا\n"
     "two\t156\t28\tالإنذار بالصوت عند\\nحدوث تسلل إلى القاعة\n"
@@ -191,6 +192,17 @@ TEST_F(CardSetter, ARedSubscriptFollowsItsCodeLowerAndSmaller) {
         EXPECT_LE(sub.right(), 38.0);
         EXPECT_LE(sub.bottom(), 17.25);
     }
+}
+
+TEST_F(CardSetter, ASubscriptStaysWithItsCodeInsideArabicText) {
+    const QImage img = render(card("code_in_arabic"));
+    const QRectF all = inkBox(img, dark), sub = inkBox(img, red);
+    ASSERT_FALSE(sub.isNull());
+    // The code stands at the left of the Arabic word, its subscript right
+    // after it: between the code's letters and the Arabic word, not beyond.
+    EXPECT_GT(sub.left(), all.left() + 8);
+    EXPECT_LT(sub.right(), all.left() + 0.5 * all.width());
+    EXPECT_GT(sub.bottom(), all.top() + 0.5 * all.height());
 }
 
 TEST_F(CardSetter, ALatinCodeInArabicTextStandsAtTheLeftInItsColour) {
