@@ -1,4 +1,5 @@
 #include "platform/desktop_host.h"
+#include <algorithm>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -247,9 +248,15 @@ protected:
         const int align = c.alignment.value_or(0);
         QTextOption option(align == 2 ? Qt::AlignHCenter : align == 1 ? Qt::AlignRight : Qt::AlignLeft);
         option.setWrapMode(QTextOption::WordWrap);
-        // A label set in the Arabic character set reads right to left: " -1" shows as "1- ".
-        option.setTextDirection(c.font && c.font->charset == 178 ? Qt::RightToLeft : Qt::LeftToRight);
-        p.drawText(r, QString::fromStdString(*c.caption), option);
+        // A label in the Arabic character set reads right to left when it holds
+        // Arabic words; a bare list number such as " -1" is shown as written,
+        // its digit at the right, as an Arabic book prints it.
+        const QString caption = QString::fromStdString(*c.caption);
+        const bool arabic = std::any_of(caption.begin(), caption.end(), [](QChar ch) {
+            return ch.direction() == QChar::DirR || ch.direction() == QChar::DirAL;
+        });
+        option.setTextDirection(c.font && c.font->charset == 178 && arabic ? Qt::RightToLeft : Qt::LeftToRight);
+        p.drawText(r, caption, option);
     }
 
     void resizeEvent(QResizeEvent*) override { layoutNatives(); }

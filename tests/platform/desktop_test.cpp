@@ -270,6 +270,50 @@ TEST_F(Desktop, AFrameShapeIsDrawnOverTheBackColour) {
     EXPECT_EQ(at(20, 20), QColor(Qt::white)) << "the back colour";
 }
 
+// The question numbers " -1" .. " -5" of Form22 are Arabic-set labels that
+// hold no Arabic letter: they read as written, the digit at the right of its
+// dash, as in an Arabic book's numbered list.
+TEST(DesktopLabels, AListNumberStandsWithItsDigitAtTheRight) {
+    SvgAssetStore store(assetsFolder());
+    DesktopHost host(store, QDir::tempPath(), {.quitOnEnd = false, .recordPrograms = true});
+    Navigator nav(host, screenRegistry());
+    host.attach(&nav);
+    nav.open("Form22");
+    QCoreApplication::processEvents();
+    const QImage page = host.window()->grab(host.clientRect()).toImage();
+    for (int i = 0; i < 5; ++i) {
+        SCOPED_TRACE(i);
+        const Rect r = nav.current()->rect(nav.current()->findQuiet("Label1", i).value());
+        // Inside the label, clear of the dotted frames of the page that touch
+        // its first column and its last rows.
+        const QRect box(host.toWindow(r.left, r.top).toPoint() + QPoint(1, 0),
+                        host.toWindow(r.left + r.width, r.top + r.height).toPoint() - QPoint(1, 3));
+        // The ink falls into two pieces side by side, the dash and the digit;
+        // the digit is the taller piece.
+        struct Piece {
+            int left, right, top, bottom;
+        };
+        std::vector<Piece> pieces;
+        bool inPiece = false;
+        for (int x = box.left(); x <= box.right(); ++x) {
+            int top = box.bottom() + 1, bottom = box.top() - 1;
+            for (int y = box.top(); y <= box.bottom(); ++y)
+                if (QColor(page.pixel(x, y)).lightness() < 170) top = std::min(top, y), bottom = std::max(bottom, y);
+            if (bottom < top) {
+                inPiece = false;
+                continue;
+            }
+            if (!inPiece) pieces.push_back({x, x, top, bottom});
+            inPiece = true;
+            Piece& p = pieces.back();
+            p.right = x, p.top = std::min(p.top, top), p.bottom = std::max(p.bottom, bottom);
+        }
+        ASSERT_EQ(pieces.size(), 2u) << "a dash and a digit";
+        const int h0 = pieces[0].bottom - pieces[0].top, h1 = pieces[1].bottom - pieces[1].top;
+        EXPECT_LT(h0, h1) << "the dash stands left of the digit";
+    }
+}
+
 // Random pointer and keyboard input, as real Qt events on the real window,
 // over every built screen: never more than one screen, never a crash.
 TEST(DesktopRandomInput, EveryBuiltScreenSurvivesAChild) {
