@@ -7,6 +7,8 @@
 // travelling signals, strides) is computed from phase properties that the
 // Timeline drives, so each frame is fixed by the frame number alone.
 
+pragma ComponentBehavior: Bound
+
 import QtQuick
 import QtQuick.Shapes
 import QtQuick.Timeline

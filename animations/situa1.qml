@@ -7,6 +7,8 @@
 // phase property that the Timeline drives, so every frame is fixed by the
 // frame number alone and the scene rewinds cleanly.
 
+pragma ComponentBehavior: Bound
+
 import QtQuick
 import QtQuick.Shapes
 import QtQuick.Timeline
