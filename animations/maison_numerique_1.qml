@@ -22,7 +22,7 @@ Item {
     // Phases and amounts driven by the Timeline.
     property real beat: 0           // pulses, blinks and waves: one beat = 0.4 s
     property real sway: 0           // the clouds' slow drift, one cycle a loop
-    property real titleT: 0         // 0 title in the middle .. 1 title in the band
+    property real titleT: 0         // 0 opening card shown .. 1 faded out
     property real walk: 0           // the intruder's strides
     property real sensing: 0        // the motion detector's zone
     property real smoke: 0          // smoke from the candle
@@ -733,15 +733,15 @@ Item {
         id: calloutSirenIn
         tx: 272; ty: 282; cardX: 6; cardY: 190
         accent: "#e0463c"; beat: root.beat
-        name: "صفارة داخلية"
-        note: "تطلق صوتا قويا داخل المنزل"
+        name: "صفارة إنذار داخلية"
+        note: "تطلق صوتًا قويًا داخل المنزل"
     }
     Callout {
         id: calloutSirenOut
         tx: 365; ty: 106; cardX: 572; cardY: 52; rightSide: true; ringR: 24
         accent: "#e0463c"; beat: root.beat
-        name: "صفارة خارجية"
-        note: "تنبه الجيران والمارة"
+        name: "صفارة إنذار خارجية"
+        note: "تنبّه الجيران والمارّة"
     }
     Callout {
         id: calloutPhone
@@ -752,48 +752,39 @@ Item {
     }
 
     // ------------------------------------------------------------------
-    // Title: first large in the middle, then in the band at the top.
+    // Opening card over the veiled house; it fades out before the tour and
+    // comes back at the end. The page around the player already has its
+    // title band, so the scene has none of its own.
 
-    Rectangle {                                   // veil over the house behind the big title
+    Rectangle {                                   // veil over the house behind the card
         anchors.fill: parent
         color: "#f3f7fb"
         opacity: 0.6 * (1 - root.titleT)
         visible: opacity > 0
     }
-    Rectangle {                                   // the band: pale, below the page's own dark title band
-        x: 0; y: 0; width: 729; height: 40
-        color: "#e9eef3"
-        Rectangle { x: 0; y: 40; width: 729; height: 3; color: "#f0922b" }
-    }
-    Rectangle {                                   // card behind the big title
+    Rectangle {
+        id: titleCard
         x: 364 - width / 2; y: 212 - height / 2
         width: 430; height: 96; radius: 16
         color: "#22384f"
         border.color: "#f0922b"; border.width: 3
-        opacity: Math.max(0, 1 - root.titleT * 3)
+        opacity: 1 - root.titleT
+        scale: 1 - 0.08 * root.titleT
         visible: opacity > 0
-    }
-    Text {
-        id: title
-        readonly property real big: 1.55
-        text: "جهاز الإنذار في المنزل"
-        font.family: "Noto Kufi Arabic"
-        font.bold: true
-        font.pixelSize: 20
-        // white on the dark card, dark blue in the pale band
-        color: Qt.rgba(1 + (0x22 / 255 - 1) * root.titleT, 1 + (0x38 / 255 - 1) * root.titleT, 1 + (0x4f / 255 - 1) * root.titleT, 1)
-        // centre of the text: the middle of the picture, then the band's right side
-        readonly property real cx: 364 + (712 - implicitWidth / 2 - 364) * root.titleT
-        readonly property real cy: 212 + (20 - 212) * root.titleT
-        x: cx - implicitWidth / 2
-        y: cy - implicitHeight / 2
-        scale: big + (1 - big) * root.titleT
+        Text {
+            anchors.centerIn: parent
+            text: "جهاز الإنذار في المنزل"
+            font.family: "Noto Kufi Arabic"
+            font.bold: true
+            font.pixelSize: 31
+            color: "#ffffff"
+        }
     }
 
     // ------------------------------------------------------------------
     // Storyboard (frame numbers at 25 frames a second)
-    //   0 - 80   title in the middle: the alarm device of a house
-    //  80 - 105  the title moves into the band
+    //   0 - 80   opening card: the alarm device of a house
+    //  80 - 105  the card fades out
     // 110 - 190  1 motion detector: an intruder walks, the zone lights up
     // 190 - 270  2 door opening detector: the front door opens
     // 270 - 350  3 smoke detector: smoke rises from a candle
@@ -802,7 +793,7 @@ Item {
     // 530 - 605  6 indoor siren sounds
     // 605 - 680  7 outdoor siren sounds
     // 680 - 790  8 telephone transmitter: it calls the owner's phone
-    // 800 - 830  the title returns to the middle; 900 = the opening picture
+    // 800 - 830  the card comes back; 900 = the opening picture
 
     Timeline {
         startFrame: 0
