@@ -425,15 +425,12 @@ Item {
             Rectangle { x: -8.5; y: -69; width: 19; height: 12; radius: 7; color: "#2b303b" }
             Rectangle { x: -9; y: -61; width: 20; height: 3.5; radius: 1.5; color: "#444c5c" }
             // startled mark
-            Text {
+            Item {                                // drawn, not a caption
                 id: startled
                 x: 18; y: -68
                 opacity: 0
-                text: "!"
-                font.family: "DejaVu Sans"
-                font.bold: true
-                font.pixelSize: 20
-                color: "#ffd23f"
+                Rectangle { x: 2; y: 2; width: 4.5; height: 11; radius: 2.25; color: "#ffd23f" }
+                Rectangle { x: 2; y: 15; width: 4.5; height: 4.5; radius: 2.25; color: "#ffd23f" }
             }
         }
     }

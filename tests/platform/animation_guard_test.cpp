@@ -26,6 +26,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPointer>
+#include <QtMath>
 #include <QProcess>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -399,6 +400,122 @@ TEST_P(ShippedAnimation, PlaysCleanlyAtItsPlayersSizeAndLoops) {
     const QImage after = scene.render();
     EXPECT_EQ(differingShare(before, after), 0.0) << "something moves while the timeline stands still";
     EXPECT_FALSE(scene.player().isPlaying());
+}
+
+// The captions: every visible Text item, counted per element of the scene
+// it belongs to (a card with a name and a note is one caption).
+struct Caption {
+    QQuickItem* owner;  // the child of the root that holds the text
+    QString text;
+};
+
+double effectiveOpacity(const QQuickItem* item) {
+    double opacity = 1.0;
+    for (; item; item = item->parentItem()) {
+        if (!item->isVisible()) return 0.0;
+        opacity *= item->opacity();
+    }
+    return opacity;
+}
+
+std::vector<Caption> captionsShown(QQuickItem* root, double atLeast) {
+    std::vector<Caption> shown;
+    for (QQuickItem* text : root->findChildren<QQuickItem*>()) {
+        if (!text->inherits("QQuickText")) continue;
+        const QString words = text->property("text").toString().trimmed();
+        if (words.isEmpty() || effectiveOpacity(text) < atLeast) continue;
+        QQuickItem* owner = text;
+        while (owner->parentItem() && owner->parentItem() != root) owner = owner->parentItem();
+        shown.push_back({owner, words});
+    }
+    return shown;
+}
+
+TEST_P(ShippedAnimation, ShowsOneCaptionAtATimeLongEnoughToRead) {
+    const QString name = QString::fromStdString(GetParam());
+    const std::optional<QSize> size = designSizeFor(name);
+    ASSERT_TRUE(size.has_value());
+    LoadedScene scene(name, *size);
+    ASSERT_TRUE(scene.ok()) << scene.loadError();
+    const int first = qCeil(scene.startFrame());
+    const int last = qFloor(scene.endFrame());
+    const double perSecond = (scene.endFrame() - scene.startFrame()) * 1000.0 / scene.durationMs();
+    const int readable = qCeil(3 * perSecond);  // frames in 3 seconds
+
+    // Frames at which each caption can be read (mostly opaque).
+    std::map<QString, std::vector<bool>> readableAt;
+    for (int f = first; f <= last; ++f) {
+        scene.seek(f);
+        std::set<QQuickItem*> owners;
+        QStringList texts;
+        for (const Caption& c : captionsShown(scene.root(), 0.1)) {
+            owners.insert(c.owner);
+            texts << c.text;
+        }
+        EXPECT_LE(owners.size(), 1u) << "frame " << f << " shows several captions: " << qPrintable(texts.join(" | "));
+        for (const Caption& c : captionsShown(scene.root(), 0.5)) {
+            auto& frames = readableAt[c.text];
+            frames.resize(std::size_t(last - first + 1), false);
+            frames[std::size_t(f - first)] = true;
+        }
+    }
+    // Each stretch on screen lasts 3 s or more; a stretch running over the
+    // end of the loop goes on at its start.
+    for (const auto& [text, frames] : readableAt) {
+        const int n = int(frames.size());
+        if (std::all_of(frames.begin(), frames.end(), [](bool b) { return b; })) continue;
+        int offset = 0;
+        while (frames[std::size_t(offset)]) ++offset;  // start counting at a frame without it
+        int run = 0;
+        for (int i = 1; i <= n; ++i) {
+            if (frames[std::size_t((offset + i) % n)]) {
+                ++run;
+            } else if (run > 0) {
+                EXPECT_GE(run, readable) << "\"" << qPrintable(text) << "\" is on screen for only " << run
+                                         << " frames, ending at frame " << first + (offset + i) % n;
+                run = 0;
+            }
+        }
+    }
+}
+
+// Words a scene must not show. The problem situation is watched before the
+// pupil answers its page: it shows the signal, the bell and the need, and
+// names none of the answers. Where the house tour names the sirens, it must
+// not use the bare word the situation page offers as a wrong candidate.
+struct ForbiddenWords {
+    const char* animation;
+    const char* pattern;  // a regular expression over a caption's text
+    const char* why;
+};
+
+const ForbiddenWords kForbidden[] = {
+    {"situa1", "[إا]نذار", "names the device, an answer of its page"},
+    {"situa1", "جرس", "names the actuator, an answer of its page"},
+    {"situa1", "صوت", "names the kind of signal, an answer of its page"},
+    {"situa1", "[إا]شارة", "states the signal, an answer of its page"},
+    {"situa1", "منفذ", "states the actuator, an answer of its page"},
+    {"maison_numerique_1", "صفارة(?! إنذار)", "a siren is a صفارة إنذار; a bare صفارة is a whistle"},
+};
+
+TEST(AnimationWords, NoCaptionGivesAwayAnAnswer) {
+    for (const QString& name : shippedAnimations()) {
+        const std::optional<QSize> size = designSizeFor(name);
+        if (!size) continue;  // reported by the other tests
+        LoadedScene scene(name, *size);
+        ASSERT_TRUE(scene.ok()) << scene.loadError();
+        QStringList texts;
+        for (QQuickItem* item : scene.root()->findChildren<QQuickItem*>())
+            if (item->inherits("QQuickText")) texts << item->property("text").toString();
+        for (const ForbiddenWords& rule : kForbidden) {
+            if (name != QLatin1String(rule.animation)) continue;
+            const QRegularExpression pattern(QString::fromUtf8(rule.pattern));
+            ASSERT_TRUE(pattern.isValid());
+            for (const QString& text : texts)
+                EXPECT_FALSE(pattern.match(text).hasMatch())
+                    << qPrintable(name) << ": \"" << qPrintable(text) << "\" " << rule.why;
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(All, ShippedAnimation, testing::ValuesIn(shippedNames()),
