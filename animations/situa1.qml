@@ -73,7 +73,7 @@ Item {
         property real r0: 15
         property real span: 34
         property real half: 38
-        property color tint: "#ffd23f"
+        property color tint: "#ffb347"
         readonly property real r: r0 + k * span
         anchors.fill: parent
         opacity: amount * (1 - k) * Math.min(1, k * 6)
@@ -325,14 +325,14 @@ Item {
             Rectangle {                               // the gong
                 x: -13; y: -13; width: 26; height: 26; radius: 13
                 gradient: Gradient {
-                    GradientStop { position: 0; color: "#ffe27a" }
-                    GradientStop { position: 0.6; color: "#f5c400" }
-                    GradientStop { position: 1; color: "#c99700" }
+                    GradientStop { position: 0; color: "#ff8a7a" }
+                    GradientStop { position: 0.6; color: "#e8473a" }
+                    GradientStop { position: 1; color: "#b3322a" }
                 }
-                border.color: "#a77d00"; border.width: 1
+                border.color: "#8f2a22"; border.width: 1
             }
-            Rectangle { x: -8; y: -9; width: 8; height: 5; radius: 2.5; color: "#fff4c2"; opacity: 0.8; rotation: -30 }
-            Rectangle { x: -2.5; y: -2.5; width: 5; height: 5; radius: 2.5; color: "#a77d00" }   // nut
+            Rectangle { x: -8; y: -9; width: 8; height: 5; radius: 2.5; color: "#ffd6cf"; opacity: 0.8; rotation: -30 }
+            Rectangle { x: -2.5; y: -2.5; width: 5; height: 5; radius: 2.5; color: "#7a241d" }   // nut
         }
         Item {                                        // the hammer, striking the gong's rim
             y: 16
