@@ -764,6 +764,11 @@ Item {
         }
     }
 
+    // The page's orange rule under its title band runs along the player's
+    // top edge and shows on either side of it: the scene carries it across,
+    // so the page keeps one unbroken rule while the video plays.
+    Rectangle { x: 0; y: 0; width: 729; height: 3; color: "#f28c28" }
+
     // ------------------------------------------------------------------
     // Storyboard (frame numbers at 25 frames a second)
     // Each part's card stays readable for more than 3 seconds.
