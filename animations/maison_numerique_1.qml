@@ -1,11 +1,13 @@
 // A tour of a house's alarm system. A cut-away two-storey house; one part
 // after another is highlighted and named: the four detectors, the control
-// unit that receives their information, the sirens inside and outside, and
+// unit that receives their information, the alarm sirens inside and outside, and
 // the telephone transmitter that calls the owner's phone.
 //
 // Repeating motion (pulsing rings, blinking lights, smoke, sound waves,
 // travelling signals, strides) is computed from phase properties that the
 // Timeline drives, so each frame is fixed by the frame number alone.
+
+pragma ComponentBehavior: Bound
 
 import QtQuick
 import QtQuick.Shapes
@@ -15,12 +17,12 @@ Item {
     id: root
     width: 729                      // design size: the page's player, in pixels
     height: 425
-    property int duration: 36000    // 900 frames at 25 frames a second
+    property int duration: 39280    // 982 frames at 25 frames a second
 
     // Phases and amounts driven by the Timeline.
     property real beat: 0           // pulses, blinks and waves: one beat = 0.4 s
     property real sway: 0           // the clouds' slow drift, one cycle a loop
-    property real titleT: 0         // 0 title in the middle .. 1 title in the band
+    property real titleT: 0         // 0 opening card shown .. 1 faded out
     property real walk: 0           // the intruder's strides
     property real sensing: 0        // the motion detector's zone
     property real smoke: 0          // smoke from the candle
@@ -672,23 +674,6 @@ Item {
         Rectangle { x: -11; y: 10; width: 9; height: 9; radius: 4.5; color: "#3cb371" }
         Rectangle { x: 2; y: 10; width: 9; height: 9; radius: 4.5; color: "#e0463c" }
     }
-    Rectangle {
-        id: phoneLabel
-        x: 630 - width / 2; y: 160
-        width: phoneText.implicitWidth + 16; height: 24; radius: 12
-        color: "#ffffff"; border.color: "#f0922b"; border.width: 1.5
-        opacity: root.phoneUp
-        Text {
-            id: phoneText
-            anchors.centerIn: parent
-            text: "هاتف صاحب المنزل"
-            font.family: "Noto Naskh Arabic"
-            font.bold: true
-            font.pixelSize: 13
-            color: "#22384f"
-        }
-    }
-
     // ------------------------------------------------------------------
     // The named parts, one after another
 
@@ -731,15 +716,15 @@ Item {
         id: calloutSirenIn
         tx: 272; ty: 282; cardX: 6; cardY: 190
         accent: "#e0463c"; beat: root.beat
-        name: "صفارة داخلية"
-        note: "تطلق صوتا قويا داخل المنزل"
+        name: "صفارة إنذار داخلية"
+        note: "تطلق صوتًا قويًا داخل المنزل"
     }
     Callout {
         id: calloutSirenOut
         tx: 365; ty: 106; cardX: 572; cardY: 52; rightSide: true; ringR: 24
         accent: "#e0463c"; beat: root.beat
-        name: "صفارة خارجية"
-        note: "تنبه الجيران والمارة"
+        name: "صفارة إنذار خارجية"
+        note: "تنبّه الجيران والمارّة"
     }
     Callout {
         id: calloutPhone
@@ -750,237 +735,234 @@ Item {
     }
 
     // ------------------------------------------------------------------
-    // Title: first large in the middle, then in the band at the top.
+    // Opening card over the veiled house; it fades out before the tour and
+    // comes back at the end. The page around the player already has its
+    // title band, so the scene has none of its own.
 
-    Rectangle {                                   // veil over the house behind the big title
+    Rectangle {                                   // veil over the house behind the card
         anchors.fill: parent
         color: "#f3f7fb"
         opacity: 0.6 * (1 - root.titleT)
         visible: opacity > 0
     }
-    Rectangle {                                   // the band: pale, below the page's own dark title band
-        x: 0; y: 0; width: 729; height: 40
-        color: "#e9eef3"
-        Rectangle { x: 0; y: 40; width: 729; height: 3; color: "#f0922b" }
-    }
-    Rectangle {                                   // card behind the big title
+    Rectangle {
+        id: titleCard
         x: 364 - width / 2; y: 212 - height / 2
         width: 430; height: 96; radius: 16
         color: "#22384f"
         border.color: "#f0922b"; border.width: 3
-        opacity: Math.max(0, 1 - root.titleT * 3)
+        opacity: 1 - root.titleT
+        scale: 1 - 0.08 * root.titleT
         visible: opacity > 0
+        Text {
+            anchors.centerIn: parent
+            text: "جهاز الإنذار في المنزل"
+            font.family: "Noto Kufi Arabic"
+            font.bold: true
+            font.pixelSize: 31
+            color: "#ffffff"
+        }
     }
-    Text {
-        id: title
-        readonly property real big: 1.55
-        text: "جهاز الإنذار في المنزل"
-        font.family: "Noto Kufi Arabic"
-        font.bold: true
-        font.pixelSize: 20
-        // white on the dark card, dark blue in the pale band
-        color: Qt.rgba(1 + (0x22 / 255 - 1) * root.titleT, 1 + (0x38 / 255 - 1) * root.titleT, 1 + (0x4f / 255 - 1) * root.titleT, 1)
-        // centre of the text: the middle of the picture, then the band's right side
-        readonly property real cx: 364 + (712 - implicitWidth / 2 - 364) * root.titleT
-        readonly property real cy: 212 + (20 - 212) * root.titleT
-        x: cx - implicitWidth / 2
-        y: cy - implicitHeight / 2
-        scale: big + (1 - big) * root.titleT
-    }
+
+    // The page's orange rule under its title band runs along the player's
+    // top edge and shows on either side of it: the scene carries it across,
+    // so the page keeps one unbroken rule while the video plays.
+    Rectangle { x: 0; y: 0; width: 729; height: 3; color: "#f28c28" }
 
     // ------------------------------------------------------------------
     // Storyboard (frame numbers at 25 frames a second)
-    //   0 - 80   title in the middle: the alarm device of a house
-    //  80 - 105  the title moves into the band
-    // 110 - 190  1 motion detector: an intruder walks, the zone lights up
-    // 190 - 270  2 door opening detector: the front door opens
-    // 270 - 350  3 smoke detector: smoke rises from a candle
-    // 350 - 430  4 flood detector: water spreads from the washing machine
-    // 430 - 530  5 control unit: the detectors' signals reach it
-    // 530 - 605  6 indoor siren sounds
-    // 605 - 680  7 outdoor siren sounds
-    // 680 - 790  8 telephone transmitter: it calls the owner's phone
-    // 800 - 830  the title returns to the middle; 900 = the opening picture
+    // Each part's card stays readable for more than 3 seconds.
+    //   0 - 80   opening card: the alarm device of a house
+    //  80 - 105  the card fades out
+    // 110 - 202  1 motion detector: an intruder walks, the zone lights up
+    // 202 - 294  2 door opening detector: the front door opens
+    // 294 - 386  3 smoke detector: smoke rises from a candle
+    // 386 - 478  4 flood detector: water spreads from the washing machine
+    // 478 - 578  5 control unit: the detectors' signals reach it
+    // 578 - 670  6 indoor alarm siren sounds
+    // 670 - 762  7 outdoor alarm siren sounds
+    // 762 - 872  8 telephone transmitter: it calls the owner's phone
+    // 882 - 912  the card comes back; 982 = the opening picture
 
     Timeline {
         startFrame: 0
-        endFrame: 900
+        endFrame: 982
 
         KeyframeGroup {
             target: root; property: "beat"
             Keyframe { frame: 0; value: 0 }
-            Keyframe { frame: 900; value: 90 }
+            Keyframe { frame: 982; value: 98 }
         }
         KeyframeGroup {
             target: root; property: "sway"
             Keyframe { frame: 0; value: 0 }
-            Keyframe { frame: 900; value: 1 }
+            Keyframe { frame: 982; value: 1 }
         }
         KeyframeGroup {
             target: root; property: "titleT"
             Keyframe { frame: 80; value: 0 }
             Keyframe { frame: 106; value: 1; easing.type: Easing.InOutCubic }
-            Keyframe { frame: 800; value: 1 }
-            Keyframe { frame: 830; value: 0; easing.type: Easing.InOutCubic }
+            Keyframe { frame: 882; value: 1 }
+            Keyframe { frame: 912; value: 0; easing.type: Easing.InOutCubic }
         }
 
         // 1 motion detector
         KeyframeGroup {
             target: calloutMotion; property: "show"
             Keyframe { frame: 110; value: 0 }
-            Keyframe { frame: 124; value: 1; easing.type: Easing.OutCubic }
-            Keyframe { frame: 180; value: 1 }
-            Keyframe { frame: 190; value: 0 }
+            Keyframe { frame: 126; value: 1; easing.type: Easing.OutCubic }
+            Keyframe { frame: 190; value: 1 }
+            Keyframe { frame: 202; value: 0 }
         }
         KeyframeGroup {
             target: intruder; property: "opacity"
             Keyframe { frame: 108; value: 0 }
-            Keyframe { frame: 118; value: 1 }
-            Keyframe { frame: 178; value: 1 }
-            Keyframe { frame: 188; value: 0 }
+            Keyframe { frame: 119; value: 1 }
+            Keyframe { frame: 188; value: 1 }
+            Keyframe { frame: 200; value: 0 }
         }
         KeyframeGroup {
             target: intruder; property: "x"
             Keyframe { frame: 108; value: 392 }
-            Keyframe { frame: 168; value: 466 }
+            Keyframe { frame: 177; value: 466 }
         }
         KeyframeGroup {
             target: root; property: "walk"
             Keyframe { frame: 108; value: 0 }
-            Keyframe { frame: 168; value: 4 }
+            Keyframe { frame: 177; value: 4 }
         }
         KeyframeGroup {
             target: root; property: "sensing"
-            Keyframe { frame: 120; value: 0 }
-            Keyframe { frame: 130; value: 1 }
-            Keyframe { frame: 178; value: 1 }
-            Keyframe { frame: 188; value: 0 }
+            Keyframe { frame: 122; value: 0 }
+            Keyframe { frame: 133; value: 1 }
+            Keyframe { frame: 188; value: 1 }
+            Keyframe { frame: 200; value: 0 }
         }
 
         // 2 door opening detector
         KeyframeGroup {
             target: calloutDoor; property: "show"
-            Keyframe { frame: 190; value: 0 }
-            Keyframe { frame: 204; value: 1; easing.type: Easing.OutCubic }
-            Keyframe { frame: 260; value: 1 }
-            Keyframe { frame: 270; value: 0 }
+            Keyframe { frame: 202; value: 0 }
+            Keyframe { frame: 218; value: 1; easing.type: Easing.OutCubic }
+            Keyframe { frame: 282; value: 1 }
+            Keyframe { frame: 294; value: 0 }
         }
         KeyframeGroup {
             target: doorHinge; property: "xScale"
-            Keyframe { frame: 204; value: 1 }
-            Keyframe { frame: 222; value: 0.35; easing.type: Easing.InOutQuad }
-            Keyframe { frame: 246; value: 0.35 }
-            Keyframe { frame: 262; value: 1; easing.type: Easing.InOutQuad }
+            Keyframe { frame: 218; value: 1 }
+            Keyframe { frame: 239; value: 0.35; easing.type: Easing.InOutQuad }
+            Keyframe { frame: 266; value: 0.35 }
+            Keyframe { frame: 285; value: 1; easing.type: Easing.InOutQuad }
         }
 
         // 3 smoke detector
         KeyframeGroup {
             target: calloutSmoke; property: "show"
-            Keyframe { frame: 270; value: 0 }
-            Keyframe { frame: 284; value: 1; easing.type: Easing.OutCubic }
-            Keyframe { frame: 340; value: 1 }
-            Keyframe { frame: 350; value: 0 }
+            Keyframe { frame: 294; value: 0 }
+            Keyframe { frame: 310; value: 1; easing.type: Easing.OutCubic }
+            Keyframe { frame: 374; value: 1 }
+            Keyframe { frame: 386; value: 0 }
         }
         KeyframeGroup {
             target: root; property: "smoke"
-            Keyframe { frame: 272; value: 0 }
-            Keyframe { frame: 290; value: 1 }
-            Keyframe { frame: 336; value: 1 }
-            Keyframe { frame: 350; value: 0 }
+            Keyframe { frame: 296; value: 0 }
+            Keyframe { frame: 317; value: 1 }
+            Keyframe { frame: 370; value: 1 }
+            Keyframe { frame: 386; value: 0 }
         }
 
         // 4 flood detector
         KeyframeGroup {
             target: calloutFlood; property: "show"
-            Keyframe { frame: 350; value: 0 }
-            Keyframe { frame: 364; value: 1; easing.type: Easing.OutCubic }
-            Keyframe { frame: 420; value: 1 }
-            Keyframe { frame: 430; value: 0 }
+            Keyframe { frame: 386; value: 0 }
+            Keyframe { frame: 402; value: 1; easing.type: Easing.OutCubic }
+            Keyframe { frame: 466; value: 1 }
+            Keyframe { frame: 478; value: 0 }
         }
         KeyframeGroup {
             target: root; property: "flood"
-            Keyframe { frame: 352; value: 0 }
-            Keyframe { frame: 392; value: 1; easing.type: Easing.OutQuad }
-            Keyframe { frame: 418; value: 1 }
-            Keyframe { frame: 432; value: 0 }
+            Keyframe { frame: 388; value: 0 }
+            Keyframe { frame: 434; value: 1; easing.type: Easing.OutQuad }
+            Keyframe { frame: 464; value: 1 }
+            Keyframe { frame: 480; value: 0 }
         }
 
         // 5 control unit
         KeyframeGroup {
             target: calloutControl; property: "show"
-            Keyframe { frame: 430; value: 0 }
-            Keyframe { frame: 444; value: 1; easing.type: Easing.OutCubic }
-            Keyframe { frame: 520; value: 1 }
-            Keyframe { frame: 530; value: 0 }
+            Keyframe { frame: 478; value: 0 }
+            Keyframe { frame: 492; value: 1; easing.type: Easing.OutCubic }
+            Keyframe { frame: 568; value: 1 }
+            Keyframe { frame: 578; value: 0 }
         }
         KeyframeGroup {
             target: root; property: "links"
-            Keyframe { frame: 440; value: 0 }
-            Keyframe { frame: 452; value: 1 }
-            Keyframe { frame: 516; value: 1 }
-            Keyframe { frame: 528; value: 0 }
+            Keyframe { frame: 488; value: 0 }
+            Keyframe { frame: 500; value: 1 }
+            Keyframe { frame: 564; value: 1 }
+            Keyframe { frame: 576; value: 0 }
         }
 
         // 6 indoor siren
         KeyframeGroup {
             target: calloutSirenIn; property: "show"
-            Keyframe { frame: 530; value: 0 }
-            Keyframe { frame: 544; value: 1; easing.type: Easing.OutCubic }
-            Keyframe { frame: 595; value: 1 }
-            Keyframe { frame: 605; value: 0 }
+            Keyframe { frame: 578; value: 0 }
+            Keyframe { frame: 595; value: 1; easing.type: Easing.OutCubic }
+            Keyframe { frame: 658; value: 1 }
+            Keyframe { frame: 670; value: 0 }
         }
         KeyframeGroup {
             target: root; property: "sirenIn"
-            Keyframe { frame: 536; value: 0 }
-            Keyframe { frame: 544; value: 1 }
-            Keyframe { frame: 594; value: 1 }
-            Keyframe { frame: 604; value: 0 }
+            Keyframe { frame: 585; value: 0 }
+            Keyframe { frame: 595; value: 1 }
+            Keyframe { frame: 657; value: 1 }
+            Keyframe { frame: 669; value: 0 }
         }
 
         // 7 outdoor siren
         KeyframeGroup {
             target: calloutSirenOut; property: "show"
-            Keyframe { frame: 605; value: 0 }
-            Keyframe { frame: 619; value: 1; easing.type: Easing.OutCubic }
-            Keyframe { frame: 670; value: 1 }
-            Keyframe { frame: 680; value: 0 }
+            Keyframe { frame: 670; value: 0 }
+            Keyframe { frame: 687; value: 1; easing.type: Easing.OutCubic }
+            Keyframe { frame: 750; value: 1 }
+            Keyframe { frame: 762; value: 0 }
         }
         KeyframeGroup {
             target: root; property: "sirenOut"
-            Keyframe { frame: 611; value: 0 }
-            Keyframe { frame: 619; value: 1 }
-            Keyframe { frame: 669; value: 1 }
-            Keyframe { frame: 679; value: 0 }
+            Keyframe { frame: 677; value: 0 }
+            Keyframe { frame: 687; value: 1 }
+            Keyframe { frame: 749; value: 1 }
+            Keyframe { frame: 761; value: 0 }
         }
 
         // 8 telephone transmitter and the owner's phone
         KeyframeGroup {
             target: calloutPhone; property: "show"
-            Keyframe { frame: 680; value: 0 }
-            Keyframe { frame: 694; value: 1; easing.type: Easing.OutCubic }
-            Keyframe { frame: 780; value: 1 }
-            Keyframe { frame: 790; value: 0 }
+            Keyframe { frame: 762; value: 0 }
+            Keyframe { frame: 776; value: 1; easing.type: Easing.OutCubic }
+            Keyframe { frame: 862; value: 1 }
+            Keyframe { frame: 872; value: 0 }
         }
         KeyframeGroup {
             target: root; property: "wire"
-            Keyframe { frame: 684; value: 0 }
-            Keyframe { frame: 692; value: 1 }
-            Keyframe { frame: 716; value: 1 }
-            Keyframe { frame: 726; value: 0 }
+            Keyframe { frame: 766; value: 0 }
+            Keyframe { frame: 774; value: 1 }
+            Keyframe { frame: 798; value: 1 }
+            Keyframe { frame: 808; value: 0 }
         }
         KeyframeGroup {
             target: root; property: "call"
-            Keyframe { frame: 712; value: 0 }
-            Keyframe { frame: 722; value: 1 }
-            Keyframe { frame: 776; value: 1 }
-            Keyframe { frame: 788; value: 0 }
+            Keyframe { frame: 794; value: 0 }
+            Keyframe { frame: 804; value: 1 }
+            Keyframe { frame: 858; value: 1 }
+            Keyframe { frame: 870; value: 0 }
         }
         KeyframeGroup {
             target: root; property: "phoneUp"
-            Keyframe { frame: 708; value: 0 }
-            Keyframe { frame: 724; value: 1; easing.type: Easing.OutBack }
-            Keyframe { frame: 780; value: 1 }
-            Keyframe { frame: 792; value: 0 }
+            Keyframe { frame: 790; value: 0 }
+            Keyframe { frame: 806; value: 1; easing.type: Easing.OutBack }
+            Keyframe { frame: 862; value: 1 }
+            Keyframe { frame: 874; value: 0 }
         }
     }
 }

@@ -1,11 +1,16 @@
 // The problem situation: at night a thief slips into the school's technology
-// room, the motion detector senses him, the bell rings (a sound signal) and
-// he runs away. The closing caption names the device the class needs.
+// room, the detector on the wall senses him (its beam lights up and its light
+// blinks), a signal runs along the wire to the bell, the bell rings with
+// spreading sound waves and the thief runs away. The scene shows and does not
+// tell: its few captions (one at a time) narrate the story and end on a
+// question, and none of them names what the page asks about.
 //
 // Everything that repeats (strides, the bell's strokes, the spreading sound
 // waves, the blinking of the detector's light, the stars) is computed from a
 // phase property that the Timeline drives, so every frame is fixed by the
 // frame number alone and the scene rewinds cleanly.
+
+pragma ComponentBehavior: Bound
 
 import QtQuick
 import QtQuick.Shapes
@@ -21,6 +26,7 @@ Item {
     property real twinkle: 0        // star twinkles
     property real blink: 0          // the detector's light, one blink per unit
     property real sensing: 0        // 0 idle .. 1 the detector sees someone
+    property real signal: 0         // 0 .. 1 a pulse on its way from the detector to the bell
     property real walk: 0           // the thief's strides, one per unit
     property real stride: 18        // how far the legs swing, in degrees
     property real lean: 0           // the thief leans forward when running
@@ -67,7 +73,7 @@ Item {
         property real r0: 15
         property real span: 34
         property real half: 38
-        property color tint: "#ffd23f"
+        property color tint: "#ffb347"
         readonly property real r: r0 + k * span
         anchors.fill: parent
         opacity: amount * (1 - k) * Math.min(1, k * 6)
@@ -243,18 +249,29 @@ Item {
     Shape {
         id: detectionZone
         anchors.fill: parent
-        opacity: root.sensing * (0.75 + 0.25 * Math.sin(root.blink * 2 * Math.PI))
+        opacity: root.sensing * (0.8 + 0.2 * Math.sin(root.blink * 2 * Math.PI))
+        visible: root.sensing > 0
         ShapePath {
             strokeColor: "transparent"
             fillGradient: LinearGradient {
                 x1: 0; y1: 16; x2: 0; y2: 110
-                GradientStop { position: 0; color: "#66ff6b5e" }
-                GradientStop { position: 1; color: "#0cff6b5e" }
+                GradientStop { position: 0; color: "#b0ff5a4c" }
+                GradientStop { position: 1; color: "#26ff5a4c" }
             }
             startX: 237; startY: 17
-            PathLine { x: 148; y: 110 }
-            PathLine { x: 232; y: 110 }
+            PathLine { x: 150; y: 110 }
+            PathLine { x: 236; y: 110 }
             PathLine { x: 237; y: 17 }
+        }
+        ShapePath {                               // the beam's edges
+            strokeColor: "#ff7a6e"
+            strokeWidth: 1.2
+            fillColor: "transparent"
+            strokeStyle: ShapePath.DashLine
+            dashPattern: [3, 3]
+            startX: 150; startY: 110
+            PathLine { x: 237; y: 17 }
+            PathLine { x: 236; y: 110 }
         }
     }
     Item {
@@ -263,11 +280,35 @@ Item {
         Rectangle { x: 0; y: 0; width: 22; height: 12; radius: 3; color: "#e3e9f0"; border.color: "#aab7c6"; border.width: 1 }
         Rectangle { x: 6; y: 8; width: 11; height: 9; radius: 5; color: "#f4f7fa"; border.color: "#aab7c6"; border.width: 1 }
         Rectangle { x: 8.5; y: 10; width: 6; height: 2; radius: 1; color: "#ffffff"; opacity: 0.9 }
-        Rectangle {                               // its small red light
-            x: 16; y: 3; width: 3.5; height: 3.5; radius: 1.75
-            color: "#ff3b30"
-            opacity: root.sensing * (Math.sin(root.blink * 2 * Math.PI) > 0 ? 1 : 0.15)
+        Rectangle {                               // stand-by light, green while all is calm
+            x: 15.5; y: 2.5; width: 4.5; height: 4.5; radius: 2.25
+            color: "#5fd36a"
+            opacity: 1 - root.sensing
         }
+        Rectangle {                               // the red light's glow while it sees someone
+            x: 11.75; y: -1.25; width: 12; height: 12; radius: 6
+            color: "#ff3b30"
+            opacity: 0.45 * root.sensing * (Math.sin(root.blink * 2 * Math.PI) > 0 ? 1 : 0)
+        }
+        Rectangle {                               // its red light, blinking
+            x: 15.5; y: 2.5; width: 4.5; height: 4.5; radius: 2.25
+            color: "#ff3b30"
+            opacity: root.sensing * (Math.sin(root.blink * 2 * Math.PI) > 0 ? 1 : 0.2)
+        }
+    }
+
+    // The wire along the wall from the detector to the bell, and the pulse
+    // that runs along it when the detector sees someone.
+    Rectangle { x: 248; y: 8; width: 60; height: 1.5; color: "#5b79a3" }
+    Rectangle {
+        x: 246 + 56 * root.signal; y: 5; width: 8; height: 8; radius: 4
+        color: "#ffd23f"
+        opacity: root.signal > 0 && root.signal < 1 ? 1 : 0
+    }
+    Rectangle {
+        x: 242 + 56 * root.signal; y: 1; width: 16; height: 16; radius: 8
+        color: "#ffd23f"
+        opacity: root.signal > 0 && root.signal < 1 ? 0.3 : 0
     }
 
     // ------------------------------------------------------------------
@@ -284,14 +325,14 @@ Item {
             Rectangle {                               // the gong
                 x: -13; y: -13; width: 26; height: 26; radius: 13
                 gradient: Gradient {
-                    GradientStop { position: 0; color: "#ffe27a" }
-                    GradientStop { position: 0.6; color: "#f5c400" }
-                    GradientStop { position: 1; color: "#c99700" }
+                    GradientStop { position: 0; color: "#ff8a7a" }
+                    GradientStop { position: 0.6; color: "#e8473a" }
+                    GradientStop { position: 1; color: "#b3322a" }
                 }
-                border.color: "#a77d00"; border.width: 1
+                border.color: "#8f2a22"; border.width: 1
             }
-            Rectangle { x: -8; y: -9; width: 8; height: 5; radius: 2.5; color: "#fff4c2"; opacity: 0.8; rotation: -30 }
-            Rectangle { x: -2.5; y: -2.5; width: 5; height: 5; radius: 2.5; color: "#a77d00" }   // nut
+            Rectangle { x: -8; y: -9; width: 8; height: 5; radius: 2.5; color: "#ffd6cf"; opacity: 0.8; rotation: -30 }
+            Rectangle { x: -2.5; y: -2.5; width: 5; height: 5; radius: 2.5; color: "#7a241d" }   // nut
         }
         Item {                                        // the hammer, striking the gong's rim
             y: 16
@@ -384,15 +425,12 @@ Item {
             Rectangle { x: -8.5; y: -69; width: 19; height: 12; radius: 7; color: "#2b303b" }
             Rectangle { x: -9; y: -61; width: 20; height: 3.5; radius: 1.5; color: "#444c5c" }
             // startled mark
-            Text {
+            Item {                                // drawn, not a caption
                 id: startled
                 x: 18; y: -68
                 opacity: 0
-                text: "!"
-                font.family: "DejaVu Sans"
-                font.bold: true
-                font.pixelSize: 20
-                color: "#ffd23f"
+                Rectangle { x: 2; y: 2; width: 4.5; height: 11; radius: 2.25; color: "#ffd23f" }
+                Rectangle { x: 2; y: 15; width: 4.5; height: 4.5; radius: 2.25; color: "#ffd23f" }
             }
         }
     }
@@ -400,113 +438,62 @@ Item {
     // ------------------------------------------------------------------
     // Captions
 
+    // One caption at a time, at the top right, away from the door, the
+    // detector and the bell; the closing question in the middle of the
+    // quietened room.
     Pill {
-        id: introCaption
-        x: (root.width - width) / 2; y: 66
+        id: nightCaption
+        x: 566 - width; y: 5
         opacity: 0
         accent: "#4a8fd4"
         size: 14
-        text: "في الليل، داخل قاعة التكنولوجيا"
+        text: "ليلًا، في قاعة التكنولوجيا"
     }
     Pill {
-        id: detectorCaption
-        x: 221 - width; y: 4
+        id: thiefCaption
+        x: 566 - width; y: 5
         opacity: 0
-        accent: "#e0463c"
-        text: "كاشف الحركة"
+        accent: "#4a8fd4"
+        size: 14
+        text: "لصّ يتسلّل إلى القاعة…"
     }
     Pill {
-        id: actuatorCaption
-        x: 316 - width / 2; y: 46
-        opacity: 0
-        accent: "#f0922b"
-        text: "المنفذ: الجرس"
-    }
-    Pill {
-        id: ringCaption
-        x: 430 - width / 2; y: 4
+        id: fleeCaption
+        x: 566 - width; y: 5
         opacity: 0
         accent: "#f0922b"
         size: 15
-        text: "الجرس يرن"
-    }
-    Pill {
-        id: soundCaption
-        x: 430 - width / 2; y: 35
-        opacity: 0
-        accent: "#ffd23f"
-        size: 14
-        text: "إشارة صوتية"
+        text: "اللصّ يهرب!"
     }
 
-    // Closing message over the dimmed room.
-    Rectangle {
+    Rectangle {                                   // the room quietens for the question
         id: dimmer
         anchors.fill: parent
         color: "#0a1322"
         opacity: 0
     }
-    Rectangle {
-        id: finalBand
-        x: 22; y: 27; width: 533; height: 60; radius: 12
+    Pill {
+        id: questionCaption
+        x: (root.width - width) / 2; y: (root.height - height) / 2
         opacity: 0
-        color: "#ffffff"
-        border.color: "#f0922b"
-        border.width: 3
-        Rectangle {                                   // a ringing bell badge at the left
-            x: 12; y: 11; width: 38; height: 38; radius: 19
-            color: "#22384f"
-            Shape {
-                anchors.fill: parent
-                ShapePath {
-                    strokeColor: "#c99700"; strokeWidth: 1
-                    fillColor: "#f5c400"
-                    startX: 19; startY: 8
-                    PathCubic { x: 11; y: 19; control1X: 13; control1Y: 8; control2X: 11; control2Y: 13 }
-                    PathLine { x: 11; y: 24 }
-                    PathLine { x: 8; y: 28 }
-                    PathLine { x: 30; y: 28 }
-                    PathLine { x: 27; y: 24 }
-                    PathLine { x: 27; y: 19 }
-                    PathCubic { x: 19; y: 8; control1X: 27; control1Y: 13; control2X: 25; control2Y: 8 }
-                }
-                ShapePath {
-                    strokeColor: "#ffffff"; strokeWidth: 1.6
-                    fillColor: "transparent"; capStyle: ShapePath.RoundCap
-                    PathAngleArc { centerX: 19; centerY: 19; radiusX: 14; radiusY: 14; startAngle: -35; sweepAngle: 50 }
-                    PathAngleArc { moveToStart: true; centerX: 19; centerY: 19; radiusX: 14; radiusY: 14; startAngle: 165; sweepAngle: 50 }
-                }
-            }
-            Rectangle { x: 16.5; y: 27; width: 5; height: 5; radius: 2.5; color: "#f5c400" }   // clapper
-            Rectangle { x: 17.5; y: 5.5; width: 3; height: 3.5; radius: 1.5; color: "#f5c400" }  // knob
-        }
-        Text {
-            anchors.right: parent.right
-            anchors.rightMargin: 18
-            anchors.left: parent.left
-            anchors.leftMargin: 58
-            anchors.verticalCenter: parent.verticalCenter
-            horizontalAlignment: Text.AlignHCenter
-            textFormat: Text.StyledText
-            text: "نحتاج إلى <font color=\"#d9730d\">جهاز انذار</font> لحماية قاعة التكنولوجيا"
-            font.family: "Noto Kufi Arabic"
-            font.bold: true
-            font.pixelSize: 18
-            color: "#22384f"
-        }
+        accent: "#f0922b"
+        size: 18
+        text: "ما الذي جعل اللصّ يهرب؟"
     }
 
     // ------------------------------------------------------------------
     // Storyboard (frame numbers at 25 frames a second)
-    //   0 - 75   the dark room; caption: at night, in the technology room
+    //   0 - 100  the dark room; caption: at night, in the technology room
     //  72 - 96   the door opens
-    //  96 - 210  the thief tiptoes in and stops under the detector
-    // 170 - 300  the detector senses him: its light blinks, caption
-    // 222 - 465  the bell rings: it shakes, sound waves spread; captions
-    //            (the actuator is the bell, the bell rings, a sound signal)
+    //  96 - 210  the thief tiptoes in and stops under the detector;
+    //            caption (106 - 206): a thief sneaks into the room
+    // 170 - 300  the detector senses him: its beam lights up, its light blinks
+    // 196 - 220  a pulse runs along the wire from the detector to the bell
+    // 222 - 430  the bell rings: it shakes, sound waves spread
     // 226 - 268  the thief starts, turns round and ...
-    // 262 - 350  ... runs out through the door, which then closes
-    // 468 - 618  the room dims: we need an alarm device
+    // 262 - 350  ... runs out through the door, which then closes;
+    //            caption (266 - 364): the thief runs away
+    // 436 - 614  the room quietens: what made the thief run away?
     // 625        back to the opening picture
 
     Timeline {
@@ -524,13 +511,51 @@ Item {
             Keyframe { frame: 625; value: 55 }
         }
 
-        // opening caption
+        // the captions, one at a time
         KeyframeGroup {
-            target: introCaption; property: "opacity"
+            target: nightCaption; property: "opacity"
             Keyframe { frame: 0; value: 0 }
-            Keyframe { frame: 12; value: 1 }
-            Keyframe { frame: 66; value: 1 }
-            Keyframe { frame: 78; value: 0 }
+            Keyframe { frame: 10; value: 1 }
+            Keyframe { frame: 90; value: 1 }
+            Keyframe { frame: 100; value: 0 }
+        }
+        KeyframeGroup {
+            target: thiefCaption; property: "opacity"
+            Keyframe { frame: 106; value: 0 }
+            Keyframe { frame: 116; value: 1 }
+            Keyframe { frame: 196; value: 1 }
+            Keyframe { frame: 206; value: 0 }
+        }
+        KeyframeGroup {
+            target: fleeCaption; property: "opacity"
+            Keyframe { frame: 266; value: 0 }
+            Keyframe { frame: 274; value: 1 }
+            Keyframe { frame: 354; value: 1 }
+            Keyframe { frame: 364; value: 0 }
+        }
+        KeyframeGroup {
+            target: fleeCaption; property: "scale"
+            Keyframe { frame: 266; value: 0.7 }
+            Keyframe { frame: 278; value: 1; easing.type: Easing.OutBack }
+        }
+        KeyframeGroup {
+            target: dimmer; property: "opacity"
+            Keyframe { frame: 436; value: 0 }
+            Keyframe { frame: 456; value: 0.45 }
+            Keyframe { frame: 596; value: 0.45 }
+            Keyframe { frame: 614; value: 0 }
+        }
+        KeyframeGroup {
+            target: questionCaption; property: "opacity"
+            Keyframe { frame: 446; value: 0 }
+            Keyframe { frame: 462; value: 1 }
+            Keyframe { frame: 590; value: 1 }
+            Keyframe { frame: 606; value: 0 }
+        }
+        KeyframeGroup {
+            target: questionCaption; property: "scale"
+            Keyframe { frame: 446; value: 0.85 }
+            Keyframe { frame: 464; value: 1; easing.type: Easing.OutBack }
         }
 
         // the door
@@ -627,78 +652,26 @@ Item {
             Keyframe { frame: 288; value: 1 }
             Keyframe { frame: 300; value: 0 }
         }
-        KeyframeGroup {
-            target: detectorCaption; property: "opacity"
-            Keyframe { frame: 184; value: 0 }
-            Keyframe { frame: 198; value: 1 }
-            Keyframe { frame: 446; value: 1 }
-            Keyframe { frame: 460; value: 0 }
-        }
 
         // the bell rings
         KeyframeGroup {
+            target: root; property: "signal"
+            Keyframe { frame: 196; value: 0 }
+            Keyframe { frame: 220; value: 1; easing.type: Easing.InQuad }
+        }
+        KeyframeGroup {
             target: root; property: "ring"
             Keyframe { frame: 222; value: 0 }
-            Keyframe { frame: 466; value: 96 }
+            Keyframe { frame: 430; value: 80 }
         }
         KeyframeGroup {
             target: root; property: "ringing"
             Keyframe { frame: 222; value: 0 }
             Keyframe { frame: 230; value: 1 }
-            Keyframe { frame: 450; value: 1 }
-            Keyframe { frame: 466; value: 0 }
-        }
-        KeyframeGroup {
-            target: ringCaption; property: "opacity"
-            Keyframe { frame: 228; value: 0 }
-            Keyframe { frame: 240; value: 1 }
-            Keyframe { frame: 446; value: 1 }
-            Keyframe { frame: 460; value: 0 }
-        }
-        KeyframeGroup {
-            target: ringCaption; property: "scale"
-            Keyframe { frame: 228; value: 0.6 }
-            Keyframe { frame: 242; value: 1; easing.type: Easing.OutBack }
-        }
-        KeyframeGroup {
-            target: actuatorCaption; property: "opacity"
-            Keyframe { frame: 238; value: 0 }
-            Keyframe { frame: 252; value: 1 }
-            Keyframe { frame: 446; value: 1 }
-            Keyframe { frame: 460; value: 0 }
-        }
-        KeyframeGroup {
-            target: soundCaption; property: "opacity"
-            Keyframe { frame: 268; value: 0 }
-            Keyframe { frame: 282; value: 1 }
-            Keyframe { frame: 446; value: 1 }
-            Keyframe { frame: 460; value: 0 }
-        }
-        KeyframeGroup {
-            target: soundCaption; property: "scale"
-            Keyframe { frame: 268; value: 0.6 }
-            Keyframe { frame: 284; value: 1; easing.type: Easing.OutBack }
+            Keyframe { frame: 414; value: 1 }
+            Keyframe { frame: 430; value: 0 }
         }
 
         // the closing message
-        KeyframeGroup {
-            target: dimmer; property: "opacity"
-            Keyframe { frame: 468; value: 0 }
-            Keyframe { frame: 490; value: 0.6 }
-            Keyframe { frame: 598; value: 0.6 }
-            Keyframe { frame: 618; value: 0 }
-        }
-        KeyframeGroup {
-            target: finalBand; property: "opacity"
-            Keyframe { frame: 478; value: 0 }
-            Keyframe { frame: 496; value: 1 }
-            Keyframe { frame: 592; value: 1 }
-            Keyframe { frame: 610; value: 0 }
-        }
-        KeyframeGroup {
-            target: finalBand; property: "scale"
-            Keyframe { frame: 478; value: 0.9 }
-            Keyframe { frame: 498; value: 1; easing.type: Easing.OutBack }
-        }
     }
 }
