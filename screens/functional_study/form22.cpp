@@ -164,6 +164,27 @@ void bind(ScreenLogic& logic) {
 
 }  // namespace
 
-const ScreenModule form22{kDef, bind};
+// The key names the labels by index: slot k takes label k (16 and 17 either
+// way round). These are the texts those labels carry on their cards.
+const ScreenModule form22{kDef, bind, {.labels = {
+    {"Image3", 0, "ثانوية الأمير عبد القادر"},
+    {"Image3", 1, "متوسطة ابن رشد - باتنة"},
+    {"Image3", 2, "التاريخ: .........................."},
+    {"Image3", 3, "استبيان حول إمكانية إنجاز جهاز إنذار"},
+    {"Image3", 4, "في إطار الأنشطة التعليمية"},
+    {"Image3", 5, "لمادة التكنولوجيا الصناعية،"},
+    {"Image3", 6, "نحن تلاميذ"},
+    {"Image3", 7, "السنة الثالثة قررنا دراسة وإنجاز"},
+    {"Image3", 8, "جهاز إنذار يهدف"},
+    {"Image3", 9, "إلى حماية قاعة التكنولوجيا."},
+    {"Image3", 10, "ونظرا لأهمية آرائكم،"},
+    {"Image3", 11, "نطلب منكم الإجابة عن الأسئلة التالية:"},
+    {"Image3", 12, "نشكركم على تعاونكم"},
+    {"Image3", 13, "كيف تفضلون تغذية الجهاز بالطاقة؟"},
+    {"Image3", 14, "ما الأماكن الأخرى المفضلة لتركيب الجهاز؟"},
+    {"Image3", 15, "هل تؤيدون فكرة إنجاز هذا الجهاز؟"},
+    {"Image3", 16, "هل تهتمون بشكل الجهاز؟"},
+    {"Image3", 17, "هل تهتمون بحماية تجهيزات المؤسسة؟"},
+}}};
 
 }  // namespace nizam::screens

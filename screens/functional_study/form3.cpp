@@ -88,6 +88,7 @@ void bind(ScreenLogic& logic) {
 
 }  // namespace
 
-const ScreenModule form3{kDef, bind};
+// The candidate list prints the device's name with its hamza; the pupil copies it from there.
+const ScreenModule form3{kDef, bind, {.shown = {"جهاز إنذار"}}};
 
 }  // namespace nizam::screens
