@@ -16,7 +16,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/targets.h"
+#include "app/navigation.h"
 #include "platform/fonts.h"
 #include "platform/qml_movie_player.h"
 #include "platform/text_filter.h"
@@ -508,14 +508,6 @@ std::string DesktopHost::applicationFolder() const { return folder_.toStdString(
 
 void DesktopHost::prerenderAround(const Screen& screen) {
     if (!nav_) return;
-    const QString name = QString::fromStdString(screen.name());
-    if (!targets_.contains(name)) {
-        std::vector<std::string> found;
-        for (const auto& e : nav_->registry()) {
-            if (e.name == screen.name() && e.module) found = discoverTargets(*e.module);
-        }
-        targets_.insert(name, found);
-    }
     const double s = window_->scale() * window_->devicePixelRatioF();
     std::vector<std::pair<std::string, QSize>> wanted;
     auto addScreen = [&](const ScreenDef& d) {
@@ -529,7 +521,7 @@ void DesktopHost::prerenderAround(const Screen& screen) {
         }
     };
     addScreen(screen.def());  // hidden highlights and figures of this page
-    for (const auto& target : targets_.value(name)) {
+    for (const auto& target : navigationTargets(screen.name())) {
         for (const auto& e : nav_->registry()) {
             if (e.name == target && e.module) addScreen(e.module->def);
         }
