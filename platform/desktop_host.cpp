@@ -95,6 +95,14 @@ public:
     }
 };
 
+// The device pixels at which a picture shown at `shown` window pixels is
+// drawn: the same sum for drawing and for rendering ahead, so what is
+// rendered ahead is what is drawn.
+QSize deviceSize(QSizeF shown, double dpr) {
+    const long w = std::lround(shown.width()), h = std::lround(shown.height());
+    return {static_cast<int>(std::lround(w * dpr)), static_cast<int>(std::lround(h * dpr))};
+}
+
 }  // namespace
 
 // The one window of the program.
@@ -118,10 +126,11 @@ public:
     QSize naturalSize;  // the size the window was last given for a screen
     QHash<QString, QCursor> cursors;
 
-    double scale() const {
-        if (!screen) return 1.0;
-        const double cw = screen->def().clientWidth / double(kTwipsPerPixel);
-        const double ch = screen->def().clientHeight / double(kTwipsPerPixel);
+    double scale() const { return screen ? scaleFor(screen->def()) : 1.0; }
+    // The scale at which a screen shows in this window.
+    double scaleFor(const ScreenDef& d) const {
+        const double cw = d.clientWidth / double(kTwipsPerPixel);
+        const double ch = d.clientHeight / double(kTwipsPerPixel);
         return std::min(width() / cw, height() / ch);
     }
     QPointF origin() const {
@@ -209,8 +218,7 @@ protected:
                                  : QSizeF(st.picture->size.width, st.picture->size.height) * scale();
         const QRect target(QPoint(static_cast<int>(std::lround(r.x())), static_cast<int>(std::lround(r.y()))),
                            QSize(static_cast<int>(std::lround(shown.width())), static_cast<int>(std::lround(shown.height()))));
-        const QSize device(static_cast<int>(std::lround(target.width() * dpr)),
-                           static_cast<int>(std::lround(target.height() * dpr)));
+        const QSize device = deviceSize(shown, dpr);
         const QImage img = host_.store_.image(st.picture->key, device);
         if (!img.isNull()) p.drawImage(target, img);
     }
@@ -252,7 +260,12 @@ protected:
         p.drawText(r, QString::fromStdString(*c.caption), option);
     }
 
-    void resizeEvent(QResizeEvent*) override { layoutNatives(); }
+    // A new size is a new scale: the page and the pages it leads to are
+    // rendered ahead again at it (resizing, maximising, full screen).
+    void resizeEvent(QResizeEvent*) override {
+        layoutNatives();
+        if (screen && isVisible()) host_.prerenderAround(*screen);
+    }
 
     void mouseMoveEvent(QMouseEvent* e) override { updatePointer(e->position()); }
 
@@ -508,25 +521,47 @@ std::string DesktopHost::applicationFolder() const { return folder_.toStdString(
 
 void DesktopHost::prerenderAround(const Screen& screen) {
     if (!nav_) return;
-    const double s = window_->scale() * window_->devicePixelRatioF();
-    std::vector<std::pair<std::string, QSize>> wanted;
-    auto addScreen = [&](const ScreenDef& d) {
-        for (const ControlDef& c : d.controls) {
-            if (c.kind != Kind::Image || !c.picture) continue;
-            if (c.rect.left >= d.clientWidth || c.rect.top >= d.clientHeight) continue;  // never seen
-            const double w = (c.stretch ? c.rect.width / double(kTwipsPerPixel) : c.picture->width) * s;
-            const double h = (c.stretch ? c.rect.height / double(kTwipsPerPixel) : c.picture->height) * s;
-            wanted.emplace_back(assetKey(d, c, "Picture"),
-                                QSize(static_cast<int>(std::lround(w)), static_cast<int>(std::lround(h))));
+    PageWindow& w = *window_;
+    const double dpr = w.devicePixelRatioF();
+    // The pictures of a screen as they are drawn: every picture control on the
+    // page (hidden highlights and figures too), at the size it has now.
+    auto pictures = [&](const ScreenDef& d, const Screen* shown) {
+        SvgAssetStore::Wanted out;
+        const double s = w.scaleFor(d);
+        for (std::size_t i = 0; i < d.controls.size(); ++i) {
+            const ControlDef& c = d.controls[i];
+            if (c.kind != Kind::Image) continue;
+            const Rect r = shown ? shown->rect(static_cast<ControlId>(i)) : c.rect;
+            const bool outside = r.left >= d.clientWidth || r.top >= d.clientHeight || r.left + r.width <= 0 ||
+                                 r.top + r.height <= 0;
+            if (outside) continue;  // parked outside the page: never seen
+            const PictureRef& pic = shown ? shown->state(static_cast<ControlId>(i)).picture : PictureRef();
+            std::string key;
+            QSizeF picturePixels;
+            if (shown && !pic.empty()) {
+                key = pic->key;
+                picturePixels = QSizeF(pic->size.width, pic->size.height);
+            } else if (c.picture) {
+                key = assetKey(d, c, "Picture");
+                picturePixels = QSizeF(c.picture->width, c.picture->height);
+            } else {
+                continue;
+            }
+            const QSizeF shownSize = c.stretch ? QSizeF(r.width, r.height) * (s / kTwipsPerPixel) : picturePixels * s;
+            out.emplace_back(std::move(key), deviceSize(shownSize, dpr));
         }
+        return out;
     };
-    addScreen(screen.def());  // hidden highlights and figures of this page
+    const SvgAssetStore::Wanted current = pictures(screen.def(), &screen);
+    SvgAssetStore::Wanted ahead;
     for (const auto& target : navigationTargets(screen.name())) {
         for (const auto& e : nav_->registry()) {
-            if (e.name == target && e.module) addScreen(e.module->def);
+            if (e.name != target || !e.module) continue;
+            auto more = pictures(e.module->def, nullptr);
+            ahead.insert(ahead.end(), more.begin(), more.end());
         }
     }
-    store_.prerender(wanted);
+    store_.prerender(current, ahead);
 }
 
 }  // namespace nizam::platform
