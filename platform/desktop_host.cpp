@@ -124,15 +124,25 @@ public:
     long frames = 0;
     bool ending = false;
     QSize naturalSize;  // the size the window was last given for a screen
+    bool pageShown = false;  // the screen is past its Load and on show
     QHash<QString, QCursor> cursors;
 
-    double scale() const { return screen ? scaleFor(screen->def()) : 1.0; }
-    // The scale at which a screen shows in this window.
-    double scaleFor(const ScreenDef& d) const {
+    double scale() const { return screen ? fit(size(), screen->def()) : 1.0; }
+    // The scale at which a screen's client area fills a window of this size.
+    static double fit(QSize window, const ScreenDef& d) {
         const double cw = d.clientWidth / double(kTwipsPerPixel);
         const double ch = d.clientHeight / double(kTwipsPerPixel);
-        return std::min(width() / cw, height() / ch);
+        return std::min(window.width() / cw, window.height() / ch);
     }
+    static QSize natural(const ScreenDef& d) {
+        return {d.clientWidth / kTwipsPerPixel, d.clientHeight / kTwipsPerPixel};
+    }
+    // Whether the pupil or the teacher has resized, maximised or filled the
+    // display with the window: it then keeps that size from page to page.
+    bool userSized() const { return isVisible() && (isMaximized() || isFullScreen() || size() != naturalSize); }
+    // The scale at which a screen will show when it comes next: in this
+    // window if it was sized by hand, else in a window of the screen's own size.
+    double nextScale(const ScreenDef& d) const { return fit(userSized() ? size() : natural(d), d); }
     QPointF origin() const {
         if (!screen) return {};
         const double s = scale();
@@ -264,7 +274,7 @@ protected:
     // rendered ahead again at it (resizing, maximising, full screen).
     void resizeEvent(QResizeEvent*) override {
         layoutNatives();
-        if (screen && isVisible()) host_.prerenderAround(*screen);
+        if (screen && pageShown && isVisible()) host_.prerenderAround(*screen);
     }
 
     void mouseMoveEvent(QMouseEvent* e) override { updatePointer(e->position()); }
@@ -339,6 +349,7 @@ QPointF DesktopHost::toWindow(Twips x, Twips y) const { return window_->toWindow
 void DesktopHost::createWindow(Screen& screen) {
     PageWindow& w = *window_;
     w.screen = &screen;
+    w.pageShown = false;  // showWindow renders ahead, once the page is as Load left it
     w.natives.assign(static_cast<std::size_t>(screen.controlCount()), nullptr);
     w.setWindowTitle(QString::fromStdString(screen.def().caption));
     QIcon icon;
@@ -393,16 +404,19 @@ void DesktopHost::createWindow(Screen& screen) {
 
     // The window takes the screen's client size unless the pupil or the
     // teacher has resized, maximised or filled the display with it.
-    const QSize natural(screen.def().clientWidth / kTwipsPerPixel, screen.def().clientHeight / kTwipsPerPixel);
-    const bool userSized = w.isVisible() && (w.isMaximized() || w.isFullScreen() || w.size() != w.naturalSize);
-    if (!userSized && w.size() != natural) w.resize(natural);
-    if (!userSized) w.naturalSize = natural;
+    if (!w.userSized()) {
+        // Known before the resize, whose event renders ahead at the new size.
+        const QSize natural = PageWindow::natural(screen.def());
+        w.naturalSize = natural;
+        if (w.size() != natural) w.resize(natural);
+    }
     w.layoutNatives();
 }
 
 void DesktopHost::showWindow(Screen& screen) {
     PageWindow& w = *window_;
     if (w.screen != &screen) return;
+    w.pageShown = true;
     if (!w.isVisible()) w.show();
     if (auto f = screen.focus()) {
         if (QWidget* n = nativeWidget(*f)) n->setFocus(Qt::OtherFocusReason);
@@ -527,7 +541,7 @@ void DesktopHost::prerenderAround(const Screen& screen) {
     // page (hidden highlights and figures too), at the size it has now.
     auto pictures = [&](const ScreenDef& d, const Screen* shown) {
         SvgAssetStore::Wanted out;
-        const double s = w.scaleFor(d);
+        const double s = shown ? w.scale() : w.nextScale(d);
         for (std::size_t i = 0; i < d.controls.size(); ++i) {
             const ControlDef& c = d.controls[i];
             if (c.kind != Kind::Image) continue;

@@ -216,10 +216,12 @@ struct RealPages {
         return store.renderCount() - before;
     }
     // The device size a screen's picture is drawn at in this window (offscreen: one pixel a device pixel).
-    QSize drawnSize(const ScreenDef& d, const ControlDef& c) {
+    // A page shows at scale 1 in a window of its own size, else it fills the window as it is.
+    QSize drawnSize(const ScreenDef& d, const ControlDef& c, bool ownSize = false) {
         const QWidget* w = host.window();
-        const double s = std::min(w->width() * double(kTwipsPerPixel) / d.clientWidth,
-                                  w->height() * double(kTwipsPerPixel) / d.clientHeight);
+        const double s = ownSize ? 1.0
+                                 : std::min(w->width() * double(kTwipsPerPixel) / d.clientWidth,
+                                            w->height() * double(kTwipsPerPixel) / d.clientHeight);
         const QSizeF shown = c.stretch ? QSizeF(c.rect.width, c.rect.height) * (s / kTwipsPerPixel)
                                        : QSizeF(c.picture->width, c.picture->height) * s;
         return {static_cast<int>(std::lround(shown.width())), static_cast<int>(std::lround(shown.height()))};
@@ -235,13 +237,13 @@ struct RealPages {
         return drawnSize(d, d.controls[static_cast<std::size_t>(d.find(control, index).value())]);
     }
     // The pictures of a screen inside its page that are not ready at the size they are drawn.
-    std::vector<std::string> notReady(const char* screen) {
+    std::vector<std::string> notReady(const char* screen, bool ownSize = false) {
         const ScreenDef& d = def(screen);
         std::vector<std::string> out;
         for (const ControlDef& c : d.controls) {
             if (c.kind != Kind::Image || !c.picture || c.rect.left >= d.clientWidth || c.rect.top >= d.clientHeight) continue;
             const std::string key = assetKey(d, c, "Picture");
-            if (!store.cached(key, drawnSize(d, c))) out.push_back(key);
+            if (!store.cached(key, drawnSize(d, c, ownSize))) out.push_back(key);
         }
         return out;
     }
@@ -268,11 +270,28 @@ TEST(RenderAhead, ThePageOnShowIsNeverEvicted) {
     EXPECT_EQ(app.renderOnPaint(), 0);
 }
 
+TEST(RenderAhead, PageAfterPageEachPictureIsRenderedOnceAtTheSizeItShows) {
+    RealPages app;
+    app.open("Form1");
+    // Form3 and Form4 have client areas of their own sizes, unlike the menu's.
+    EXPECT_EQ(app.notReady("Form3", true), std::vector<std::string>{});
+    const std::size_t form4 = app.notReady("Form4", true).size();
+    ASSERT_GT(form4, 0u);
+    const long before = app.store.renderCount();
+    app.open("Form3");
+    EXPECT_EQ(app.store.renderCount() - before, static_cast<long>(form4)) << "only Form4's pictures, once each";
+    EXPECT_EQ(app.notReady("Form4", true), std::vector<std::string>{});
+    EXPECT_EQ(app.renderOnPaint(), 0);
+}
+
 TEST(RenderAhead, ANewWindowSizeRendersThePagesAheadAgain) {
     const char* ways[] = {"resize", "maximise", "full screen"};
     for (const char* way : ways) {
         RealPages app;
         app.open("Form1");
+        // In a window of their own size, the pages the menu leads to show at scale 1.
+        for (const char* page : {"Form3", "Form22"})
+            EXPECT_EQ(app.notReady(page, true), std::vector<std::string>{}) << page;
         app.host.window()->grab();
         const QSize before = app.drawnSize("Form1", "Imagefixe");
         const std::string how(way);
