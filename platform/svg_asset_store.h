@@ -39,9 +39,12 @@ public:
     const QStringList& manifestErrors() const { return errors_; }
 
     std::optional<PixelSize> pictureSize(const std::string& key) const override;
+    // Whether a manifest gives the key a row.
     bool has(const std::string& key) const;
-    // The file(s) a key names, relative to the assets folder (empty when unknown).
+    // The file(s) a key names, relative to the assets folder: its row, the
+    // pointer icon for a `_MouseIcon` key without one, else empty.
     QStringList files(const std::string& key) const;
+    // The keys the manifests give rows to.
     std::vector<std::string> keys() const;
 
     // The picture rendered at `size` device pixels; a null image when the key
