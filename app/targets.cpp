@@ -22,17 +22,20 @@ public:
     std::string applicationFolder() const override { return {}; }
 };
 
-// Records the Go to targets instead of navigating.
+// Records Quit and the Go to targets instead of navigating.
 class RecordingActions : public AppActions {
 public:
-    void quit() override {}
-    void goTo(std::string_view screen) override {
-        std::string s(screen);
-        if (std::find(targets.begin(), targets.end(), s) == targets.end()) targets.push_back(s);
+    void quit() override { record(NavAction::Quit, {}); }
+    void goTo(std::string_view screen) override { record(NavAction::GoTo, std::string(screen)); }
+    void record(NavAction action, std::string target) {
+        for (const auto& [a, t] : taken) {
+            if (a == action && t == target) return;
+        }
+        taken.emplace_back(action, std::move(target));
     }
     void startProgram(const std::string&) override {}
     std::string applicationFile(const std::string& fileName) const override { return fileName; }
-    std::vector<std::string> targets;
+    std::vector<std::pair<NavAction, std::string>> taken;
 };
 
 }  // namespace
@@ -48,7 +51,8 @@ std::vector<NavigationEdge> discoverEdges(const ScreenModule& module) {
         RecordingActions actions;
         Ctx ctx{scratch, actions};
         logic.raiseClick(ctx, c.name, c.index.value_or(kNoIndex));
-        for (auto& t : actions.targets) edges.push_back({static_cast<ControlId>(i), std::move(t)});
+        for (auto& [action, target] : actions.taken)
+            edges.push_back({static_cast<ControlId>(i), action, std::move(target)});
     }
     return edges;
 }
@@ -56,6 +60,7 @@ std::vector<NavigationEdge> discoverEdges(const ScreenModule& module) {
 std::vector<std::string> discoverTargets(const ScreenModule& module) {
     std::vector<std::string> targets;
     for (auto& e : discoverEdges(module)) {
+        if (e.action != NavAction::GoTo) continue;
         if (std::find(targets.begin(), targets.end(), e.target) == targets.end()) targets.push_back(e.target);
     }
     return targets;

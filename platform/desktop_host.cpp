@@ -17,7 +17,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/targets.h"
+#include "app/navigation.h"
 #include "platform/fonts.h"
 #include "platform/qml_movie_player.h"
 #include "platform/text_filter.h"
@@ -96,6 +96,14 @@ public:
     }
 };
 
+// The device pixels at which a picture shown at `shown` window pixels is
+// drawn: the same sum for drawing and for rendering ahead, so what is
+// rendered ahead is what is drawn.
+QSize deviceSize(QSizeF shown, double dpr) {
+    const long w = std::lround(shown.width()), h = std::lround(shown.height());
+    return {static_cast<int>(std::lround(w * dpr)), static_cast<int>(std::lround(h * dpr))};
+}
+
 }  // namespace
 
 // The one window of the program.
@@ -117,14 +125,25 @@ public:
     long frames = 0;
     bool ending = false;
     QSize naturalSize;  // the size the window was last given for a screen
+    bool pageShown = false;  // the screen is past its Load and on show
     QHash<QString, QCursor> cursors;
 
-    double scale() const {
-        if (!screen) return 1.0;
-        const double cw = screen->def().clientWidth / double(kTwipsPerPixel);
-        const double ch = screen->def().clientHeight / double(kTwipsPerPixel);
-        return std::min(width() / cw, height() / ch);
+    double scale() const { return screen ? fit(size(), screen->def()) : 1.0; }
+    // The scale at which a screen's client area fills a window of this size.
+    static double fit(QSize window, const ScreenDef& d) {
+        const double cw = d.clientWidth / double(kTwipsPerPixel);
+        const double ch = d.clientHeight / double(kTwipsPerPixel);
+        return std::min(window.width() / cw, window.height() / ch);
     }
+    static QSize natural(const ScreenDef& d) {
+        return {d.clientWidth / kTwipsPerPixel, d.clientHeight / kTwipsPerPixel};
+    }
+    // Whether the pupil or the teacher has resized, maximised or filled the
+    // display with the window: it then keeps that size from page to page.
+    bool userSized() const { return isVisible() && (isMaximized() || isFullScreen() || size() != naturalSize); }
+    // The scale at which a screen will show when it comes next: in this
+    // window if it was sized by hand, else in a window of the screen's own size.
+    double nextScale(const ScreenDef& d) const { return fit(userSized() ? size() : natural(d), d); }
     QPointF origin() const {
         if (!screen) return {};
         const double s = scale();
@@ -210,8 +229,7 @@ protected:
                                  : QSizeF(st.picture->size.width, st.picture->size.height) * scale();
         const QRect target(QPoint(static_cast<int>(std::lround(r.x())), static_cast<int>(std::lround(r.y()))),
                            QSize(static_cast<int>(std::lround(shown.width())), static_cast<int>(std::lround(shown.height()))));
-        const QSize device(static_cast<int>(std::lround(target.width() * dpr)),
-                           static_cast<int>(std::lround(target.height() * dpr)));
+        const QSize device = deviceSize(shown, dpr);
         const QImage img = host_.store_.image(st.picture->key, device);
         if (!img.isNull()) p.drawImage(target, img);
     }
@@ -259,7 +277,12 @@ protected:
         p.drawText(r, caption, option);
     }
 
-    void resizeEvent(QResizeEvent*) override { layoutNatives(); }
+    // A new size is a new scale: the page and the pages it leads to are
+    // rendered ahead again at it (resizing, maximising, full screen).
+    void resizeEvent(QResizeEvent*) override {
+        layoutNatives();
+        if (screen && pageShown && isVisible()) host_.prerenderAround(*screen);
+    }
 
     void mouseMoveEvent(QMouseEvent* e) override { updatePointer(e->position()); }
 
@@ -333,6 +356,7 @@ QPointF DesktopHost::toWindow(Twips x, Twips y) const { return window_->toWindow
 void DesktopHost::createWindow(Screen& screen) {
     PageWindow& w = *window_;
     w.screen = &screen;
+    w.pageShown = false;  // showWindow renders ahead, once the page is as Load left it
     w.natives.assign(static_cast<std::size_t>(screen.controlCount()), nullptr);
     w.setWindowTitle(QString::fromStdString(screen.def().caption));
     QIcon icon;
@@ -387,16 +411,19 @@ void DesktopHost::createWindow(Screen& screen) {
 
     // The window takes the screen's client size unless the pupil or the
     // teacher has resized, maximised or filled the display with it.
-    const QSize natural(screen.def().clientWidth / kTwipsPerPixel, screen.def().clientHeight / kTwipsPerPixel);
-    const bool userSized = w.isVisible() && (w.isMaximized() || w.isFullScreen() || w.size() != w.naturalSize);
-    if (!userSized && w.size() != natural) w.resize(natural);
-    if (!userSized) w.naturalSize = natural;
+    if (!w.userSized()) {
+        // Known before the resize, whose event renders ahead at the new size.
+        const QSize natural = PageWindow::natural(screen.def());
+        w.naturalSize = natural;
+        if (w.size() != natural) w.resize(natural);
+    }
     w.layoutNatives();
 }
 
 void DesktopHost::showWindow(Screen& screen) {
     PageWindow& w = *window_;
     if (w.screen != &screen) return;
+    w.pageShown = true;
     if (!w.isVisible()) w.show();
     if (auto f = screen.focus()) {
         if (QWidget* n = nativeWidget(*f)) n->setFocus(Qt::OtherFocusReason);
@@ -515,33 +542,47 @@ std::string DesktopHost::applicationFolder() const { return folder_.toStdString(
 
 void DesktopHost::prerenderAround(const Screen& screen) {
     if (!nav_) return;
-    const QString name = QString::fromStdString(screen.name());
-    if (!targets_.contains(name)) {
-        std::vector<std::string> found;
-        for (const auto& e : nav_->registry()) {
-            if (e.name == screen.name() && e.module) found = discoverTargets(*e.module);
+    PageWindow& w = *window_;
+    const double dpr = w.devicePixelRatioF();
+    // The pictures of a screen as they are drawn: every picture control on the
+    // page (hidden highlights and figures too), at the size it has now.
+    auto pictures = [&](const ScreenDef& d, const Screen* shown) {
+        SvgAssetStore::Wanted out;
+        const double s = shown ? w.scale() : w.nextScale(d);
+        for (std::size_t i = 0; i < d.controls.size(); ++i) {
+            const ControlDef& c = d.controls[i];
+            if (c.kind != Kind::Image) continue;
+            const Rect r = shown ? shown->rect(static_cast<ControlId>(i)) : c.rect;
+            const bool outside = r.left >= d.clientWidth || r.top >= d.clientHeight || r.left + r.width <= 0 ||
+                                 r.top + r.height <= 0;
+            if (outside) continue;  // parked outside the page: never seen
+            const PictureRef& pic = shown ? shown->state(static_cast<ControlId>(i)).picture : PictureRef();
+            std::string key;
+            QSizeF picturePixels;
+            if (shown && !pic.empty()) {
+                key = pic->key;
+                picturePixels = QSizeF(pic->size.width, pic->size.height);
+            } else if (c.picture) {
+                key = assetKey(d, c, "Picture");
+                picturePixels = QSizeF(c.picture->width, c.picture->height);
+            } else {
+                continue;
+            }
+            const QSizeF shownSize = c.stretch ? QSizeF(r.width, r.height) * (s / kTwipsPerPixel) : picturePixels * s;
+            out.emplace_back(std::move(key), deviceSize(shownSize, dpr));
         }
-        targets_.insert(name, found);
-    }
-    const double s = window_->scale() * window_->devicePixelRatioF();
-    std::vector<std::pair<std::string, QSize>> wanted;
-    auto addScreen = [&](const ScreenDef& d) {
-        for (const ControlDef& c : d.controls) {
-            if (c.kind != Kind::Image || !c.picture) continue;
-            if (c.rect.left >= d.clientWidth || c.rect.top >= d.clientHeight) continue;  // never seen
-            const double w = (c.stretch ? c.rect.width / double(kTwipsPerPixel) : c.picture->width) * s;
-            const double h = (c.stretch ? c.rect.height / double(kTwipsPerPixel) : c.picture->height) * s;
-            wanted.emplace_back(assetKey(d, c, "Picture"),
-                                QSize(static_cast<int>(std::lround(w)), static_cast<int>(std::lround(h))));
-        }
+        return out;
     };
-    addScreen(screen.def());  // hidden highlights and figures of this page
-    for (const auto& target : targets_.value(name)) {
+    const SvgAssetStore::Wanted current = pictures(screen.def(), &screen);
+    SvgAssetStore::Wanted ahead;
+    for (const auto& target : navigationTargets(screen.name())) {
         for (const auto& e : nav_->registry()) {
-            if (e.name == target && e.module) addScreen(e.module->def);
+            if (e.name != target || !e.module) continue;
+            auto more = pictures(e.module->def, nullptr);
+            ahead.insert(ahead.end(), more.begin(), more.end());
         }
     }
-    store_.prerender(wanted);
+    store_.prerender(current, ahead);
 }
 
 }  // namespace nizam::platform

@@ -72,7 +72,6 @@ private:
     Navigator* nav_ = nullptr;
     std::unique_ptr<PageWindow> window_;
     std::vector<std::pair<std::string, int>> programs_;
-    QHash<QString, std::vector<std::string>> targets_;  // screen -> screens its buttons lead to
 };
 
 }  // namespace nizam::platform

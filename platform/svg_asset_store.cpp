@@ -11,42 +11,58 @@
 namespace nizam::platform {
 
 namespace {
-// Rendered pictures kept at most: a full page at 1024 x 768 is 3 MB, so this
-// holds the current page, the pages it leads to and a few more.
-constexpr std::size_t kCacheBudget = 48u * 1024u * 1024u;
-
 QString cacheKeyOf(const std::string& key, QSize size) {
     return QString::fromStdString(key) + '@' + QString::number(size.width()) + 'x' + QString::number(size.height());
 }
 }  // namespace
 
-SvgAssetStore::SvgAssetStore(const QString& assetsFolder) : folder_(assetsFolder) {
+SvgAssetStore::SvgAssetStore(const QString& assetsFolder, std::size_t cacheBudget)
+    : folder_(assetsFolder), budget_(cacheBudget) {
     pool_.setMaxThreadCount(1);
     const QDir dir(assetsFolder + "/manifest");
+    QHash<QString, QString> givenAt;  // key -> "manifest/file.tsv:line"
     for (const QString& name : dir.entryList({"*.tsv"}, QDir::Files, QDir::Name)) {
         QFile f(dir.filePath(name));
         if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
-            std::fprintf(stderr, "nizam: cannot read picture manifest %s\n", qPrintable(f.fileName()));
+            errors_.append(QStringLiteral("cannot read picture manifest %1").arg(f.fileName()));
             continue;
         }
         QTextStream in(&f);
+        int lineNumber = 0;
         while (!in.atEnd()) {
+            ++lineNumber;
             const QString line = in.readLine().trimmed();
             if (line.isEmpty() || line.startsWith('#')) continue;
+            const QString place = QStringLiteral("manifest/%1:%2").arg(name).arg(lineNumber);
             QStringList parts = line.split('\t', Qt::SkipEmptyParts);
-            if (parts.size() < 2) continue;
+            if (parts.size() < 2) {
+                errors_.append(QStringLiteral("%1: a key without a picture file").arg(place));
+                continue;
+            }
             const QString key = parts.takeFirst();
+            if (auto it = givenAt.find(key); it != givenAt.end()) {
+                errors_.append(QStringLiteral("picture key %1 is given twice: %2 and %3").arg(key, *it, place));
+                continue;
+            }
+            givenAt.insert(key, place);
             manifest_.insert(key, parts);
         }
     }
+    for (const QString& e : errors_) std::fprintf(stderr, "nizam: %s\n", qPrintable(e));
 }
 
 SvgAssetStore::~SvgAssetStore() { pool_.waitForDone(); }
 
 bool SvgAssetStore::has(const std::string& key) const { return manifest_.contains(QString::fromStdString(key)); }
 
-QStringList SvgAssetStore::files(const std::string& key) const {
-    return manifest_.value(QString::fromStdString(key));
+QStringList SvgAssetStore::files(const std::string& key) const { return sources(key); }
+
+QStringList SvgAssetStore::sources(const std::string& key) const {
+    const QString k = QString::fromStdString(key);
+    auto it = manifest_.find(k);
+    if (it != manifest_.end()) return *it;
+    if (k.endsWith(QStringLiteral("_MouseIcon"))) return {QString::fromLatin1(kPointerIconFile)};
+    return {};
 }
 
 std::vector<std::string> SvgAssetStore::keys() const {
@@ -77,7 +93,7 @@ void SvgAssetStore::reportOnce(const std::string& key, const QString& file, cons
 }
 
 std::optional<PixelSize> SvgAssetStore::pictureSize(const std::string& key) const {
-    const QStringList list = manifest_.value(QString::fromStdString(key));
+    const QStringList list = sources(key);
     if (list.isEmpty()) return std::nullopt;
     const QString file = list.last();  // for icons, the largest
     {
@@ -121,61 +137,105 @@ void SvgAssetStore::store(const QString& cacheKey, const QImage& image) {
     cache_.insert(cacheKey, image);
     lru_.push_back(cacheKey);
     bytes_ += static_cast<std::size_t>(image.sizeInBytes());
-    while (bytes_ > kCacheBudget && lru_.size() > 1) {
-        const QString victim = lru_.front();
-        lru_.pop_front();
-        auto it = cache_.find(victim);
-        if (it == cache_.end()) continue;
-        bytes_ -= static_cast<std::size_t>(it->sizeInBytes());
-        cache_.erase(it);
+    // Oldest first, never a picture of the page on show nor the one just stored.
+    for (auto it = lru_.begin(); bytes_ > budget_ && it != lru_.end() && *it != cacheKey;) {
+        if (pinned_.contains(*it)) {
+            ++it;
+            continue;
+        }
+        auto victim = cache_.find(*it);
+        if (victim != cache_.end()) {
+            bytes_ -= static_cast<std::size_t>(victim->sizeInBytes());
+            cache_.erase(victim);
+        }
+        it = lru_.erase(it);
     }
 }
 
 QImage SvgAssetStore::image(const std::string& key, QSize size) {
     if (size.isEmpty()) return {};
     const QString ck = cacheKeyOf(key, size);
-    {
-        QMutexLocker lock(&mutex_);
+    QMutexLocker lock(&mutex_);
+    // A render of the same picture at the same size already under way is
+    // waited for, not repeated.
+    while (true) {
         auto it = cache_.find(ck);
         if (it != cache_.end()) {
             lru_.remove(ck);
             lru_.push_back(ck);
             return *it;
         }
+        if (!inFlight_.contains(ck)) break;
+        rendered_.wait(&mutex_);
     }
-    const QStringList list = manifest_.value(QString::fromStdString(key));
-    if (list.isEmpty()) {
+    inFlight_.insert(ck);
+    lock.unlock();
+    const QStringList list = sources(key);
+    QImage img;
+    if (list.isEmpty())
         reportOnce(key, QString(), "no source in the picture manifest");
-        return {};
-    }
-    QImage img = render(key, list.last(), size);
-    if (img.isNull()) return img;
-    QMutexLocker lock(&mutex_);
-    store(ck, img);
+    else
+        img = render(key, list.last(), size);
+    lock.relock();
+    if (!list.isEmpty()) ++renders_;
+    inFlight_.remove(ck);
+    if (!img.isNull()) store(ck, img);
+    rendered_.wakeAll();
     return img;
 }
 
-void SvgAssetStore::prerender(const std::vector<std::pair<std::string, QSize>>& wanted) {
-    std::vector<std::pair<std::string, QSize>> todo;
-    {
-        QMutexLocker lock(&mutex_);
-        for (const auto& w : wanted) {
-            if (!w.second.isEmpty() && !cache_.contains(cacheKeyOf(w.first, w.second))) todo.push_back(w);
+void SvgAssetStore::prerender(const Wanted& current, const Wanted& ahead) {
+    QMutexLocker lock(&mutex_);
+    pinned_.clear();
+    for (const auto& [key, size] : current) pinned_.insert(cacheKeyOf(key, size));
+    pending_.clear();
+    QSet<QString> queued;
+    for (const Wanted* list : {&current, &ahead}) {
+        for (const auto& w : *list) {
+            if (w.second.isEmpty()) continue;
+            const QString ck = cacheKeyOf(w.first, w.second);
+            if (cache_.contains(ck) || inFlight_.contains(ck) || queued.contains(ck)) continue;
+            queued.insert(ck);
+            pending_.push_back(w);
         }
     }
-    if (todo.empty()) return;
-    pool_.start([this, todo] {
-        for (const auto& [key, size] : todo) image(key, size);
+    if (pending_.empty() || working_) return;
+    working_ = true;
+    pool_.start([this] {
+        while (true) {
+            std::pair<std::string, QSize> next;
+            {
+                QMutexLocker l(&mutex_);
+                if (pending_.empty()) {
+                    working_ = false;
+                    return;
+                }
+                next = pending_.front();
+                pending_.pop_front();
+            }
+            image(next.first, next.second);
+        }
     });
 }
 
 void SvgAssetStore::waitForPrerender() { pool_.waitForDone(); }
+
+bool SvgAssetStore::cached(const std::string& key, QSize size) const {
+    QMutexLocker lock(&mutex_);
+    return cache_.contains(cacheKeyOf(key, size));
+}
+
+long SvgAssetStore::renderCount() const {
+    QMutexLocker lock(&mutex_);
+    return renders_;
+}
 
 void SvgAssetStore::clearCache() {
     pool_.waitForDone();
     QMutexLocker lock(&mutex_);
     cache_.clear();
     lru_.clear();
+    pinned_.clear();
     bytes_ = 0;
 }
 
@@ -186,7 +246,7 @@ std::size_t SvgAssetStore::cachedBytes() const {
 
 std::vector<QImage> SvgAssetStore::iconImages(const std::string& key) {
     std::vector<QImage> out;
-    for (const QString& file : manifest_.value(QString::fromStdString(key))) {
+    for (const QString& file : sources(key)) {
         QSvgRenderer svg(bytes(file));
         if (!svg.isValid()) {
             reportOnce(key, file, "not a readable SVG picture");

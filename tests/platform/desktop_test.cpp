@@ -10,6 +10,9 @@
 #include <QTest>
 #include <QWindow>
 #include <random>
+#include <set>
+#include <stdexcept>
+#include <thread>
 
 #include "app/registry.h"
 #include "platform/desktop_host.h"
@@ -101,6 +104,212 @@ TEST(SvgAssetStore, AMissingSourceIsReportedOnceAndDrawsNothing) {
     EXPECT_NE(err.find("Unlisted_Key"), std::string::npos) << err;
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 3) << "one line per key and file:\n" << err;
     EXPECT_FALSE(store.pictureSize("Gone_Key").has_value());
+}
+
+// Writes a file under a folder, making its folders.
+void writeFile(const QString& folder, const QString& name, const QByteArray& content) {
+    QDir(folder).mkpath(QFileInfo(name).path());
+    QFile f(folder + '/' + name);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(content);
+}
+
+constexpr const char* kSmallSvg =
+    R"(<svg xmlns="http://www.w3.org/2000/svg" width="4" height="3" viewBox="0 0 4 3"><rect width="4" height="3" fill="#f00"/></svg>)";
+
+TEST(PictureManifest, TheRealManifestsGiveEveryKeyOnceAndOnlyKeysOfBuiltScreens) {
+    SvgAssetStore store(assetsFolder());
+    EXPECT_TRUE(store.manifestErrors().isEmpty()) << store.manifestErrors().join('\n').toStdString();
+    // Every key a built screen asks for; a key of no built screen is a leftover or a typing slip.
+    std::set<std::string> asked;
+    for (const auto& e : screenRegistry()) {
+        if (!e.module) continue;
+        const ScreenDef& d = e.module->def;
+        if (d.hasIcon) asked.insert(d.iconKey());
+        for (const ControlDef& c : d.controls) {
+            if (c.picture) asked.insert(assetKey(d, c, "Picture"));
+            if (c.mouseIcon) asked.insert(assetKey(d, c, "MouseIcon"));
+        }
+    }
+    for (const std::string& key : store.keys()) EXPECT_TRUE(asked.count(key)) << key << " is used by no built screen";
+}
+
+TEST(PictureManifest, AKeyGivenTwiceNamesBothPlaces) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    writeFile(dir.path(), "a.svg", kSmallSvg);
+    writeFile(dir.path(), "manifest/one.tsv", "# first\nSame_Key\ta.svg\nOther_Key\ta.svg\n\nOther_Key\tb.svg\n");
+    writeFile(dir.path(), "manifest/two.tsv", "Lone_Key\ta.svg\nSame_Key\tb.svg\nNo_File\n");
+    testing::internal::CaptureStderr();
+    SvgAssetStore store(dir.path());
+    const std::string err = testing::internal::GetCapturedStderr();
+    const QStringList errors = store.manifestErrors();
+    ASSERT_EQ(errors.size(), 3) << errors.join('\n').toStdString();
+    EXPECT_EQ(errors[0].toStdString(), "picture key Other_Key is given twice: manifest/one.tsv:3 and manifest/one.tsv:5");
+    EXPECT_EQ(errors[1].toStdString(), "picture key Same_Key is given twice: manifest/one.tsv:2 and manifest/two.tsv:2");
+    EXPECT_EQ(errors[2].toStdString(), "manifest/two.tsv:3: a key without a picture file");
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 3) << err;
+    EXPECT_EQ(store.files("Same_Key"), QStringList{"a.svg"}) << "the first place given is kept";
+    EXPECT_EQ(store.files("Lone_Key"), QStringList{"a.svg"});
+}
+
+TEST(PictureManifest, EveryPointerIconIsThePointerPictureUnlessNamed) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    writeFile(dir.path(), "kit/pointer.svg",
+              R"(<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32"><rect width="32" height="32"/></svg>)");
+    writeFile(dir.path(), "own.svg", kSmallSvg);
+    writeFile(dir.path(), "manifest/m.tsv", "Form9_Image1_3_MouseIcon\town.svg\n");
+    SvgAssetStore store(dir.path());
+    EXPECT_EQ(store.pictureSize("Form9_Image1_1_MouseIcon"), (PixelSize{32, 32}));
+    EXPECT_EQ(store.files("Form9_Image1_1_MouseIcon"), QStringList{"kit/pointer.svg"});
+    EXPECT_EQ(store.pictureSize("Form9_Image1_3_MouseIcon"), (PixelSize{4, 3})) << "a named icon wins";
+    EXPECT_FALSE(store.pictureSize("Form9_Image1_1_Picture").has_value()) << "pictures have no default";
+    EXPECT_FALSE(store.image("Form9_Image2_MouseIcon", QSize(32, 32)).isNull());
+    EXPECT_TRUE(store.keys().size() == 1u) << "the default adds no key of its own";
+}
+
+TEST(RenderAhead, APictureBeingRenderedIsNotRenderedAgain) {
+    SvgAssetStore store(assetsFolder());
+    // Large enough that the worker is still at it when the others ask.
+    const QSize big(2944, 2200);
+    const std::string key = "Form1_Imagefixe_Picture";
+    const SvgAssetStore::Wanted wanted{{key, big}};
+    store.prerender({}, wanted);
+    store.prerender({}, wanted);  // the same request again while the first runs
+    QImage fromThreads[2];
+    std::thread a([&] { fromThreads[0] = store.image(key, big); });
+    std::thread b([&] { fromThreads[1] = store.image(key, big); });
+    const QImage here = store.image(key, big);
+    a.join();
+    b.join();
+    store.waitForPrerender();
+    EXPECT_EQ(store.renderCount(), 1);
+    ASSERT_FALSE(here.isNull());
+    EXPECT_EQ(here.size(), big);
+    EXPECT_EQ(fromThreads[0].cacheKey(), here.cacheKey()) << "one rendered image, shared";
+    EXPECT_EQ(fromThreads[1].cacheKey(), here.cacheKey());
+    store.image(key, QSize(736, 550));
+    EXPECT_EQ(store.renderCount(), 2) << "another size is another picture";
+}
+
+// The real program's pages in the real window, with a store of the given budget.
+struct RealPages {
+    explicit RealPages(std::size_t budget = SvgAssetStore::kDefaultCacheBudget)
+        : store(assetsFolder(), budget), host(store, QDir::tempPath(), {.quitOnEnd = false, .recordPrograms = true}),
+          nav(host, screenRegistry()) {
+        host.attach(&nav);
+    }
+    void open(const char* name) {
+        nav.open(name);
+        settle();
+    }
+    void settle() {
+        QCoreApplication::processEvents();
+        store.waitForPrerender();
+        QCoreApplication::processEvents();
+    }
+    // Draws the window as it is now; returns the renders that took.
+    long renderOnPaint() {
+        const long before = store.renderCount();
+        host.window()->grab();
+        return store.renderCount() - before;
+    }
+    // The device size a screen's picture is drawn at in this window (offscreen: one pixel a device pixel).
+    // A page shows at scale 1 in a window of its own size, else it fills the window as it is.
+    QSize drawnSize(const ScreenDef& d, const ControlDef& c, bool ownSize = false) {
+        const QWidget* w = host.window();
+        const double s = ownSize ? 1.0
+                                 : std::min(w->width() * double(kTwipsPerPixel) / d.clientWidth,
+                                            w->height() * double(kTwipsPerPixel) / d.clientHeight);
+        const QSizeF shown = c.stretch ? QSizeF(c.rect.width, c.rect.height) * (s / kTwipsPerPixel)
+                                       : QSizeF(c.picture->width, c.picture->height) * s;
+        return {static_cast<int>(std::lround(shown.width())), static_cast<int>(std::lround(shown.height()))};
+    }
+    const ScreenDef& def(const char* screen) {
+        for (const auto& e : registry) {
+            if (e.name == screen) return e.module->def;
+        }
+        throw std::runtime_error("no built screen " + std::string(screen));
+    }
+    QSize drawnSize(const char* screen, const char* control, std::optional<int> index = {}) {
+        const ScreenDef& d = def(screen);
+        return drawnSize(d, d.controls[static_cast<std::size_t>(d.find(control, index).value())]);
+    }
+    // The pictures of a screen inside its page that are not ready at the size they are drawn.
+    std::vector<std::string> notReady(const char* screen, bool ownSize = false) {
+        const ScreenDef& d = def(screen);
+        std::vector<std::string> out;
+        for (const ControlDef& c : d.controls) {
+            if (c.kind != Kind::Image || !c.picture || c.rect.left >= d.clientWidth || c.rect.top >= d.clientHeight) continue;
+            const std::string key = assetKey(d, c, "Picture");
+            if (!store.cached(key, drawnSize(d, c, ownSize))) out.push_back(key);
+        }
+        return out;
+    }
+    std::vector<RegistryEntry> registry = screenRegistry();
+    SvgAssetStore store;
+    DesktopHost host;
+    Navigator nav;
+};
+
+TEST(RenderAhead, ThePageOnShowIsNeverEvicted) {
+    // A budget of one page: rendering other pictures evicts all but the page on show.
+    RealPages app(4u * 1024u * 1024u);
+    app.open("Form1");
+    EXPECT_EQ(app.renderOnPaint(), 0) << "the page was rendered ahead";
+    const QSize filler(600, 600);  // 1.4 MB each
+    for (int i = 0; i < 6; ++i) app.store.image("Form3_Imagefixe_Picture", filler + QSize(i, 0));
+    EXPECT_FALSE(app.store.cached("Form3_Imagefixe_Picture", filler)) << "older pictures were evicted";
+    EXPECT_TRUE(app.store.cached("Form1_Imagefixe_Picture", app.drawnSize("Form1", "Imagefixe")));
+    EXPECT_EQ(app.renderOnPaint(), 0) << "the page on show was kept whole";
+    // Once another page is on show, the menu may go.
+    app.open("Form4");
+    for (int i = 0; i < 6; ++i) app.store.image("Form3_Imagefixe_Picture", filler + QSize(0, i));
+    EXPECT_FALSE(app.store.cached("Form1_Imagefixe_Picture", QSize(736, 550)));
+    EXPECT_EQ(app.renderOnPaint(), 0);
+}
+
+TEST(RenderAhead, PageAfterPageEachPictureIsRenderedOnceAtTheSizeItShows) {
+    RealPages app;
+    app.open("Form1");
+    // Form3 and Form4 have client areas of their own sizes, unlike the menu's.
+    EXPECT_EQ(app.notReady("Form3", true), std::vector<std::string>{});
+    const std::size_t form4 = app.notReady("Form4", true).size();
+    ASSERT_GT(form4, 0u);
+    const long before = app.store.renderCount();
+    app.open("Form3");
+    EXPECT_EQ(app.store.renderCount() - before, static_cast<long>(form4)) << "only Form4's pictures, once each";
+    EXPECT_EQ(app.notReady("Form4", true), std::vector<std::string>{});
+    EXPECT_EQ(app.renderOnPaint(), 0);
+}
+
+TEST(RenderAhead, ANewWindowSizeRendersThePagesAheadAgain) {
+    const char* ways[] = {"resize", "maximise", "full screen"};
+    for (const char* way : ways) {
+        RealPages app;
+        app.open("Form1");
+        // In a window of their own size, the pages the menu leads to show at scale 1.
+        for (const char* page : {"Form3", "Form22"})
+            EXPECT_EQ(app.notReady(page, true), std::vector<std::string>{}) << page;
+        app.host.window()->grab();
+        const QSize before = app.drawnSize("Form1", "Imagefixe");
+        const std::string how(way);
+        if (how == "resize")
+            app.host.window()->resize(1536, 1152);
+        else if (how == "maximise")
+            app.host.window()->showMaximized();
+        else
+            QTest::keyClick(app.host.window()->windowHandle(), Qt::Key_F11);
+        app.settle();
+        const QSize after = app.drawnSize("Form1", "Imagefixe");
+        ASSERT_NE(after, before) << way << ": the window did not change size";
+        // The menu and every page it leads to are ready at the new scale...
+        for (const char* page : {"Form1", "Form3", "Form22"})
+            EXPECT_EQ(app.notReady(page), std::vector<std::string>{}) << way << " " << page;
+        // ...so drawing the menu renders nothing.
+        EXPECT_EQ(app.renderOnPaint(), 0) << way;
+    }
 }
 
 // The core's test screen in the real window.

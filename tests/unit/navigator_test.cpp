@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/registry.h"
 #include "tests/unit/test_screens.h"
 
@@ -130,9 +132,84 @@ TEST(Targets, FoundByRunningEachClickOnAScratchScreen) {
     EXPECT_EQ(targets, (std::vector<std::string>{"Form13", "Form14", "Form15", "Form16", "Form22", "Form25",
                                                  "Form3", "Form37", "Form41"}));
     const auto edges = discoverEdges(*registry[1].module);
-    ASSERT_EQ(edges.size(), 1u);
-    EXPECT_EQ(registry[1].module->def.controls[static_cast<std::size_t>(edges[0].control)].displayName(), "Image1(2)");
-    EXPECT_EQ(edges[0].target, "Form1");
+    ASSERT_EQ(edges.size(), 2u);
+    auto name = [&](const NavigationEdge& e) {
+        return registry[1].module->def.controls[static_cast<std::size_t>(e.control)].displayName();
+    };
+    EXPECT_EQ(name(edges[0]), "Image1(1)");
+    EXPECT_EQ(edges[0].action, NavAction::Quit);
+    EXPECT_EQ(name(edges[1]), "Image1(2)");
+    EXPECT_EQ(edges[1].action, NavAction::GoTo);
+    EXPECT_EQ(edges[1].target, "Form1");
+}
+
+// One edge written as text, so a difference names the control and the action.
+std::string describe(std::string_view control, NavAction action, std::string_view target) {
+    return std::string(control) + (action == NavAction::Quit ? " Quit" : " Go to " + std::string(target));
+}
+
+TEST(NavigationTable, EveryBuiltScreenTakesExactlyItsEdges) {
+    int compared = 0;
+    for (const auto& e : screenRegistry()) {
+        if (!e.module) continue;  // a screen not built yet has no handlers to compare
+        std::vector<std::string> taken, written;
+        for (const auto& edge : discoverEdges(*e.module)) {
+            const ControlDef& c = e.module->def.controls[static_cast<std::size_t>(edge.control)];
+            taken.push_back(describe(c.displayName(), edge.action, edge.target));
+        }
+        for (const NavEdge& edge : navigationFrom(e.name))
+            written.push_back(describe(edge.controlName(), edge.action, edge.target));
+        std::sort(taken.begin(), taken.end());
+        std::sort(written.begin(), written.end());
+        EXPECT_EQ(taken, written) << e.name << ": the click handlers (left) differ from the navigation table (right)";
+        ++compared;
+    }
+    EXPECT_GE(compared, 2) << "the title screen and the menu are always built";
+}
+
+TEST(NavigationTable, NamesRealScreensOneQuitEachAndReachesAllButForm12) {
+    const auto registry = screenRegistry();
+    auto known = [&](std::string_view name) {
+        return std::any_of(registry.begin(), registry.end(), [&](const RegistryEntry& r) { return r.name == name; });
+    };
+    for (const RegistryEntry& r : registry) {
+        const auto edges = navigationFrom(r.name);
+        EXPECT_EQ(std::count_if(edges.begin(), edges.end(), [](const NavEdge& e) { return e.action == NavAction::Quit; }), 1)
+            << r.name << " has one close button";
+    }
+    for (const NavEdge& e : navigationTable()) {
+        EXPECT_TRUE(known(e.screen)) << e.screen;
+        if (e.action == NavAction::GoTo) EXPECT_TRUE(known(e.target)) << e.screen << " " << e.controlName() << " -> " << e.target;
+        else EXPECT_TRUE(e.target.empty()) << e.screen << " " << e.controlName();
+        const auto same = std::count_if(navigationTable().begin(), navigationTable().end(), [&](const NavEdge& o) {
+            return o.screen == e.screen && o.control == e.control && o.index == e.index;
+        });
+        EXPECT_EQ(same, 1) << e.screen << " " << e.controlName() << " is written twice";
+    }
+    // Following every Go to from a screen: all but the title and Form12 from the
+    // menu, all but Form12 from the title.
+    auto reach = [](std::string from) {
+        std::vector<std::string> seen{from}, todo{from};
+        while (!todo.empty()) {
+            const std::string s = todo.back();
+            todo.pop_back();
+            for (const auto& t : navigationTargets(s)) {
+                if (std::find(seen.begin(), seen.end(), t) == seen.end()) {
+                    seen.push_back(t);
+                    todo.push_back(t);
+                }
+            }
+        }
+        return seen;
+    };
+    const auto fromTitle = reach("Form2");
+    EXPECT_EQ(fromTitle.size(), 40u);
+    EXPECT_EQ(std::count(fromTitle.begin(), fromTitle.end(), "Form12"), 0);
+    const auto fromMenu = reach("Form1");
+    EXPECT_EQ(fromMenu.size(), 39u);
+    EXPECT_EQ(std::count(fromMenu.begin(), fromMenu.end(), "Form2"), 0);
+    EXPECT_EQ(navigationTargets("Form17"), (std::vector<std::string>{"Form18", "Form14"}))
+        << "two buttons leading to one page give one target";
 }
 
 }  // namespace

@@ -1,0 +1,49 @@
+cmake_minimum_required(VERSION 3.25)
+
+# Copies the files of SOURCE into DEST so that DEST holds what SOURCE holds:
+# changed files are copied, and a file that is gone from SOURCE goes from
+# DEST too (copy_directory only ever adds, so a removed picture would stay in
+# a reused build folder and still be found by the program).
+#
+#   cmake -DSOURCE=dir -DDEST=dir -DRECORD=file [-DKEEP=regex] -P mirror.cmake
+#
+# RECORD lists the files copied by the last run, relative to DEST; those no
+# longer in SOURCE are removed. With KEEP, DEST is DEST's own: every other
+# file in it that SOURCE lacks is removed as well, except the relative paths
+# matching KEEP (files that the build makes there itself).
+foreach(var SOURCE DEST RECORD)
+  if(NOT DEFINED ${var})
+    message(FATAL_ERROR "mirror.cmake: ${var} is not set")
+  endif()
+endforeach()
+
+file(GLOB_RECURSE sources RELATIVE ${SOURCE} LIST_DIRECTORIES false ${SOURCE}/*)
+foreach(f IN LISTS sources)
+  get_filename_component(dir ${DEST}/${f} DIRECTORY)
+  file(MAKE_DIRECTORY ${dir})
+  file(COPY_FILE ${SOURCE}/${f} ${DEST}/${f} ONLY_IF_DIFFERENT)
+endforeach()
+
+set(stale "")
+if(EXISTS ${RECORD})
+  file(STRINGS ${RECORD} previous)
+  list(APPEND stale ${previous})
+endif()
+if(DEFINED KEEP)
+  file(GLOB_RECURSE present RELATIVE ${DEST} LIST_DIRECTORIES false ${DEST}/*)
+  foreach(f IN LISTS present)
+    if(NOT f MATCHES "${KEEP}")
+      list(APPEND stale ${f})
+    endif()
+  endforeach()
+endif()
+list(REMOVE_DUPLICATES stale)
+foreach(f IN LISTS stale)
+  if(NOT f IN_LIST sources AND EXISTS ${DEST}/${f})
+    message(STATUS "Removing ${DEST}/${f}: no longer in ${SOURCE}")
+    file(REMOVE ${DEST}/${f})
+  endif()
+endforeach()
+
+list(JOIN sources "\n" listing)
+file(WRITE ${RECORD} "${listing}\n")
