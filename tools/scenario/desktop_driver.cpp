@@ -5,7 +5,9 @@
 #include <QList>
 #include <QTest>
 #include <QWindow>
+#include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "app/registry.h"
 
@@ -104,12 +106,24 @@ void DesktopDriver::type(ControlId id, const std::string& text) {
     focusNative(id);
     QWidget* n = host_->nativeWidget(id);
     if (!n) return;
-    // One input-method commit per character, as an input method delivers them.
-    const QString all = QString::fromStdString(text);
-    for (const uint u : all.toUcs4()) {
-        const char32_t c = u;
+    // Input-method commits, as an input method delivers them: one per
+    // character for a text of up to kMaxCommits characters. The text box lays
+    // out its whole text again on every commit, so a longer text goes in
+    // kMaxCommits commits of about equal length (as an input method commits a
+    // phrase); the time stays linear in the text's length and the text the box
+    // ends with is the same.
+    constexpr std::size_t kMaxCommits = 256;
+    const QList<uint> all = QString::fromStdString(text).toUcs4();
+    const std::size_t count = static_cast<std::size_t>(all.size());
+    const std::size_t commits = std::min(count, kMaxCommits);
+    std::size_t from = 0;
+    for (std::size_t k = 1; k <= commits; ++k) {
+        const std::size_t to = count * k / commits;
+        std::u32string piece;
+        for (std::size_t i = from; i < to; ++i) piece += static_cast<char32_t>(all[static_cast<qsizetype>(i)]);
+        from = to;
         QInputMethodEvent ev;
-        ev.setCommitString(QString::fromUcs4(&c, 1));
+        ev.setCommitString(QString::fromUcs4(piece.data(), static_cast<qsizetype>(piece.size())));
         QCoreApplication::sendEvent(n, &ev);
     }
     settle();
@@ -131,9 +145,12 @@ void DesktopDriver::key(const std::string& name) {
     settle();
 }
 
-void DesktopDriver::shot(const std::string& file) {
+std::string DesktopDriver::shot(const std::string& file) {
     QWidget* w = host_->window();
-    w->grab(host_->clientRect()).save(QString::fromStdString(file), "PNG");
+    const QPixmap page = w->grab(host_->clientRect());
+    if (page.isNull()) return "no page to save";
+    if (!page.save(QString::fromStdString(file), "PNG")) return "a file that cannot be written";
+    return {};
 }
 
 bool DesktopDriver::cursorIsHand() {

@@ -23,7 +23,7 @@ public:
     void type(ControlId id, const std::string& text) override;
     void clear(ControlId id) override;
     void key(const std::string& name) override;
-    void shot(const std::string& file) override;
+    std::string shot(const std::string& file) override;
     bool cursorIsHand() override;
     std::vector<std::pair<std::string, int>> launches() override;
 
