@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QList>
+#include <QPainter>
+#include <QPixmap>
 #include <QTest>
 #include <QWindow>
 #include <algorithm>
@@ -13,7 +15,7 @@
 
 namespace nizam::scenario {
 
-DesktopDriver::DesktopDriver(platform::SvgAssetStore& store) {
+DesktopDriver::DesktopDriver(platform::SvgAssetStore& store, bool outlines) : outlines_(outlines) {
     platform::DesktopHost::Options options;
     options.quitOnEnd = false;
     options.recordPrograms = true;  // a run leaves no process behind
@@ -145,10 +147,80 @@ void DesktopDriver::key(const std::string& name) {
     settle();
 }
 
+namespace {
+
+// One colour per kind of control, so a reviewer tells them apart at a glance.
+QColor outlineColour(Kind kind) {
+    switch (kind) {
+        case Kind::Image: return QColor(0, 90, 230);
+        case Kind::CheckBox: return QColor(0, 150, 40);
+        case Kind::TextBox: return QColor(200, 0, 200);
+        case Kind::Label: return QColor(230, 120, 0);
+        case Kind::Shape: return QColor(0, 150, 150);
+        case Kind::Line: return QColor(110, 110, 110);
+        case Kind::Player: return QColor(220, 0, 0);
+        case Kind::Timer: break;
+    }
+    return QColor(0, 0, 0);
+}
+
+}  // namespace
+
+void DesktopDriver::drawOutlines(QPixmap& page) {
+    const Screen* screen = nav_->current();
+    if (!screen) return;
+    const QPointF client = host_->clientRect().topLeft();
+    auto at = [&](Twips x, Twips y) { return host_->toWindow(x, y) - client; };
+    QPainter p(&page);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    QFont font("DejaVu Sans");
+    font.setPixelSize(10);
+    p.setFont(font);
+    const QFontMetrics metrics(font);
+    std::vector<QRectF> tags;
+    // Back to front, so the names of the front-most controls end on top.
+    for (ControlId id = screen->controlCount() - 1; id >= 0; --id) {
+        const ControlDef& c = screen->control(id);
+        if (c.kind == Kind::Timer) continue;
+        const bool visible = screen->state(id).visible;
+        QColor colour = outlineColour(c.kind);
+        if (!visible) colour.setAlpha(150);
+        QPen pen(colour, visible ? 2 : 1, visible ? Qt::SolidLine : Qt::DashLine);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        QPointF labelAt;
+        if (c.kind == Kind::Line) {
+            const QPointF a = at(c.x1, c.y1), b = at(c.x2, c.y2);
+            p.drawLine(a, b);
+            labelAt = QPointF(std::min(a.x(), b.x()), std::min(a.y(), b.y()));
+        } else {
+            const Rect r = screen->rect(id);
+            const QRectF box(at(r.left, r.top), at(r.left + r.width, r.top + r.height));
+            p.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
+            labelAt = box.topLeft();
+        }
+        // The name on a light tag in the control's top-left corner; a hidden
+        // control's name is marked with a leading tilde.
+        const QString name = QString::fromStdString((visible ? "" : "~") + c.displayName());
+        // Tags that would cover one already drawn move down a line or more.
+        QRectF tag(labelAt + QPointF(1, 1), QSizeF(metrics.horizontalAdvance(name) + 4, metrics.height()));
+        for (int tries = 0; tries < 8; ++tries) {
+            const bool covers = std::any_of(tags.begin(), tags.end(), [&](const QRectF& t) { return t.intersects(tag); });
+            if (!covers) break;
+            tag.translate(0, tag.height());
+        }
+        tags.push_back(tag);
+        p.fillRect(tag, QColor(255, 255, 255, visible ? 210 : 150));
+        p.setPen(colour);
+        p.drawText(tag.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, name);
+    }
+}
+
 std::string DesktopDriver::shot(const std::string& file) {
     QWidget* w = host_->window();
-    const QPixmap page = w->grab(host_->clientRect());
+    QPixmap page = w->grab(host_->clientRect());
     if (page.isNull()) return "no page to save";
+    if (outlines_) drawOutlines(page);
     if (!page.save(QString::fromStdString(file), "PNG")) return "a file that cannot be written";
     return {};
 }
