@@ -171,6 +171,19 @@ TEST(ScenarioTables, RefuseMalformedBlocks) {
         EXPECT_EQ(p.error->line, c.line) << c.text;
         EXPECT_EQ(p.error->message, c.message) << c.text;
     }
+    // Nested tables that would expand past the bound are refused, not run.
+    std::string huge;
+    for (const char* column : {"A", "B", "C"}) {
+        huge += std::string("table ") + column + "\n";
+        for (int i = 0; i < 100; ++i) huge += "row " + std::to_string(i) + "\n";
+        huge += "steps\n";
+    }
+    huge += "expect size Image1(1) $A $B\nexpect pointer Image1(1) $C\nend\nend\nend\n";
+    Parsed big = parse(huge, vocab());
+    ASSERT_TRUE(big.error);
+    EXPECT_EQ(big.error->message, "the tables expand to more than " + std::to_string(kMaxSteps) + " steps");
+    EXPECT_TRUE(big.steps.size() <= kMaxSteps);
+
     // A value that makes a bad step is refused at the step's line, naming the row.
     Parsed p = parse("table A\nrow Check1\nrow Nothing9\nsteps\nclick $A\nend\n", vocab());
     ASSERT_TRUE(p.error);

@@ -39,7 +39,7 @@ struct ParseError {
 
 // The most a scenario file may hold, and the most steps its tables may expand to.
 inline constexpr std::size_t kMaxFileBytes = 4u << 20;
-inline constexpr std::size_t kMaxSteps = 1'000'000;
+inline constexpr std::size_t kMaxSteps = 200'000;
 
 // A short, printable rendering of text read from a file, for messages: control
 // characters, direction marks and broken UTF-8 are shown as escapes, and text
