@@ -177,8 +177,15 @@ void DesktopDriver::drawOutlines(QPixmap& page) {
     font.setPixelSize(10);
     p.setFont(font);
     const QFontMetrics metrics(font);
-    std::vector<QRectF> tags;
-    // Back to front, so the names of the front-most controls end on top.
+    struct Tag {
+        QRectF box;
+        QString name;
+        QColor colour;
+        bool visible;
+    };
+    std::vector<Tag> tags;
+    // Back to front: where two names would meet, the front-most control's
+    // name is the one that moves down.
     for (ControlId id = screen->controlCount() - 1; id >= 0; --id) {
         const ControlDef& c = screen->control(id);
         if (c.kind == Kind::Timer) continue;
@@ -200,19 +207,22 @@ void DesktopDriver::drawOutlines(QPixmap& page) {
             labelAt = box.topLeft();
         }
         // The name on a light tag in the control's top-left corner; a hidden
-        // control's name is marked with a leading tilde.
+        // control's name is marked with a leading tilde. Tags that would cover
+        // one already placed move down a line or more.
         const QString name = QString::fromStdString((visible ? "" : "~") + c.displayName());
-        // Tags that would cover one already drawn move down a line or more.
         QRectF tag(labelAt + QPointF(1, 1), QSizeF(metrics.horizontalAdvance(name) + 4, metrics.height()));
         for (int tries = 0; tries < 8; ++tries) {
-            const bool covers = std::any_of(tags.begin(), tags.end(), [&](const QRectF& t) { return t.intersects(tag); });
+            const bool covers = std::any_of(tags.begin(), tags.end(), [&](const Tag& t) { return t.box.intersects(tag); });
             if (!covers) break;
             tag.translate(0, tag.height());
         }
-        tags.push_back(tag);
-        p.fillRect(tag, QColor(255, 255, 255, visible ? 210 : 150));
-        p.setPen(colour);
-        p.drawText(tag.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, name);
+        tags.push_back(Tag{tag, name, colour, visible});
+    }
+    // The tags last, so that no outline crosses a name.
+    for (const Tag& t : tags) {
+        p.fillRect(t.box, QColor(255, 255, 255, t.visible ? 210 : 150));
+        p.setPen(t.colour);
+        p.drawText(t.box.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, t.name);
     }
 }
 
