@@ -50,12 +50,14 @@ ScreenDef makeDef() {
 const ScreenDef kDef = makeDef();
 const AnswerFeedback kFeedback{};  // Image7(0)/Image7(1), Image20, two-way
 
-// The name the pupil types: two words, the second with a plain alef, exactly
-// as the page lists it among the candidates.
+// The name the pupil types: two words, the second as the page lists it
+// among the candidates (a plain alef) or as a school book spells it (a hamza
+// under the alef). Any other difference, a space included, is refused.
 constexpr std::string_view kDeviceName = "جهاز انذار";
+constexpr std::string_view kDeviceNameHamza = "جهاز إنذار";
 
 bool answersRight(const Screen& s) {
-    return textEquals(s, "Text1", kDeviceName)            // the name of the device
+    return textIsOneOf(s, "Text1", {kDeviceName, kDeviceNameHamza})  // the name of the device
            && ticked(s, "Check1") && ticked(s, "Check6")  // a sound signal; the bell
            && isClear(s, "Check2") && isClear(s, "Check3") && isClear(s, "Check4") && isClear(s, "Check5");
 }

@@ -1,4 +1,8 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 
 #include "app/registry.h"
 #include "tools/scenario/scenario.h"
@@ -81,6 +85,158 @@ TEST(ScenarioParser, RefusesBadLinesWithTheirNumber) {
         EXPECT_EQ(p.error->line, c.line) << c.text;
         EXPECT_EQ(p.error->message, c.message) << c.text;
     }
+}
+
+TEST(ScenarioTables, RunTheStepsOncePerRowWithTheValuesPutIn) {
+    const char* text =
+        "table NAME FIGURE\n"             // 1
+        "row \"a \\\"b\\\"\" Image7(1)\n"  // 2
+        "# a comment between rows\n"      // 3
+        "row \"$X\" Image7(0)\n"          // 4
+        "steps\n"                         // 5
+        "  open Form3\n"                  // 6
+        "  type Text1 $NAME\n"            // 7
+        "  expect visible $FIGURE\n"      // 8
+        "end\n"                           // 9
+        "shot a$b.png\n";                 // 10: outside a table a dollar sign is literal
+    Parsed p = parse(text, vocab());
+    ASSERT_FALSE(p.error) << p.error->line << ": " << p.error->message;
+    ASSERT_EQ(p.steps.size(), 7u);
+    // A quoted cell stays one text, quotes and dollar signs taken literally.
+    EXPECT_EQ(p.steps[1].words[0], "a \"b\"");
+    EXPECT_EQ(p.steps[1].source, "type Text1 \"a \\\"b\\\"\"");
+    EXPECT_EQ(p.steps[1].line, 7);
+    EXPECT_EQ(p.steps[1].rows, std::vector<int>{2});
+    EXPECT_EQ(p.steps[2].control->index, 1);
+    EXPECT_EQ(p.steps[4].words[0], "$X");
+    EXPECT_EQ(p.steps[5].control->index, 0);
+    EXPECT_EQ(p.steps[5].rows, std::vector<int>{4});
+    EXPECT_EQ(p.steps[6].words[0], "a$b.png");
+    EXPECT_TRUE(p.steps[6].rows.empty());
+}
+
+TEST(ScenarioTables, NestInTheOrderOfTheirRows) {
+    const char* text =
+        "table CASE\n"
+        "row 18\n"
+        "row 0\n"
+        "steps\n"
+        "  open Form22\n"
+        "  table N\n"
+        "  row 1\n"
+        "  row 2\n"
+        "  steps\n"
+        "    drag Image3(${N}) Image4($N)\n"
+        "  end\n"
+        "  drag Image3($CASE) Image4(0)\n"
+        "end\n";
+    Parsed p = parse(text, vocab());
+    ASSERT_FALSE(p.error) << p.error->line << ": " << p.error->message;
+    std::vector<std::string> sources;
+    for (const Step& s : p.steps) sources.push_back(s.source);
+    const std::vector<std::string> want = {
+        "open Form22", "drag Image3(1) Image4(1)", "drag Image3(2) Image4(2)", "drag Image3(18) Image4(0)",
+        "open Form22", "drag Image3(1) Image4(1)", "drag Image3(2) Image4(2)", "drag Image3(0) Image4(0)"};
+    EXPECT_EQ(sources, want);
+    EXPECT_EQ(p.steps[2].rows, (std::vector<int>{2, 8}));
+    EXPECT_EQ(p.steps[7].rows, std::vector<int>{3});
+}
+
+TEST(ScenarioTables, RefuseMalformedBlocks) {
+    struct Case {
+        const char* text;
+        int line;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"table A\nrow 1\nsteps\nexpect value Check1 $B\nend\n", 4, "no column $B"},
+        {"table A B\nrow 1\nsteps\nexpect value Check1 $A\nend\n", 2, "the row has 1 cell(s), the table 2 column(s)"},
+        {"table A\nrow 1\nsteps\nexpect value Check1 $A\n", 1, "the table is not closed with 'end'"},
+        {"table A B\nrow 1 2\nsteps\nexpect value Check1 $A\nend\n", 1, "column B is used by no step"},
+        {"table A\nsteps\n", 2, "the table has no row"},
+        {"table A\nrow 1\nsteps\nend\n", 4, "the table has no step"},
+        {"table A A\n", 1, "column A is named twice"},
+        {"table A\nrow 1\nsteps\ntable A\n", 4, "column A is named twice"},
+        {"table 1A\n", 1, "bad column name 1A"},
+        {"row 1\n", 1, "a row stands between 'table' and 'steps'"},
+        {"end\n", 1, "'end' closes no table"},
+        {"table A\nrow 1\nexpect value Check1 $A\n", 3, "a table lists its rows, then 'steps'"},
+        {"table A\nrow \"x\"\nsteps\nclick Image3($A)\nend\n", 4, "a quoted cell ($A) cannot stand inside a word"},
+        {"table A\nrow 1\nsteps\nclick Image3($A)\nclick $ 5\nend\n", 5,
+         "a $ in a table stands before a column name (write $$ for a dollar sign): $"},
+    };
+    for (const Case& c : cases) {
+        Parsed p = parse(c.text, vocab());
+        ASSERT_TRUE(p.error) << c.text;
+        EXPECT_EQ(p.error->line, c.line) << c.text;
+        EXPECT_EQ(p.error->message, c.message) << c.text;
+    }
+    // Nested tables that would expand past the bound are refused, not run.
+    std::string huge;
+    for (const char* column : {"A", "B", "C"}) {
+        huge += std::string("table ") + column + "\n";
+        for (int i = 0; i < 100; ++i) huge += "row " + std::to_string(i) + "\n";
+        huge += "steps\n";
+    }
+    huge += "expect size Image1(1) $A $B\nexpect pointer Image1(1) $C\nend\nend\nend\n";
+    Parsed big = parse(huge, vocab());
+    ASSERT_TRUE(big.error);
+    EXPECT_EQ(big.error->message, "the tables expand to more than " + std::to_string(kMaxSteps) + " steps");
+    EXPECT_TRUE(big.steps.size() <= kMaxSteps);
+
+    // A value that makes a bad step is refused at the step's line, naming the row.
+    Parsed p = parse("table A\nrow Check1\nrow Nothing9\nsteps\nclick $A\nend\n", vocab());
+    ASSERT_TRUE(p.error);
+    EXPECT_EQ(p.error->line, 5);
+    EXPECT_EQ(p.error->message, "unknown control Nothing9");
+    EXPECT_EQ(p.error->rows, std::vector<int>{3});
+}
+
+TEST(ScenarioInput, ByteOrderMarkAndExcerpts) {
+    Parsed p = parse("\xEF\xBB\xBFstart\n", vocab());
+    ASSERT_FALSE(p.error) << p.error->message;
+    ASSERT_EQ(p.steps.size(), 1u);
+
+    // Control bytes, direction marks and broken UTF-8 are shown as escapes;
+    // Arabic letters stay; a long text is cut.
+    EXPECT_EQ(excerpt("a\x01\x1b[2J\xff"), "a\\x01\\x1B[2J\\xFF");
+    EXPECT_EQ(excerpt("جهاز\xE2\x80\xAE"), "جهاز\\u202E");
+    EXPECT_EQ(excerpt(std::string(1000, 'x'), 10), "xxxxxxxxxx...");
+    Parsed bad = parse("start\n\x07" + std::string(100000, 'j') + "\n", vocab());
+    ASSERT_TRUE(bad.error);
+    EXPECT_EQ(bad.error->line, 2);
+    EXPECT_LT(bad.error->message.size(), 120u);
+    EXPECT_EQ(bad.error->message.find('\x07'), std::string::npos);
+}
+
+TEST(ScenarioInput, RefusesWhatItCannotRun) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("nizam-scenario-input-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    auto write = [&](const std::string& name, const std::string& text) {
+        std::ofstream(dir / name, std::ios::binary) << text;
+        return (dir / name).string();
+    };
+    auto never = []() -> std::unique_ptr<Driver> { return nullptr; };
+    struct Case {
+        std::string path;
+        std::string message;
+    };
+    const Case cases[] = {
+        {dir.string(), "ERROR " + dir.string() + ": is a folder, not a scenario file"},
+        {write("blank.scn", "# nothing\n\n  \n"), "ERROR " + (dir / "blank.scn").string() + ":3: the file has no steps"},
+        {write("nothing.scn", ""), "ERROR " + (dir / "nothing.scn").string() + ":1: the file has no steps"},
+        {write("big.scn", std::string(kMaxFileBytes + 1, '#')),
+         "ERROR " + (dir / "big.scn").string() + ": is larger than 4 MiB"},
+        {"/dev/zero", "ERROR /dev/zero: is larger than 4 MiB"},
+        {(dir / "missing.scn").string(), "ERROR " + (dir / "missing.scn").string() + ": cannot be read"},
+    };
+    for (const Case& c : cases) {
+        FileResult r = runFile(c.path, never, vocab());
+        EXPECT_TRUE(r.unreadable) << c.path;
+        EXPECT_EQ(r.message, c.message);
+    }
+    fs::remove_all(dir);
 }
 
 }  // namespace

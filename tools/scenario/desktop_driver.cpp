@@ -3,15 +3,19 @@
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QList>
+#include <QPainter>
+#include <QPixmap>
 #include <QTest>
 #include <QWindow>
+#include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "app/registry.h"
 
 namespace nizam::scenario {
 
-DesktopDriver::DesktopDriver(platform::SvgAssetStore& store) {
+DesktopDriver::DesktopDriver(platform::SvgAssetStore& store, bool outlines) : outlines_(outlines) {
     platform::DesktopHost::Options options;
     options.quitOnEnd = false;
     options.recordPrograms = true;  // a run leaves no process behind
@@ -104,12 +108,24 @@ void DesktopDriver::type(ControlId id, const std::string& text) {
     focusNative(id);
     QWidget* n = host_->nativeWidget(id);
     if (!n) return;
-    // One input-method commit per character, as an input method delivers them.
-    const QString all = QString::fromStdString(text);
-    for (const uint u : all.toUcs4()) {
-        const char32_t c = u;
+    // Input-method commits, as an input method delivers them: one per
+    // character for a text of up to kMaxCommits characters. The text box lays
+    // out its whole text again on every commit, so a longer text goes in
+    // kMaxCommits commits of about equal length (as an input method commits a
+    // phrase); the time stays linear in the text's length and the text the box
+    // ends with is the same.
+    constexpr std::size_t kMaxCommits = 256;
+    const QList<uint> all = QString::fromStdString(text).toUcs4();
+    const std::size_t count = static_cast<std::size_t>(all.size());
+    const std::size_t commits = std::min(count, kMaxCommits);
+    std::size_t from = 0;
+    for (std::size_t k = 1; k <= commits; ++k) {
+        const std::size_t to = count * k / commits;
+        std::u32string piece;
+        for (std::size_t i = from; i < to; ++i) piece += static_cast<char32_t>(all[static_cast<qsizetype>(i)]);
+        from = to;
         QInputMethodEvent ev;
-        ev.setCommitString(QString::fromUcs4(&c, 1));
+        ev.setCommitString(QString::fromUcs4(piece.data(), static_cast<qsizetype>(piece.size())));
         QCoreApplication::sendEvent(n, &ev);
     }
     settle();
@@ -131,9 +147,92 @@ void DesktopDriver::key(const std::string& name) {
     settle();
 }
 
-void DesktopDriver::shot(const std::string& file) {
+namespace {
+
+// One colour per kind of control, so a reviewer tells them apart at a glance.
+QColor outlineColour(Kind kind) {
+    switch (kind) {
+        case Kind::Image: return QColor(0, 90, 230);
+        case Kind::CheckBox: return QColor(0, 150, 40);
+        case Kind::TextBox: return QColor(200, 0, 200);
+        case Kind::Label: return QColor(230, 120, 0);
+        case Kind::Shape: return QColor(0, 150, 150);
+        case Kind::Line: return QColor(110, 110, 110);
+        case Kind::Player: return QColor(220, 0, 0);
+        case Kind::Timer: break;
+    }
+    return QColor(0, 0, 0);
+}
+
+}  // namespace
+
+void DesktopDriver::drawOutlines(QPixmap& page) {
+    const Screen* screen = nav_->current();
+    if (!screen) return;
+    const QPointF client = host_->clientRect().topLeft();
+    auto at = [&](Twips x, Twips y) { return host_->toWindow(x, y) - client; };
+    QPainter p(&page);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    QFont font("DejaVu Sans");
+    font.setPixelSize(10);
+    p.setFont(font);
+    const QFontMetrics metrics(font);
+    struct Tag {
+        QRectF box;
+        QString name;
+        QColor colour;
+        bool visible;
+    };
+    std::vector<Tag> tags;
+    // Back to front: where two names would meet, the front-most control's
+    // name is the one that moves down.
+    for (ControlId id = screen->controlCount() - 1; id >= 0; --id) {
+        const ControlDef& c = screen->control(id);
+        if (c.kind == Kind::Timer) continue;
+        const bool visible = screen->state(id).visible;
+        QColor colour = outlineColour(c.kind);
+        if (!visible) colour.setAlpha(150);
+        QPen pen(colour, visible ? 2 : 1, visible ? Qt::SolidLine : Qt::DashLine);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        QPointF labelAt;
+        if (c.kind == Kind::Line) {
+            const QPointF a = at(c.x1, c.y1), b = at(c.x2, c.y2);
+            p.drawLine(a, b);
+            labelAt = QPointF(std::min(a.x(), b.x()), std::min(a.y(), b.y()));
+        } else {
+            const Rect r = screen->rect(id);
+            const QRectF box(at(r.left, r.top), at(r.left + r.width, r.top + r.height));
+            p.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
+            labelAt = box.topLeft();
+        }
+        // The name on a light tag in the control's top-left corner; a hidden
+        // control's name is marked with a leading tilde. Tags that would cover
+        // one already placed move down a line or more.
+        const QString name = QString::fromStdString((visible ? "" : "~") + c.displayName());
+        QRectF tag(labelAt + QPointF(1, 1), QSizeF(metrics.horizontalAdvance(name) + 4, metrics.height()));
+        for (int tries = 0; tries < 8; ++tries) {
+            const bool covers = std::any_of(tags.begin(), tags.end(), [&](const Tag& t) { return t.box.intersects(tag); });
+            if (!covers) break;
+            tag.translate(0, tag.height());
+        }
+        tags.push_back(Tag{tag, name, colour, visible});
+    }
+    // The tags last, so that no outline crosses a name.
+    for (const Tag& t : tags) {
+        p.fillRect(t.box, QColor(255, 255, 255, t.visible ? 210 : 150));
+        p.setPen(t.colour);
+        p.drawText(t.box.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, t.name);
+    }
+}
+
+std::string DesktopDriver::shot(const std::string& file) {
     QWidget* w = host_->window();
-    w->grab(host_->clientRect()).save(QString::fromStdString(file), "PNG");
+    QPixmap page = w->grab(host_->clientRect());
+    if (page.isNull()) return "no page to save";
+    if (outlines_) drawOutlines(page);
+    if (!page.save(QString::fromStdString(file), "PNG")) return "a file that cannot be written";
+    return {};
 }
 
 bool DesktopDriver::cursorIsHand() {

@@ -2,6 +2,7 @@
 // every pointer and keyboard step delivered as a real Qt input event.
 #pragma once
 
+#include <QPixmap>
 #include <memory>
 
 #include "platform/desktop_host.h"
@@ -12,7 +13,9 @@ namespace nizam::scenario {
 
 class DesktopDriver : public Driver {
 public:
-    explicit DesktopDriver(platform::SvgAssetStore& store);
+    // outlines: every shot draws each control's outline and name over the
+    // page (a review view; see docs/scenarios.md).
+    explicit DesktopDriver(platform::SvgAssetStore& store, bool outlines = false);
     ~DesktopDriver() override;
     Navigator& navigator() override { return *nav_; }
     void start() override;
@@ -23,7 +26,7 @@ public:
     void type(ControlId id, const std::string& text) override;
     void clear(ControlId id) override;
     void key(const std::string& name) override;
-    void shot(const std::string& file) override;
+    std::string shot(const std::string& file) override;
     bool cursorIsHand() override;
     std::vector<std::pair<std::string, int>> launches() override;
 
@@ -32,10 +35,12 @@ private:
     void settle();
     void activate();
     void focusNative(ControlId id);
+    void drawOutlines(QPixmap& page);
 
     std::unique_ptr<platform::DesktopHost> host_;
     std::unique_ptr<Navigator> nav_;
     QPoint last_{-1, -1};
+    bool outlines_ = false;
 };
 
 }  // namespace nizam::scenario

@@ -27,7 +27,7 @@ public:
     void type(ControlId id, const std::string& text) override;
     void clear(ControlId id) override;
     void key(const std::string& name) override;
-    void shot(const std::string&) override {}
+    std::string shot(const std::string&) override { return {}; }
     bool cursorIsHand() override { return !nav_->pointerShape().empty(); }
     std::vector<std::pair<std::string, int>> launches() override;
 

@@ -23,7 +23,7 @@
 namespace {
 int usage() {
     std::fprintf(stderr,
-                 "usage: nizam-scenario [--host headless|desktop] FILE...\n"
+                 "usage: nizam-scenario [--host headless|desktop] [--outlines] FILE...\n"
                  "       nizam-scenario --dump-defs\n");
     return 2;
 }
@@ -34,10 +34,13 @@ int main(int argc, char** argv) {
     std::string host = "headless";
     std::vector<std::string> files;
     bool dump = false;
+    bool outlines = false;  // shots show each control's outline and name
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--dump-defs") {
             dump = true;
+        } else if (a == "--outlines") {
+            outlines = true;
         } else if (a == "--host") {
             if (i + 1 >= argc) return usage();
             host = argv[++i];
@@ -67,7 +70,7 @@ int main(int argc, char** argv) {
     if (host == "desktop") {
         platform::registerBundledFonts(folder);
         return scenario::runFiles(
-            files, [&] { return std::make_unique<scenario::DesktopDriver>(store); }, vocabulary);
+            files, [&] { return std::make_unique<scenario::DesktopDriver>(store, outlines); }, vocabulary);
     }
     auto filter = [](const std::string& s) { return platform::normalizeTyped(s); };
     return scenario::runFiles(
@@ -77,6 +80,7 @@ int main(int argc, char** argv) {
         std::fputs(scenario::dumpDefinitions(registry, nullptr).c_str(), stdout);
         return 0;
     }
+    (void)outlines;  // shots are taken by the desktop host only
     if (host == "desktop") {
         std::fprintf(stderr, "nizam-scenario: this build has no desktop host\n");
         return 2;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <filesystem>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -88,7 +89,7 @@ public:
         if (v == "clear") return count(2, error) && control(1, step.control, error);
         if (v == "key") {
             if (!count(2, error)) return false;
-            if (word(1) != "Tab" && word(1) != "Space") return fail(error, "unknown key " + word(1));
+            if (word(1) != "Tab" && word(1) != "Space") return fail(error, "unknown key " + excerpt(word(1)));
             step.words.push_back(word(1));
             return true;
         }
@@ -98,7 +99,7 @@ public:
             return true;
         }
         if (v == "expect") return expect(step, error);
-        return fail(error, "unknown step " + v);
+        return fail(error, "unknown step " + excerpt(v));
     }
 
 private:
@@ -112,13 +113,13 @@ private:
     }
     bool count(std::size_t n, std::string& error) const {
         if (tokens_.size() != n)
-            return fail(error, "'" + word(0) + "' takes " + std::to_string(n - 1) + " argument(s)");
+            return fail(error, "'" + excerpt(word(0)) + "' takes " + std::to_string(n - 1) + " argument(s)");
         return true;
     }
     bool screenName(std::size_t i, Step& step, std::string& error) const {
         const auto& names = vocabulary_.screens;
         if (tokens_[i].quoted || std::find(names.begin(), names.end(), word(i)) == names.end())
-            return fail(error, "unknown screen " + word(i));
+            return fail(error, "unknown screen " + excerpt(word(i)));
         step.words.push_back(word(i));
         return true;
     }
@@ -126,7 +127,7 @@ private:
         auto name = tokens_[i].quoted ? std::nullopt : parseControlName(word(i));
         const auto& names = vocabulary_.controls;
         if (!name || std::find(names.begin(), names.end(), name->name) == names.end())
-            return fail(error, "unknown control " + word(i));
+            return fail(error, "unknown control " + excerpt(word(i)));
         out = name;
         return true;
     }
@@ -144,7 +145,7 @@ private:
             auto comma = w.find(',');
             if (comma == std::string::npos || !parseInt(w.substr(1, comma - 1), p.x) ||
                 !parseInt(w.substr(comma + 1), p.y))
-                return fail(error, "bad point " + w);
+                return fail(error, "bad point " + excerpt(w));
             p.kind = Point::At;
         } else {
             std::optional<ControlName> c;
@@ -204,12 +205,12 @@ private:
         if (w == "launched") {
             int n = 0;
             if (!count(4, error)) return false;
-            if (word(2) != "calc") return fail(error, "unknown program " + word(2));
+            if (word(2) != "calc") return fail(error, "unknown program " + excerpt(word(2)));
             if (!parseInt(word(3), n) || n < 0) return fail(error, "a count is a whole number");
             step.words.push_back(word(3));
             return true;
         }
-        return fail(error, "unknown expectation " + w);
+        return fail(error, "unknown expectation " + excerpt(w));
     }
 
     std::vector<Token> tokens_;
@@ -262,7 +263,10 @@ public:
             if (!nav.current()) return "expected a loaded screen -- found none";
             return d_.key(s.words[0]), "";
         }
-        if (s.verb == "shot") return d_.shot(s.words[0]), "";
+        if (s.verb == "shot") {
+            std::string why = d_.shot(s.words[0]);
+            return why.empty() ? "" : "expected the picture saved to " + excerpt(s.words[0]) + " found " + why;
+        }
         return expect(s);
     }
 
@@ -376,26 +380,346 @@ Vocabulary vocabularyOf(const std::vector<RegistryEntry>& registry) {
     return v;
 }
 
-Parsed parse(const std::string& text, const Vocabulary& vocabulary) {
+namespace {
+
+// ---- Tables -------------------------------------------------------------
+//
+//   table NAME TEXT
+//   row "hamza" "جهاز إنذار"
+//   row "plain" "جهاز انذار"
+//   steps
+//     type Text1 $TEXT
+//   end
+//
+// A block runs its steps once per row, each $COLUMN of an unquoted word
+// replaced by that row's cell. A whole-word reference takes the cell as it
+// stands (a quoted cell gives a quoted text); inside a longer word the cell
+// must be a plain word. Values are never read again as step text, so a quote
+// or a dollar sign in a cell is taken literally.
+
+struct RawStep {
+    int line = 0;
+    std::string source;
+    std::vector<Token> tokens;
+};
+
+struct Block;
+
+struct Node {
+    RawStep step;                  // a step line, when table is null
+    std::unique_ptr<Block> table;  // a nested table
+};
+
+struct Row {
+    int line = 0;
+    std::vector<Token> cells;
+};
+
+struct Block {
+    int line = 0;
+    std::vector<std::string> columns;
+    std::vector<Row> rows;
+    bool inSteps = false;  // 'steps' seen: lines are steps, no longer rows
+    std::vector<Node> body;
+};
+
+using Env = std::vector<std::pair<std::string, Token>>;
+
+bool isNameStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
+bool isNameChar(char c) { return isNameStart(c) || (c >= '0' && c <= '9'); }
+
+bool validColumnName(const std::string& s) {
+    if (s.empty() || !isNameStart(s[0])) return false;
+    return std::all_of(s.begin(), s.end(), isNameChar);
+}
+
+// Splits an unquoted word into literal pieces and references. Each element:
+// {true, NAME} for a reference, {false, TEXT} for literal text.
+bool splitReferences(const std::string& word, std::vector<std::pair<bool, std::string>>& parts, std::string& error) {
+    std::string literal;
+    std::size_t i = 0;
+    while (i < word.size()) {
+        if (word[i] != '$') {
+            literal += word[i++];
+            continue;
+        }
+        std::string name;
+        if (i + 1 < word.size() && word[i + 1] == '$') {
+            literal += '$';
+            i += 2;
+            continue;
+        }
+        if (i + 1 < word.size() && word[i + 1] == '{') {
+            auto close = word.find('}', i + 2);
+            if (close == std::string::npos) {
+                error = "unclosed ${ in " + excerpt(word);
+                return false;
+            }
+            name = word.substr(i + 2, close - i - 2);
+            i = close + 1;
+        } else {
+            std::size_t j = i + 1;
+            while (j < word.size() && isNameChar(word[j])) ++j;
+            name = word.substr(i + 1, j - i - 1);
+            i = j;
+        }
+        if (!validColumnName(name)) {
+            error = "a $ in a table stands before a column name (write $$ for a dollar sign): " + excerpt(word);
+            return false;
+        }
+        if (!literal.empty()) parts.emplace_back(false, std::move(literal));
+        literal.clear();
+        parts.emplace_back(true, name);
+    }
+    if (!literal.empty() || parts.empty()) parts.emplace_back(false, std::move(literal));
+    return true;
+}
+
+// Replaces the references of one token from env; quoted tokens are literal.
+bool substitute(const Token& in, const Env& env, Token& out, std::string& error) {
+    if (in.quoted) {
+        out = in;
+        return true;
+    }
+    std::vector<std::pair<bool, std::string>> parts;
+    if (!splitReferences(in.text, parts, error)) return false;
+    auto lookup = [&](const std::string& name) -> const Token* {
+        for (auto it = env.rbegin(); it != env.rend(); ++it) {
+            if (it->first == name) return &it->second;
+        }
+        return nullptr;
+    };
+    if (parts.size() == 1 && parts[0].first) {
+        const Token* v = lookup(parts[0].second);
+        if (!v) return error = "no column $" + parts[0].second, false;
+        out = *v;
+        return true;
+    }
+    out = Token{};
+    for (const auto& [isRef, text] : parts) {
+        if (!isRef) {
+            out.text += text;
+            continue;
+        }
+        const Token* v = lookup(text);
+        if (!v) return error = "no column $" + text, false;
+        if (v->quoted) return error = "a quoted cell ($" + text + ") cannot stand inside a word", false;
+        out.text += v->text;
+    }
+    return true;
+}
+
+// Marks the columns that a block's steps and nested rows use, and refuses a
+// reference to no column. scope: the columns of the enclosing tables.
+bool checkReferences(const Block& block, std::vector<std::pair<std::string, bool>>& scope, ParseError& err) {
+    const std::size_t first = scope.size();
+    for (const auto& c : block.columns) scope.emplace_back(c, false);
+    auto use = [&](const Token& t, int line) {
+        if (t.quoted) return true;
+        std::vector<std::pair<bool, std::string>> parts;
+        std::string error;
+        if (!splitReferences(t.text, parts, error)) {
+            err = ParseError{line, error, {}};
+            return false;
+        }
+        for (const auto& [isRef, name] : parts) {
+            if (!isRef) continue;
+            auto it = std::find_if(scope.rbegin(), scope.rend(), [&](auto& e) { return e.first == name; });
+            if (it == scope.rend()) {
+                err = ParseError{line, "no column $" + excerpt(name), {}};
+                return false;
+            }
+            it->second = true;
+        }
+        return true;
+    };
+    for (const Node& n : block.body) {
+        if (!n.table) {
+            for (const Token& t : n.step.tokens) {
+                if (!use(t, n.step.line)) return false;
+            }
+            continue;
+        }
+        // A nested table's rows see the enclosing columns, not their own.
+        for (const Row& r : n.table->rows) {
+            for (const Token& t : r.cells) {
+                if (!use(t, r.line)) return false;
+            }
+        }
+        if (!checkReferences(*n.table, scope, err)) return false;
+    }
+    for (std::size_t i = first; i < scope.size(); ++i) {
+        if (!scope[i].second) {
+            err = ParseError{block.line, "column " + scope[i].first + " is used by no step", {}};
+            return false;
+        }
+    }
+    scope.resize(first);
+    return true;
+}
+
+std::string render(const std::vector<Token>& tokens) {
+    std::string out;
+    for (const Token& t : tokens) {
+        if (!out.empty()) out += ' ';
+        if (!t.quoted) {
+            out += t.text;
+            continue;
+        }
+        out += '"';
+        for (char c : t.text) {
+            if (c == '"' || c == '\\') out += '\\';
+            out += c;
+        }
+        out += '"';
+    }
+    return out;
+}
+
+class Expander {
+public:
+    Expander(const Vocabulary& vocabulary, Parsed& out) : vocabulary_(vocabulary), out_(out) {}
+
+    // Parses one step line; inTable: its tokens are substituted from env.
+    bool step(const RawStep& raw, const Env& env, const std::vector<int>& rows, bool inTable) {
+        Step step;
+        step.line = raw.line;
+        step.rows = rows;
+        std::vector<Token> tokens;
+        std::string error;
+        if (inTable) {
+            for (const Token& t : raw.tokens) {
+                Token v;
+                if (!substitute(t, env, v, error)) return fail(raw.line, error, rows);
+                tokens.push_back(std::move(v));
+            }
+            step.source = render(tokens);
+        } else {
+            tokens = raw.tokens;
+            step.source = raw.source;
+        }
+        if (!LineParser(std::move(tokens), vocabulary_).parse(step, error)) return fail(raw.line, error, rows);
+        if (out_.steps.size() >= kMaxSteps)
+            return fail(raw.line, "the tables expand to more than " + std::to_string(kMaxSteps) + " steps", rows);
+        out_.steps.push_back(std::move(step));
+        return true;
+    }
+
+    bool table(const Block& b, const Env& env, const std::vector<int>& rows) {
+        for (const Row& r : b.rows) {
+            Env inner = env;
+            for (std::size_t i = 0; i < b.columns.size(); ++i) {
+                Token v;
+                std::string error;
+                if (!substitute(r.cells[i], env, v, error)) return fail(r.line, error, rows);
+                inner.emplace_back(b.columns[i], std::move(v));
+            }
+            std::vector<int> at = rows;
+            at.push_back(r.line);
+            for (const Node& n : b.body) {
+                if (!(n.table ? table(*n.table, inner, at) : step(n.step, inner, at, true))) return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    bool fail(int line, const std::string& message, const std::vector<int>& rows) {
+        out_.error = ParseError{line, message, rows};
+        return false;
+    }
+    const Vocabulary& vocabulary_;
+    Parsed& out_;
+};
+
+}  // namespace
+
+Parsed parse(const std::string& input, const Vocabulary& vocabulary) {
     Parsed out;
-    std::istringstream in(text);
-    std::string line;
+    std::string_view text(input);
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);  // a byte-order mark
+    Expander expander(vocabulary, out);
+    std::vector<std::unique_ptr<Block>> open;  // the tables being read, innermost last
+    auto fail = [&](int line, std::string message) {
+        out.error = ParseError{line, std::move(message), {}};
+        return out;
+    };
     int number = 0;
-    while (std::getline(in, line)) {
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        auto nl = text.find('\n', pos);
+        std::string line(text.substr(pos, nl == std::string_view::npos ? std::string_view::npos : nl - pos));
+        pos = nl == std::string_view::npos ? text.size() : nl + 1;
         ++number;
         std::string t = trim(line);
         if (t.empty() || t[0] == '#') continue;
         std::vector<Token> tokens;
         std::string error;
-        Step step;
-        step.line = number;
-        step.source = t;
-        if (!tokenize(t, tokens, error) || !LineParser(std::move(tokens), vocabulary).parse(step, error)) {
-            out.error = ParseError{number, error};
-            return out;
+        if (!tokenize(t, tokens, error)) return fail(number, error);
+        const bool keyword = !tokens[0].quoted;
+        const std::string& verb = tokens[0].text;
+        Block* top = open.empty() ? nullptr : open.back().get();
+
+        if (keyword && verb == "table") {
+            if (top && !top->inSteps) return fail(number, "a table inside a table stands after its 'steps'");
+            if (tokens.size() < 2) return fail(number, "a table names its columns: table NAME...");
+            auto b = std::make_unique<Block>();
+            b->line = number;
+            for (std::size_t i = 1; i < tokens.size(); ++i) {
+                const std::string& c = tokens[i].text;
+                if (tokens[i].quoted || !validColumnName(c)) return fail(number, "bad column name " + excerpt(c));
+                bool taken = std::find(b->columns.begin(), b->columns.end(), c) != b->columns.end();
+                for (const auto& o : open) {
+                    taken = taken || std::find(o->columns.begin(), o->columns.end(), c) != o->columns.end();
+                }
+                if (taken) return fail(number, "column " + c + " is named twice");
+                b->columns.push_back(c);
+            }
+            open.push_back(std::move(b));
+            continue;
         }
-        out.steps.push_back(std::move(step));
+        if (keyword && verb == "row") {
+            if (!top || top->inSteps) return fail(number, "a row stands between 'table' and 'steps'");
+            const std::size_t cells = tokens.size() - 1;
+            if (cells != top->columns.size())
+                return fail(number, "the row has " + std::to_string(cells) + " cell(s), the table " +
+                                        std::to_string(top->columns.size()) + " column(s)");
+            top->rows.push_back(Row{number, std::vector<Token>(tokens.begin() + 1, tokens.end())});
+            continue;
+        }
+        if (keyword && verb == "steps") {
+            if (!top || top->inSteps) return fail(number, "'steps' follows the rows of a table");
+            if (tokens.size() != 1) return fail(number, "'steps' takes no argument");
+            if (top->rows.empty()) return fail(number, "the table has no row");
+            top->inSteps = true;
+            continue;
+        }
+        if (keyword && verb == "end") {
+            if (!top) return fail(number, "'end' closes no table");
+            if (tokens.size() != 1) return fail(number, "'end' takes no argument");
+            if (!top->inSteps) return fail(number, "'end' before the table's 'steps'");
+            if (top->body.empty()) return fail(number, "the table has no step");
+            std::unique_ptr<Block> done = std::move(open.back());
+            open.pop_back();
+            if (!open.empty()) {
+                open.back()->body.push_back(Node{{}, std::move(done)});
+                continue;
+            }
+            std::vector<std::pair<std::string, bool>> scope;
+            ParseError err;
+            if (!checkReferences(*done, scope, err)) return out.error = err, out;
+            if (!expander.table(*done, {}, {})) return out;
+            continue;
+        }
+        RawStep raw{number, t, std::move(tokens)};
+        if (top) {
+            if (!top->inSteps) return fail(number, "a table lists its rows, then 'steps'");
+            top->body.push_back(Node{std::move(raw), nullptr});
+            continue;
+        }
+        if (!expander.step(raw, {}, {}, false)) return out;
     }
+    if (!open.empty()) return fail(open.back()->line, "the table is not closed with 'end'");
     return out;
 }
 
@@ -439,20 +763,106 @@ std::optional<std::pair<Twips, Twips>> resolvePoint(const Screen* screen, const 
     return std::nullopt;
 }
 
-FileResult runFile(const std::string& path, const DriverFactory& makeDriver, const Vocabulary& vocabulary) {
-    FileResult result;
+std::string excerpt(const std::string& text, std::size_t maxChars) {
+    std::string out;
+    std::size_t chars = 0, i = 0;
+    auto hex = [](unsigned v, int digits) {
+        static const char* kDigits = "0123456789ABCDEF";
+        std::string h;
+        for (int d = digits - 1; d >= 0; --d) h += kDigits[(v >> (4 * d)) & 0xF];
+        return h;
+    };
+    while (i < text.size()) {
+        if (chars == maxChars) return out + "...";
+        const auto b = static_cast<unsigned char>(text[i]);
+        int len = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 0;
+        char32_t cp = len == 1 ? b : len == 2 ? (b & 0x1F) : len == 3 ? (b & 0x0F) : (b & 0x07);
+        bool valid = len > 0 && i + len <= text.size();
+        for (int k = 1; valid && k < len; ++k) {
+            const auto c = static_cast<unsigned char>(text[i + k]);
+            valid = (c & 0xC0) == 0x80;
+            cp = (cp << 6) | (c & 0x3F);
+        }
+        // Overlong forms, surrogates and values past Unicode are broken UTF-8 too.
+        valid = valid && !(len == 2 && cp < 0x80) && !(len == 3 && cp < 0x800) && !(len == 4 && cp < 0x10000) &&
+                !(cp >= 0xD800 && cp <= 0xDFFF) && cp <= 0x10FFFF;
+        ++chars;
+        if (!valid) {
+            out += "\\x" + hex(b, 2);
+            ++i;
+            continue;
+        }
+        const bool control = cp < 0x20 || (cp >= 0x7F && cp < 0xA0) || cp == 0x061C || cp == 0x200E || cp == 0x200F ||
+                             (cp >= 0x2028 && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069) || cp == 0xFEFF;
+        if (control)
+            out += cp < 0x100 ? "\\x" + hex(cp, 2) : "\\u" + hex(cp, 4);
+        else
+            out.append(text, i, len);
+        i += len;
+    }
+    return out;
+}
+
+bool readScenarioFile(const std::string& path, std::string& text, std::string& why) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        why = "is a folder, not a scenario file";
+        return false;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
+        why = "cannot be read";
+        return false;
+    }
+    // Read in pieces and stop one byte past the bound, so that an endless
+    // source (a device, a pipe) is refused instead of filling the memory.
+    text.clear();
+    char buffer[64 * 1024];
+    while (text.size() <= kMaxFileBytes) {
+        in.read(buffer, sizeof buffer);
+        const auto got = in.gcount();
+        if (got <= 0) break;
+        text.append(buffer, static_cast<std::size_t>(got));
+    }
+    if (in.bad()) {
+        why = "cannot be read";
+        return false;
+    }
+    if (text.size() > kMaxFileBytes) {
+        why = "is larger than " + std::to_string(kMaxFileBytes >> 20) + " MiB";
+        return false;
+    }
+    return true;
+}
+
+FileResult runFile(const std::string& path, const DriverFactory& makeDriver, const Vocabulary& vocabulary) {
+    FileResult result;
+    const std::string shownPath = excerpt(path, 200);
+    std::string text, why;
+    if (!readScenarioFile(path, text, why)) {
         result.unreadable = true;
-        result.message = "ERROR " + path + ": cannot be read";
+        result.message = "ERROR " + shownPath + ": " + why;
         return result;
     }
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    Parsed parsed = parse(buffer.str(), vocabulary);
+    auto rowsOf = [&](const std::vector<int>& rows) {
+        std::string out;
+        for (int r : rows) out += (out.empty() ? " [row " : ", row ") + shownPath + ":" + std::to_string(r);
+        return out.empty() ? out : out + "]";
+    };
+    Parsed parsed = parse(text, vocabulary);
     if (parsed.error) {
         result.unreadable = true;
-        result.message = "ERROR " + path + ":" + std::to_string(parsed.error->line) + ": " + parsed.error->message;
+        result.message = "ERROR " + shownPath + ":" + std::to_string(parsed.error->line) + ": " +
+                         excerpt(parsed.error->message, 200) + rowsOf(parsed.error->rows);
+        return result;
+    }
+    if (parsed.steps.empty()) {
+        // A file of nothing but blanks and comments checks nothing: refuse it
+        // rather than let it pass. Name its last line.
+        const int lines = static_cast<int>(std::count(text.begin(), text.end(), '\n')) +
+                          (text.empty() || text.back() == '\n' ? 0 : 1);
+        result.unreadable = true;
+        result.message = "ERROR " + shownPath + ":" + std::to_string(std::max(lines, 1)) + ": the file has no steps";
         return result;
     }
     std::unique_ptr<Driver> driver = makeDriver();
@@ -462,12 +872,13 @@ FileResult runFile(const std::string& path, const DriverFactory& makeDriver, con
         if (failure.empty() && driver->navigator().loadedCount() > 1)
             failure = "expected at most one loaded screen found " + std::to_string(driver->navigator().loadedCount());
         if (!failure.empty()) {
-            result.message = "FAIL " + path + ":" + std::to_string(step.line) + ": " + step.source + " -- " + failure;
+            result.message = "FAIL " + shownPath + ":" + std::to_string(step.line) + ": " + excerpt(step.source, 120) +
+                             rowsOf(step.rows) + " -- " + excerpt(failure, 300);
             return result;
         }
     }
     result.passed = true;
-    result.message = "PASS " + path;
+    result.message = "PASS " + shownPath;
     return result;
 }
 

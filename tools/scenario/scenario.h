@@ -28,12 +28,23 @@ struct Step {
     std::vector<Point> points;
     std::optional<ControlName> control;
     std::optional<ControlName> other;  // expect picture CONTROL OTHER
+    std::vector<int> rows;  // inside tables: the line of each row it runs for, outermost first
 };
 
 struct ParseError {
     int line = 0;
     std::string message;
+    std::vector<int> rows;  // inside tables: the rows being expanded when the line was refused
 };
+
+// The most a scenario file may hold, and the most steps its tables may expand to.
+inline constexpr std::size_t kMaxFileBytes = 4u << 20;
+inline constexpr std::size_t kMaxSteps = 200'000;
+
+// A short, printable rendering of text read from a file, for messages: control
+// characters, direction marks and broken UTF-8 are shown as escapes, and text
+// past maxChars characters is cut with an ellipsis.
+std::string excerpt(const std::string& text, std::size_t maxChars = 60);
 
 // Knowledge the parser checks names against.
 struct Vocabulary {
@@ -42,7 +53,9 @@ struct Vocabulary {
 };
 Vocabulary vocabularyOf(const std::vector<RegistryEntry>& registry);
 
-// Parses a whole file; on the first bad line returns the error instead.
+// Parses a whole file; on the first bad line returns the error instead. A
+// byte-order mark at the start is skipped. Tables (see docs/scenarios.md) are
+// expanded here: the steps come out once per row, values put in.
 struct Parsed {
     std::vector<Step> steps;
     std::optional<ParseError> error;
@@ -63,7 +76,8 @@ public:
     virtual void type(ControlId id, const std::string& text) = 0;
     virtual void clear(ControlId id) = 0;
     virtual void key(const std::string& name) = 0;
-    virtual void shot(const std::string& file) = 0;
+    // Saves the page; returns "" or, when the file cannot be written, why.
+    virtual std::string shot(const std::string& file) = 0;
     // The pointer shape at the last pointer position: true for the hand.
     virtual bool cursorIsHand() = 0;
     // Program starts since the file began: path and window style.
@@ -78,6 +92,10 @@ struct FileResult {
 };
 
 using DriverFactory = std::function<std::unique_ptr<Driver>()>;
+// Reads a whole scenario file, at most kMaxFileBytes; false with the reason
+// for a folder, a file that cannot be opened, or one that is too large.
+bool readScenarioFile(const std::string& path, std::string& text, std::string& why);
+
 FileResult runFile(const std::string& path, const DriverFactory& makeDriver, const Vocabulary& vocabulary);
 
 // Runs the files and prints a line per file and the summary; returns the exit status.

@@ -1,0 +1,86 @@
+// The scenario runner's desktop host on Qt's offscreen platform: its shots,
+// the review outlines and long typed texts.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include "platform/qml_movie_player.h"
+#include "platform/svg_asset_store.h"
+#include "platform/text_filter.h"
+#include "tools/scenario/desktop_driver.h"
+
+namespace nizam::scenario {
+namespace {
+
+platform::SvgAssetStore& store() {
+    static platform::SvgAssetStore s(QStringLiteral(NIZAM_ASSETS_DIR));
+    return s;
+}
+
+ControlId idOf(Navigator& nav, const char* name) { return *nav.current()->findQuiet(name, std::nullopt); }
+
+// Pixels of the colour along the top edge of a control's rectangle.
+int edgePixelsOf(const QImage& page, const Rect& r, QRgb colour) {
+    int n = 0;
+    const int y = r.top / kTwipsPerPixel + 1;
+    for (int x = r.left / kTwipsPerPixel; x < (r.left + r.width) / kTwipsPerPixel; ++x) {
+        if (page.valid(x, y) && (page.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF)) ++n;
+    }
+    return n;
+}
+
+TEST(ScenarioDesktopDriver, OutlinesShowWhereTheControlsLie) {
+    QTemporaryDir dir;
+    const QRgb textBoxColour = qRgb(200, 0, 200);
+    QImage pages[2];
+    Rect text;
+    QSize client;
+    for (int outlined = 0; outlined < 2; ++outlined) {
+        DesktopDriver d(store(), outlined == 1);
+        d.open("Form3");
+        text = d.navigator().current()->rect(idOf(d.navigator(), "Text1"));
+        const ScreenDef& def = d.navigator().current()->def();
+        client = QSize(def.clientWidth / kTwipsPerPixel, def.clientHeight / kTwipsPerPixel);
+        const std::string file = dir.filePath(QString("page%1.png").arg(outlined)).toStdString();
+        ASSERT_EQ(d.shot(file), "");
+        ASSERT_TRUE(pages[outlined].load(QString::fromStdString(file)));
+    }
+    EXPECT_EQ(pages[0].size(), client);  // the client area at scale 1
+    EXPECT_EQ(pages[1].size(), pages[0].size());
+    // The text box is framed in its kind's colour only on the review view.
+    EXPECT_EQ(edgePixelsOf(pages[0], text, textBoxColour), 0);
+    EXPECT_GT(edgePixelsOf(pages[1], text, textBoxColour), text.width / kTwipsPerPixel / 2);
+}
+
+TEST(ScenarioDesktopDriver, AShotThatCannotBeWrittenSaysWhy) {
+    DesktopDriver d(store());
+    d.open("Form3");
+    QTemporaryDir dir;
+    EXPECT_NE(d.shot(dir.filePath("no-such-folder/page.png").toStdString()), "");
+    EXPECT_EQ(d.shot(dir.filePath("page.png").toStdString()), "");
+}
+
+TEST(ScenarioDesktopDriver, ALongTextEndsWhole) {
+    // Longer than the one-commit-per-character length, mixing letters and
+    // marks that the text box normalises.
+    std::string typed;
+    for (int i = 0; i < 60; ++i) typed += "جهاز ا\u0654نذار ";
+    DesktopDriver d(store());
+    d.open("Form3");
+    const ControlId id = idOf(d.navigator(), "Text1");
+    d.type(id, typed);
+    EXPECT_EQ(d.navigator().current()->state(id).text, platform::normalizeTyped(typed));
+}
+
+}  // namespace
+}  // namespace nizam::scenario
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    nizam::platform::QmlMoviePlayer::prepareRendering();
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
