@@ -16,6 +16,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("nizam");
     QApplication::setApplicationDisplayName(QString::fromUtf8("نظام"));
+    // Qt's own menus (the right-click menu of a text box) in Arabic, right to left.
+    nizam::platform::installArabicTranslations();
     const QString folder = QCoreApplication::applicationDirPath();
     nizam::platform::registerBundledFonts(folder);
 

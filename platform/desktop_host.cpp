@@ -6,16 +6,23 @@
 #include <QFocusEvent>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QProcess>
+#include <QScreen>
+#include <QTimer>
+#include <QTranslator>
 #include <QTextOption>
 #include <cmath>
 #include <cstdio>
 
+#include "app/page_titles.h"
 #include "app/targets.h"
 #include "platform/fonts.h"
 #include "platform/qml_movie_player.h"
@@ -46,7 +53,7 @@ QColor toQColor(Color c) {
 // box reacts only on its small indicator).
 class AnswerCheck : public QCheckBox {
 public:
-    using QCheckBox::QCheckBox;
+    AnswerCheck(QWidget* parent, const bool& showFocus) : QCheckBox(parent), showFocus_(showFocus) {}
     QColor back = Qt::white;
 
 protected:
@@ -73,11 +80,28 @@ protected:
             path.lineTo(box.left() + side * 0.80, box.top() + side * 0.28);
             p.drawPath(path);
         }
-        if (hasFocus()) {
+        if (hasFocus() && showFocus_) {
             p.setPen(QPen(QColor(0x2f, 0x7d, 0xc4), 1, Qt::DotLine));
             p.setBrush(Qt::NoBrush);
             p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
         }
+    }
+
+private:
+    const bool& showFocus_;  // the page's keyboard has been used: focus is drawn
+};
+
+// Lays every menu out right to left, as Arabic reads, when it is first shown.
+class MenuDirection : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::Polish) {
+            if (auto* menu = qobject_cast<QMenu*>(watched)) menu->setLayoutDirection(Qt::RightToLeft);
+        }
+        return false;
     }
 };
 
@@ -115,8 +139,34 @@ public:
     QPoint pointer;     // twips of the last pointer position
     long frames = 0;
     bool ending = false;
-    QSize naturalSize;  // the size the window was last given for a screen
+    bool sized = false;      // the window has been given its opening size
+    bool ourFullScreen = false;  // full screen through F11
+    QRect normalGeometry;        // where it was before F11
+    // Focus is drawn only once the keyboard has moved it on this page: a
+    // ring on a box at load would point the pupil at an answer.
+    bool showFocus = false;
     QHash<QString, QCursor> cursors;
+
+    void keyboardUsed() {
+        if (showFocus) return;
+        showFocus = true;
+        for (auto& n : natives) {
+            if (n) n->update();
+        }
+    }
+
+    // The opening size: the design canvas fitted into the display's free
+    // area, frame included, and centred there.
+    void fitToDisplay() {
+        QScreen* display = QWidget::screen() ? QWidget::screen() : QGuiApplication::primaryScreen();
+        if (!display) return;
+        const QRect free = display->availableGeometry();
+        const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
+        const QSize s = DesktopHost::fittedSize(free.size() - frame);
+        resize(s);
+        move(free.left() + (free.width() - s.width() - frame.width()) / 2,
+             free.top() + (free.height() - s.height() - frame.height()) / 2);
+    }
 
     double scale() const {
         if (!screen) return 1.0;
@@ -254,6 +304,24 @@ protected:
 
     void resizeEvent(QResizeEvent*) override { layoutNatives(); }
 
+    void showEvent(QShowEvent*) override {
+        if (!host_.options_.fitToScreen || fittedShown_) return;
+        fittedShown_ = true;
+        // A window manager adds its frame only once the window is mapped:
+        // fit again then, unless the window was made full screen meanwhile.
+        QTimer::singleShot(300, this, [this] {
+            if (isVisible() && !isFullScreen() && !isMaximized() && !ourFullScreen &&
+                frameGeometry().size() != size())
+                fitToDisplay();
+        });
+    }
+
+    void mouseDoubleClickEvent(QMouseEvent* e) override {
+        if (e->button() != Qt::LeftButton || !host_.nav_) return;
+        pointer = toTwips(e->position());
+        host_.nav_->pointerDoubleClick(pointer.x(), pointer.y());
+    }
+
     void mouseMoveEvent(QMouseEvent* e) override { updatePointer(e->position()); }
 
     void mousePressEvent(QMouseEvent* e) override {
@@ -273,9 +341,14 @@ protected:
 
     void keyPressEvent(QKeyEvent* e) override {
         if (e->key() == Qt::Key_F11) {
-            setWindowState(windowState() ^ Qt::WindowFullScreen);
+            host_.toggleFullScreen();
             return;
         }
+        if (e->key() == Qt::Key_Escape && host_.nav_ && host_.nav_->dragging()) {
+            host_.nav_->cancelDrag();
+            return;
+        }
+        if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab) keyboardUsed();
         QWidget::keyPressEvent(e);
     }
 
@@ -293,6 +366,22 @@ protected:
             auto* w = static_cast<QWidget*>(watched);
             auto* me = static_cast<QMouseEvent*>(e);
             updatePointer(w->mapTo(this, me->position()));
+        } else if ((e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick) &&
+                   static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton && host_.nav_) {
+            // The second press of a double-click whose first click led to this
+            // page must not tick the box or select in the text box under it.
+            if (!host_.nav_->nativePress(e->type() == QEvent::MouseButtonDblClick)) return true;
+        } else if (e->type() == QEvent::KeyPress && host_.nav_) {
+            const int key = static_cast<QKeyEvent*>(e)->key();
+            if (key == Qt::Key_Escape && host_.nav_->dragging()) {
+                host_.nav_->cancelDrag();
+                return true;
+            }
+            if (key == Qt::Key_F11) {
+                host_.toggleFullScreen();
+                return true;
+            }
+            if (key == Qt::Key_Tab || key == Qt::Key_Backtab) keyboardUsed();
         } else if (e->type() == QEvent::FocusIn && host_.nav_ && screen) {
             for (ControlId id = 0; id < static_cast<ControlId>(natives.size()); ++id) {
                 if (natives[static_cast<std::size_t>(id)] == watched) host_.nav_->userSetFocus(id);
@@ -303,6 +392,7 @@ protected:
 
 private:
     DesktopHost& host_;
+    bool fittedShown_ = false;
 };
 
 DesktopHost::DesktopHost(SvgAssetStore& store, QString programFolder, Options options)
@@ -321,13 +411,58 @@ QWidget* DesktopHost::nativeWidget(ControlId id) const {
     return window_->natives[static_cast<std::size_t>(id)];
 }
 
+QSize DesktopHost::fittedSize(QSize available) {
+    const QSize canvas(15360 / kTwipsPerPixel, 11520 / kTwipsPerPixel);
+    if (available.width() >= canvas.width() && available.height() >= canvas.height()) return canvas;
+    return canvas.scaled(available.expandedTo(QSize(1, 1)), Qt::KeepAspectRatio);
+}
+
+void DesktopHost::toggleFullScreen() {
+    PageWindow& w = *window_;
+    if (w.isFullScreen() || w.ourFullScreen) {
+        w.ourFullScreen = false;
+        w.setWindowState(w.windowState() & ~Qt::WindowFullScreen);
+        if (w.normalGeometry.isValid()) w.setGeometry(w.normalGeometry);
+        return;
+    }
+    w.normalGeometry = w.geometry();
+    w.ourFullScreen = true;
+    w.setWindowState(w.windowState() | Qt::WindowFullScreen);
+    // A window manager does this itself; without one, nobody else will.
+    if (QScreen* display = w.QWidget::screen()) w.setGeometry(display->geometry());
+}
+
+bool installArabicTranslations() {
+    auto* app = QCoreApplication::instance();
+    if (!app) return false;
+    // The pages are laid out by their own coordinates: only menus turn right to left.
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    static QPointer<MenuDirection> menus;
+    if (!menus) {
+        menus = new MenuDirection(app);
+        app->installEventFilter(menus);
+    }
+    auto* translator = new QTranslator(app);
+    if (!translator->load(QLocale(QLocale::Arabic), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        std::fprintf(stderr, "nizam: Qt's Arabic translations (qtbase_ar.qm) are not installed\n");
+        delete translator;
+        return false;
+    }
+    QCoreApplication::installTranslator(translator);
+    return true;
+}
+
 QPointF DesktopHost::toWindow(Twips x, Twips y) const { return window_->toWindow(Rect{x, y, 0, 0}).topLeft(); }
 
 void DesktopHost::createWindow(Screen& screen) {
     PageWindow& w = *window_;
     w.screen = &screen;
     w.natives.assign(static_cast<std::size_t>(screen.controlCount()), nullptr);
-    w.setWindowTitle(QString::fromStdString(screen.def().caption));
+    w.showFocus = false;  // a new page: no focus shown until the keyboard is used
+    // The program's name and the page's own title; the name is part of the
+    // title, so the platform adds it no second time.
+    w.setWindowTitle(QString::fromStdString(windowTitle(screen.name())));
     QIcon icon;
     if (screen.def().hasIcon) {
         for (const QImage& img : store_.iconImages(screen.def().iconKey())) icon.addPixmap(QPixmap::fromImage(img));
@@ -340,7 +475,7 @@ void DesktopHost::createWindow(Screen& screen) {
         const ControlDef& c = screen.control(id);
         QWidget* native = nullptr;
         if (c.kind == Kind::CheckBox) {
-            auto* box = new AnswerCheck(&w);
+            auto* box = new AnswerCheck(&w, w.showFocus);
             box->back = toQColor(c.backColor.value_or(kButtonFace));
             box->setAttribute(Qt::WA_Hover);
             box->setFocusPolicy(Qt::StrongFocus);
@@ -378,12 +513,15 @@ void DesktopHost::createWindow(Screen& screen) {
     std::stable_sort(tabOrder.begin(), tabOrder.end(), [](auto& a, auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabOrder.size(); ++i) QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
 
-    // The window takes the screen's client size unless the pupil or the
-    // teacher has resized, maximised or filled the display with it.
-    const QSize natural(screen.def().clientWidth / kTwipsPerPixel, screen.def().clientHeight / kTwipsPerPixel);
-    const bool userSized = w.isVisible() && (w.isMaximized() || w.isFullScreen() || w.size() != w.naturalSize);
-    if (!userSized && w.size() != natural) w.resize(natural);
-    if (!userSized) w.naturalSize = natural;
+    // The window is sized once, for the design canvas; every page, whatever
+    // its own client size, then scales inside the same window.
+    if (!w.sized) {
+        w.sized = true;
+        if (options_.fitToScreen)
+            w.fitToDisplay();
+        else
+            w.resize(fittedSize(QSize(1 << 16, 1 << 16)));
+    }
     w.layoutNatives();
 }
 

@@ -117,6 +117,7 @@ protected:
         DesktopHost::Options o;
         o.quitOnEnd = false;
         o.recordPrograms = true;
+        o.fitToScreen = false;
         return o;
     }
     QWindow* win() { return host.window()->windowHandle(); }
