@@ -307,13 +307,16 @@ protected:
     void showEvent(QShowEvent*) override {
         if (!host_.options_.fitToScreen || fittedShown_) return;
         fittedShown_ = true;
-        // A window manager adds its frame only once the window is mapped:
-        // fit again then, unless the window was made full screen meanwhile.
-        QTimer::singleShot(300, this, [this] {
-            if (isVisible() && !isFullScreen() && !isMaximized() && !ourFullScreen &&
-                frameGeometry().size() != size())
-                fitToDisplay();
-        });
+        // A window manager adds its frame once the window is mapped, some
+        // time later: fit again then if the frame pushed the page off the
+        // free area, unless the window was made full screen meanwhile.
+        for (int delay : {0, 300, 1000}) QTimer::singleShot(delay, this, [this] { refitIfFramed(); });
+    }
+
+    void refitIfFramed() {
+        if (!isVisible() || isFullScreen() || isMaximized() || ourFullScreen) return;
+        QScreen* display = QWidget::screen();
+        if (display && !display->availableGeometry().contains(frameGeometry())) fitToDisplay();
     }
 
     void mouseDoubleClickEvent(QMouseEvent* e) override {
