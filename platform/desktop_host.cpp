@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QIcon>
 #include <QKeyEvent>
@@ -91,20 +92,6 @@ private:
     const bool& showFocus_;  // the page's keyboard has been used: focus is drawn
 };
 
-// Lays every menu out right to left, as Arabic reads, when it is first shown.
-class MenuDirection : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* e) override {
-        if (e->type() == QEvent::Polish) {
-            if (auto* menu = qobject_cast<QMenu*>(watched)) menu->setLayoutDirection(Qt::RightToLeft);
-        }
-        return false;
-    }
-};
-
 // A single-line answer box. Its reading direction follows what it holds:
 // right to left for an Arabic word, left to right for a number or a formula
 // (=(B2*100)/(B2+B3) must not be mirrored), whatever the box's font.
@@ -116,6 +103,19 @@ public:
     void followText(const QString& t) {
         const Qt::LayoutDirection d = t.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
         if (layoutDirection() != d) setLayoutDirection(d);
+    }
+
+protected:
+    // The platform's own menu (undo, cut, copy, paste...), in the language
+    // of the installed translations and laid out right to left, as Arabic
+    // reads, whatever the text in the box. The direction is set before the
+    // menu lays out its items.
+    void contextMenuEvent(QContextMenuEvent* e) override {
+        QMenu* menu = createStandardContextMenu();
+        if (!menu) return;
+        menu->setLayoutDirection(Qt::RightToLeft);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(e->globalPos());
     }
 };
 
@@ -438,13 +438,10 @@ void DesktopHost::toggleFullScreen() {
 bool installArabicTranslations() {
     auto* app = QCoreApplication::instance();
     if (!app) return false;
-    // The pages are laid out by their own coordinates: only menus turn right to left.
+    // The translations name right to left as their direction; the pages are
+    // laid out by their own coordinates, so the program keeps left to right
+    // and turns its menus itself (AnswerBox).
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
-    static QPointer<MenuDirection> menus;
-    if (!menus) {
-        menus = new MenuDirection(app);
-        app->installEventFilter(menus);
-    }
     auto* translator = new QTranslator(app);
     if (!translator->load(QLocale(QLocale::Arabic), QStringLiteral("qtbase"), QStringLiteral("_"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

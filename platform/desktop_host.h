@@ -21,8 +21,8 @@ namespace nizam::platform {
 class PageWindow;
 
 // Loads the Arabic translations Qt ships, so the menus Qt itself makes (the
-// right-click menu of a text box) speak Arabic, and lays every menu out right
-// to left. Returns false when the translations are not installed.
+// right-click menu of a text box, laid out right to left by the box) speak
+// Arabic. Returns false, with a line on stderr, when they are not installed.
 bool installArabicTranslations();
 
 class DesktopHost : public HostPlatform {
@@ -82,8 +82,8 @@ private:
     friend class PageWindow;
 
 // Loads the Arabic translations Qt ships, so the menus Qt itself makes (the
-// right-click menu of a text box) speak Arabic, and lays every menu out right
-// to left. Returns false when the translations are not installed.
+// right-click menu of a text box, laid out right to left by the box) speak
+// Arabic. Returns false, with a line on stderr, when they are not installed.
 bool installArabicTranslations();
     void prerenderAround(const Screen& screen);
     void layoutPlayers();
