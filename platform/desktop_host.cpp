@@ -17,6 +17,7 @@
 #include <QPixmap>
 #include <QProcess>
 #include <QScreen>
+#include <QStyleOptionFrame>
 #include <QTimer>
 #include <QTranslator>
 #include <QTextOption>
@@ -97,7 +98,7 @@ private:
 // (=(B2*100)/(B2+B3) must not be mirrored), whatever the box's font.
 class AnswerBox : public QLineEdit {
 public:
-    explicit AnswerBox(QWidget* parent) : QLineEdit(parent) {
+    AnswerBox(QWidget* parent, const bool& showFocus) : QLineEdit(parent), showFocus_(showFocus) {
         QObject::connect(this, &QLineEdit::textChanged, this, [this](const QString& t) { followText(t); });
     }
     void followText(const QString& t) {
@@ -117,6 +118,16 @@ protected:
         menu->setAttribute(Qt::WA_DeleteOnClose);
         menu->popup(e->globalPos());
     }
+
+    // The caret shows where typing goes; the highlighted frame of focus only
+    // once the keyboard has been used on the page, as for the check boxes.
+    void initStyleOption(QStyleOptionFrame* option) const override {
+        QLineEdit::initStyleOption(option);
+        if (!showFocus_) option->state &= ~QStyle::State_HasFocus;
+    }
+
+private:
+    const bool& showFocus_;
 };
 
 }  // namespace
@@ -484,7 +495,7 @@ void DesktopHost::createWindow(Screen& screen) {
             });
             native = box;
         } else if (c.kind == Kind::TextBox) {
-            auto* edit = new AnswerBox(&w);
+            auto* edit = new AnswerBox(&w, w.showFocus);
             edit->setAlignment(c.alignment.value_or(0) == 2 ? Qt::AlignCenter
                                                              : (c.alignment.value_or(0) == 1 ? Qt::AlignRight : Qt::AlignLeft));
             QPalette pal = edit->palette();

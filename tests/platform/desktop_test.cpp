@@ -536,6 +536,28 @@ TEST_F(Desktop, FocusIsShownOnlyOnceTheKeyboardIsUsed) {
     EXPECT_TRUE(showsRing(id("Check1")));
     QTest::keyClick(host.nativeWidget(id("Check1")), Qt::Key_Space);
     EXPECT_EQ(screen().state(id("Check1")).value, 1) << "the keyboard still ticks";
+    // A text box focused by the pointer shows its caret but not the frame of
+    // focus; after Tab it shows that frame.
+    auto* edit = host.nativeWidget(id("Text1"));
+    auto topRow = [&] {
+        const QImage img = edit->grab().toImage();
+        std::vector<QRgb> row;
+        for (int x = 0; x < img.width(); ++x) row.push_back(img.pixel(x, 0));
+        return row;
+    };
+    nav.open("Lab");
+    settle();
+    edit = host.nativeWidget(id("Text1"));
+    const auto idle = topRow();
+    QTest::mouseClick(win(), Qt::LeftButton, {}, centre("Text1"));
+    settle();
+    ASSERT_TRUE(edit->hasFocus());
+    EXPECT_EQ(topRow(), idle) << "no frame of focus after a click";
+    QTest::keyClick(edit, Qt::Key_Backtab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    settle();
+    ASSERT_TRUE(edit->hasFocus());
+    EXPECT_NE(topRow(), idle) << "the frame of focus after Tab";
     // A page opened afresh hides it again until the next Tab.
     nav.open("Lab");
     settle();
