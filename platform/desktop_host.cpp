@@ -471,8 +471,7 @@ void DesktopHost::createWindow(Screen& screen) {
     w.screen = &screen;
     w.natives.assign(static_cast<std::size_t>(screen.controlCount()), nullptr);
     w.showFocus = false;  // a new page: no focus shown until the keyboard is used
-    // The program's name and the page's own title; the name is part of the
-    // title, so the platform adds it no second time.
+    // The program's name and the page's own title, never the screen's inner name.
     w.setWindowTitle(QString::fromStdString(windowTitle(screen.name())));
     QIcon icon;
     if (screen.def().hasIcon) {

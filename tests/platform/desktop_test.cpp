@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QInputMethodEvent>
 #include <QContextMenuEvent>
 #include <QLineEdit>
@@ -209,6 +210,22 @@ TEST_F(Desktop, TypedTextIsReportedNormalised) {
         EXPECT_EQ(screen().state(id("Text1")).text, formula);
         EXPECT_EQ(edit->layoutDirection(), Qt::LeftToRight) << formula;
     }
+}
+
+TEST_F(Desktop, PastedMarksAndLineBreaksAreNotReported) {
+    auto* edit = static_cast<QLineEdit*>(host.nativeWidget(id("Text1")));
+    edit->setFocus();
+    // Copied from a document: a right-to-left mark, an isolate and a line break.
+    QGuiApplication::clipboard()->setText(QString::fromUtf16(u"\u200F\u2067جهاز انذار\u2069\r\n"));
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    settle();
+    EXPECT_EQ(screen().state(id("Text1")).text, "جهاز انذار");
+    EXPECT_EQ(edit->text(), QString::fromUtf8("جهاز انذار"));
+    // Typed on after the paste, the caret still stands at the end.
+    QInputMethodEvent ev;
+    ev.setCommitString(QStringLiteral("\u200E!"));
+    QCoreApplication::sendEvent(edit, &ev);
+    EXPECT_EQ(screen().state(id("Text1")).text, "جهاز انذار!");
 }
 
 TEST_F(Desktop, DragWithRealEventsDropsUnderTheReleaseOnly) {
