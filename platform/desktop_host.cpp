@@ -38,6 +38,9 @@ namespace {
 // The pointer icon's hot spot: the top of the raised fingertip.
 constexpr QPoint kPointerHotSpot(13, 6);
 
+// The design canvas, in design pixels: the largest client area of any page.
+const QSizeF kCanvas(15360.0 / kTwipsPerPixel, 11520.0 / kTwipsPerPixel);
+
 QColor toQColor(Color c) {
     if (c & kSystemColorBit) {
         switch (c & 0xFFu) {
@@ -179,11 +182,18 @@ public:
              free.top() + (free.height() - s.height() - frame.height()) / 2);
     }
 
+    // Every page is drawn at the scale that fits the design canvas into the
+    // window, so a page with a smaller client area (Form3, Form4) keeps the
+    // same scale as the others, its pictures stay at whole design pixels on a
+    // window of the design size, and pictures rendered ahead for it fit.
     double scale() const {
-        if (!screen) return 1.0;
-        const double cw = screen->def().clientWidth / double(kTwipsPerPixel);
-        const double ch = screen->def().clientHeight / double(kTwipsPerPixel);
-        return std::min(width() / cw, height() / ch);
+        return std::min(width() / kCanvas.width(), height() / kCanvas.height());
+    }
+    // The design canvas in window pixels, centred, around the page's client area.
+    QRectF canvasRect() const {
+        const double s = scale();
+        const QSizeF c = kCanvas * s;
+        return {std::floor((width() - c.width()) / 2), std::floor((height() - c.height()) / 2), c.width(), c.height()};
     }
     QPointF origin() const {
         if (!screen) return {};
@@ -234,6 +244,8 @@ protected:
         p.fillRect(rect(), QColor(0x2b, 0x34, 0x3d));
         if (!screen) return;
         const QRect client = clientRect();
+        // Around a smaller client area the canvas shows the page's own colour.
+        p.fillRect(canvasRect().toAlignedRect(), toQColor(screen->def().backColor));
         p.setClipRect(client);
         p.fillRect(client, toQColor(screen->def().backColor));
         p.setRenderHint(QPainter::Antialiasing, false);
