@@ -111,9 +111,8 @@ public:
 
 protected:
     // The platform's own menu (undo, cut, copy, paste...), in the language
-    // of the installed translations and laid out right to left, as Arabic
-    // reads, whatever the text in the box. The direction is set before the
-    // menu lays out its items.
+    // of the installed translations and right to left whatever the text in
+    // the box reads (a number turns the box itself left to right).
     void contextMenuEvent(QContextMenuEvent* e) override {
         QMenu* menu = createStandardContextMenu();
         if (!menu) return;
@@ -461,10 +460,8 @@ void DesktopHost::toggleFullScreen() {
 bool installArabicTranslations() {
     auto* app = QCoreApplication::instance();
     if (!app) return false;
-    // The translations name right to left as their direction; the pages are
-    // laid out by their own coordinates, so the program keeps left to right
-    // and turns its menus itself (AnswerBox).
-    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    static QPointer<QTranslator> installed;
+    if (installed) return true;
     auto* translator = new QTranslator(app);
     if (!translator->load(QLocale(QLocale::Arabic), QStringLiteral("qtbase"), QStringLiteral("_"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
@@ -473,6 +470,12 @@ bool installArabicTranslations() {
         return false;
     }
     QCoreApplication::installTranslator(translator);
+    installed = translator;
+    // The program reads right to left, as the translations say: menus put
+    // their words at the right and their key names at the left. The pages
+    // are placed by their own coordinates, and each text box and label sets
+    // its own reading direction, so they are drawn as before.
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
     return true;
 }
 

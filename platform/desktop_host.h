@@ -21,8 +21,9 @@ namespace nizam::platform {
 class PageWindow;
 
 // Loads the Arabic translations Qt ships, so the menus Qt itself makes (the
-// right-click menu of a text box, laid out right to left by the box) speak
-// Arabic. Returns false, with a line on stderr, when they are not installed.
+// right-click menu of a text box) speak Arabic, and sets the program's layout
+// direction right to left, so menus put their items at the right. Returns
+// false, with a line on stderr, when they are not installed. Once is enough.
 bool installArabicTranslations();
 
 class DesktopHost : public HostPlatform {
@@ -80,11 +81,6 @@ public:
 
 private:
     friend class PageWindow;
-
-// Loads the Arabic translations Qt ships, so the menus Qt itself makes (the
-// right-click menu of a text box, laid out right to left by the box) speak
-// Arabic. Returns false, with a line on stderr, when they are not installed.
-bool installArabicTranslations();
     void prerenderAround(const Screen& screen);
     void layoutPlayers();
 

@@ -12,6 +12,7 @@
 namespace nizam::scenario {
 
 DesktopDriver::DesktopDriver(platform::SvgAssetStore& store) {
+    platform::installArabicTranslations();  // as the program runs: right to left
     platform::DesktopHost::Options options;
     options.quitOnEnd = false;
     options.recordPrograms = true;  // a run leaves no process behind
