@@ -15,7 +15,10 @@ int main(int argc, char** argv) {
     nizam::platform::QmlMoviePlayer::prepareRendering();
     QApplication app(argc, argv);
     QApplication::setApplicationName("nizam");
-    QApplication::setApplicationDisplayName(QString::fromUtf8("نظام"));
+    // No display name: the platform would append it to every window title,
+    // which already begins with the program's name and the page's title.
+    // Qt's own menus (the right-click menu of a text box) in Arabic, right to left.
+    nizam::platform::installArabicTranslations();
     const QString folder = QCoreApplication::applicationDirPath();
     nizam::platform::registerBundledFonts(folder);
 

@@ -97,6 +97,7 @@ void Navigator::show(std::string_view name) {
     loaded->logic = e->logic.get();
     Screen& screen = *loaded->screen;
     current_ = std::move(loaded);
+    shownInstance_ = ++loads_;
     host_.createWindow(screen);
     for (ControlId id = 0; id < screen.controlCount(); ++id) {
         if (screen.control(id).kind == Kind::Player) screen.attachPlayer(id, host_.createPlayer(screen, id));
@@ -156,7 +157,24 @@ void Navigator::pointerMove(Twips x, Twips y) {
 }
 
 void Navigator::pointerPress(Twips x, Twips y) {
+    nativePress(false);
     route(x, y, [&](PointerRouter& r, Ctx& ctx, const ScreenLogic& logic) { r.press(ctx, logic, x, y); });
+}
+
+void Navigator::pointerDoubleClick(Twips x, Twips y) {
+    if (!nativePress(true)) {
+        lastX_ = x;
+        lastY_ = y;
+        return;
+    }
+    route(x, y, [&](PointerRouter& r, Ctx& ctx, const ScreenLogic& logic) { r.press(ctx, logic, x, y); });
+}
+
+bool Navigator::nativePress(bool completesDoubleClick) {
+    const long instance = current_ ? shownInstance_ : -1;
+    const bool sameScreen = lastPressInstance_ == instance;
+    lastPressInstance_ = instance;
+    return !completesDoubleClick || sameScreen;
 }
 
 void Navigator::pointerRelease(Twips x, Twips y) {
@@ -165,6 +183,12 @@ void Navigator::pointerRelease(Twips x, Twips y) {
 
 void Navigator::pointerReleaseOutside() {
     route(-1, -1, [](PointerRouter& r, Ctx& ctx, const ScreenLogic& logic) { r.release(ctx, logic, -1, -1, false); });
+}
+
+void Navigator::cancelDrag() {
+    if (!dragging()) return;
+    const Twips x = lastX_, y = lastY_;
+    route(x, y, [](PointerRouter& r, Ctx& ctx, const ScreenLogic& logic) { r.release(ctx, logic, -1, -1, false); });
 }
 
 void Navigator::keyTab() {

@@ -62,8 +62,20 @@ public:
     // Input from the platform. Positions are in twips of the client area.
     void pointerMove(Twips x, Twips y);
     void pointerPress(Twips x, Twips y);
+    // The second press of a double-click. It acts as a press when the
+    // double-click began on the screen now shown (two clicks on one page:
+    // a check box is ticked twice); when the first click loaded another
+    // screen, it does nothing, so a double-click on a navigation button moves
+    // one page and never presses what lies under the pointer on the next one.
+    void pointerDoubleClick(Twips x, Twips y);
+    // A press that the platform delivers to its own native control (check box,
+    // text box). Returns false when the control must ignore it: the second
+    // press of a double-click that began on another screen.
+    bool nativePress(bool completesDoubleClick);
     void pointerRelease(Twips x, Twips y);
     void pointerReleaseOutside();  // released outside the window
+    // Escape during a drag: the drag ends where it is and nothing is dropped.
+    void cancelDrag();
     void keyTab();
     void keySpace();
     // A native control changed by the user (the platform's own check box or text box).
@@ -94,6 +106,10 @@ private:
     bool ended_ = false;
     bool started_ = false;
     Twips lastX_ = -1, lastY_ = -1;
+    // Screens loaded so far; each load is a new instance with its own number.
+    long loads_ = 0;
+    long shownInstance_ = 0;    // the number of the current screen instance
+    long lastPressInstance_ = -1;  // the instance that received the last press
     std::string pointerShape_;
 };
 

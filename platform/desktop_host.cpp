@@ -4,20 +4,29 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QProcess>
+#include <QScreen>
+#include <QStyleOptionFrame>
+#include <QTimer>
+#include <QTranslator>
 #include <QTextOption>
 #include <cmath>
 #include <cstdio>
 
 #include "app/navigation.h"
+#include "app/page_titles.h"
 #include "platform/fonts.h"
 #include "platform/qml_movie_player.h"
 #include "platform/text_filter.h"
@@ -29,6 +38,9 @@ namespace {
 
 // The pointer icon's hot spot: the top of the raised fingertip.
 constexpr QPoint kPointerHotSpot(13, 6);
+
+// The design canvas, in design pixels: the largest client area of any page.
+const QSizeF kCanvas(15360.0 / kTwipsPerPixel, 11520.0 / kTwipsPerPixel);
 
 QColor toQColor(Color c) {
     if (c & kSystemColorBit) {
@@ -47,7 +59,7 @@ QColor toQColor(Color c) {
 // box reacts only on its small indicator).
 class AnswerCheck : public QCheckBox {
 public:
-    using QCheckBox::QCheckBox;
+    AnswerCheck(QWidget* parent, const bool& showFocus) : QCheckBox(parent), showFocus_(showFocus) {}
     QColor back = Qt::white;
 
 protected:
@@ -74,12 +86,15 @@ protected:
             path.lineTo(box.left() + side * 0.80, box.top() + side * 0.28);
             p.drawPath(path);
         }
-        if (hasFocus()) {
+        if (hasFocus() && showFocus_) {
             p.setPen(QPen(QColor(0x2f, 0x7d, 0xc4), 1, Qt::DotLine));
             p.setBrush(Qt::NoBrush);
             p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
         }
     }
+
+private:
+    const bool& showFocus_;  // the page's keyboard has been used: focus is drawn
 };
 
 // A single-line answer box. Its reading direction follows what it holds:
@@ -87,13 +102,35 @@ protected:
 // (=(B2*100)/(B2+B3) must not be mirrored), whatever the box's font.
 class AnswerBox : public QLineEdit {
 public:
-    explicit AnswerBox(QWidget* parent) : QLineEdit(parent) {
+    AnswerBox(QWidget* parent, const bool& showFocus) : QLineEdit(parent), showFocus_(showFocus) {
         QObject::connect(this, &QLineEdit::textChanged, this, [this](const QString& t) { followText(t); });
     }
     void followText(const QString& t) {
         const Qt::LayoutDirection d = t.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
         if (layoutDirection() != d) setLayoutDirection(d);
     }
+
+protected:
+    // The platform's own menu (undo, cut, copy, paste...), in the language
+    // of the installed translations and right to left whatever the text in
+    // the box reads (a number turns the box itself left to right).
+    void contextMenuEvent(QContextMenuEvent* e) override {
+        QMenu* menu = createStandardContextMenu();
+        if (!menu) return;
+        menu->setLayoutDirection(Qt::RightToLeft);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(e->globalPos());
+    }
+
+    // The caret shows where typing goes; the highlighted frame of focus only
+    // once the keyboard has been used on the page, as for the check boxes.
+    void initStyleOption(QStyleOptionFrame* option) const override {
+        QLineEdit::initStyleOption(option);
+        if (!showFocus_) option->state &= ~QStyle::State_HasFocus;
+    }
+
+private:
+    const bool& showFocus_;
 };
 
 // The device pixels at which a picture shown at `shown` window pixels is
@@ -124,26 +161,49 @@ public:
     QPoint pointer;     // twips of the last pointer position
     long frames = 0;
     bool ending = false;
-    QSize naturalSize;  // the size the window was last given for a screen
+    bool sized = false;      // the window has been given its opening size
     bool pageShown = false;  // the screen is past its Load and on show
+    bool ourFullScreen = false;  // full screen through F11
+    QRect normalGeometry;        // where it was before F11
+    // Focus is drawn only once the keyboard has moved it on this page: a
+    // ring on a box at load would point the pupil at an answer.
+    bool showFocus = false;
     QHash<QString, QCursor> cursors;
 
-    double scale() const { return screen ? fit(size(), screen->def()) : 1.0; }
-    // The scale at which a screen's client area fills a window of this size.
-    static double fit(QSize window, const ScreenDef& d) {
-        const double cw = d.clientWidth / double(kTwipsPerPixel);
-        const double ch = d.clientHeight / double(kTwipsPerPixel);
-        return std::min(window.width() / cw, window.height() / ch);
+    void keyboardUsed() {
+        if (showFocus) return;
+        showFocus = true;
+        for (auto& n : natives) {
+            if (n) n->update();
+        }
     }
-    static QSize natural(const ScreenDef& d) {
-        return {d.clientWidth / kTwipsPerPixel, d.clientHeight / kTwipsPerPixel};
+
+    // The opening size: the design canvas fitted into the display's free
+    // area, frame included, and centred there.
+    void fitToDisplay() {
+        QScreen* display = QWidget::screen() ? QWidget::screen() : QGuiApplication::primaryScreen();
+        if (!display) return;
+        const QRect free = display->availableGeometry();
+        const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
+        const QSize s = DesktopHost::fittedSize(free.size() - frame);
+        resize(s);
+        move(free.left() + (free.width() - s.width() - frame.width()) / 2,
+             free.top() + (free.height() - s.height() - frame.height()) / 2);
     }
-    // Whether the pupil or the teacher has resized, maximised or filled the
-    // display with the window: it then keeps that size from page to page.
-    bool userSized() const { return isVisible() && (isMaximized() || isFullScreen() || size() != naturalSize); }
-    // The scale at which a screen will show when it comes next: in this
-    // window if it was sized by hand, else in a window of the screen's own size.
-    double nextScale(const ScreenDef& d) const { return fit(userSized() ? size() : natural(d), d); }
+
+    // Every page is drawn at the scale that fits the design canvas into the
+    // window, so a page with a smaller client area (Form3, Form4) keeps the
+    // same scale as the others, its pictures stay at whole design pixels on a
+    // window of the design size, and pictures rendered ahead for it fit.
+    double scale() const {
+        return std::min(width() / kCanvas.width(), height() / kCanvas.height());
+    }
+    // The design canvas in window pixels, centred, around the page's client area.
+    QRectF canvasRect() const {
+        const double s = scale();
+        const QSizeF c = kCanvas * s;
+        return {std::floor((width() - c.width()) / 2), std::floor((height() - c.height()) / 2), c.width(), c.height()};
+    }
     QPointF origin() const {
         if (!screen) return {};
         const double s = scale();
@@ -193,6 +253,8 @@ protected:
         p.fillRect(rect(), QColor(0x2b, 0x34, 0x3d));
         if (!screen) return;
         const QRect client = clientRect();
+        // Around a smaller client area the canvas shows the page's own colour.
+        p.fillRect(canvasRect().toAlignedRect(), toQColor(screen->def().backColor));
         p.setClipRect(client);
         p.fillRect(client, toQColor(screen->def().backColor));
         p.setRenderHint(QPainter::Antialiasing, false);
@@ -284,6 +346,27 @@ protected:
         if (screen && pageShown && isVisible()) host_.prerenderAround(*screen);
     }
 
+    void showEvent(QShowEvent*) override {
+        if (!host_.options_.fitToScreen || fittedShown_) return;
+        fittedShown_ = true;
+        // A window manager adds its frame once the window is mapped, some
+        // time later: fit again then if the frame pushed the page off the
+        // free area, unless the window was made full screen meanwhile.
+        for (int delay : {0, 300, 1000}) QTimer::singleShot(delay, this, [this] { refitIfFramed(); });
+    }
+
+    void refitIfFramed() {
+        if (!isVisible() || isFullScreen() || isMaximized() || ourFullScreen) return;
+        QScreen* display = QWidget::screen();
+        if (display && !display->availableGeometry().contains(frameGeometry())) fitToDisplay();
+    }
+
+    void mouseDoubleClickEvent(QMouseEvent* e) override {
+        if (e->button() != Qt::LeftButton || !host_.nav_) return;
+        pointer = toTwips(e->position());
+        host_.nav_->pointerDoubleClick(pointer.x(), pointer.y());
+    }
+
     void mouseMoveEvent(QMouseEvent* e) override { updatePointer(e->position()); }
 
     void mousePressEvent(QMouseEvent* e) override {
@@ -303,9 +386,14 @@ protected:
 
     void keyPressEvent(QKeyEvent* e) override {
         if (e->key() == Qt::Key_F11) {
-            setWindowState(windowState() ^ Qt::WindowFullScreen);
+            host_.toggleFullScreen();
             return;
         }
+        if (e->key() == Qt::Key_Escape && host_.nav_ && host_.nav_->dragging()) {
+            host_.nav_->cancelDrag();
+            return;
+        }
+        if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab) keyboardUsed();
         QWidget::keyPressEvent(e);
     }
 
@@ -323,6 +411,22 @@ protected:
             auto* w = static_cast<QWidget*>(watched);
             auto* me = static_cast<QMouseEvent*>(e);
             updatePointer(w->mapTo(this, me->position()));
+        } else if ((e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick) &&
+                   static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton && host_.nav_) {
+            // The second press of a double-click whose first click led to this
+            // page must not tick the box or select in the text box under it.
+            if (!host_.nav_->nativePress(e->type() == QEvent::MouseButtonDblClick)) return true;
+        } else if (e->type() == QEvent::KeyPress && host_.nav_) {
+            const int key = static_cast<QKeyEvent*>(e)->key();
+            if (key == Qt::Key_Escape && host_.nav_->dragging()) {
+                host_.nav_->cancelDrag();
+                return true;
+            }
+            if (key == Qt::Key_F11) {
+                host_.toggleFullScreen();
+                return true;
+            }
+            if (key == Qt::Key_Tab || key == Qt::Key_Backtab) keyboardUsed();
         } else if (e->type() == QEvent::FocusIn && host_.nav_ && screen) {
             for (ControlId id = 0; id < static_cast<ControlId>(natives.size()); ++id) {
                 if (natives[static_cast<std::size_t>(id)] == watched) host_.nav_->userSetFocus(id);
@@ -333,6 +437,7 @@ protected:
 
 private:
     DesktopHost& host_;
+    bool fittedShown_ = false;
 };
 
 DesktopHost::DesktopHost(SvgAssetStore& store, QString programFolder, Options options)
@@ -351,6 +456,49 @@ QWidget* DesktopHost::nativeWidget(ControlId id) const {
     return window_->natives[static_cast<std::size_t>(id)];
 }
 
+QSize DesktopHost::fittedSize(QSize available) {
+    const QSize canvas(15360 / kTwipsPerPixel, 11520 / kTwipsPerPixel);
+    if (available.width() >= canvas.width() && available.height() >= canvas.height()) return canvas;
+    return canvas.scaled(available.expandedTo(QSize(1, 1)), Qt::KeepAspectRatio);
+}
+
+void DesktopHost::toggleFullScreen() {
+    PageWindow& w = *window_;
+    if (w.isFullScreen() || w.ourFullScreen) {
+        w.ourFullScreen = false;
+        w.setWindowState(w.windowState() & ~Qt::WindowFullScreen);
+        if (w.normalGeometry.isValid()) w.setGeometry(w.normalGeometry);
+        return;
+    }
+    w.normalGeometry = w.geometry();
+    w.ourFullScreen = true;
+    w.setWindowState(w.windowState() | Qt::WindowFullScreen);
+    // A window manager does this itself; without one, nobody else will.
+    if (QScreen* display = w.QWidget::screen()) w.setGeometry(display->geometry());
+}
+
+bool installArabicTranslations() {
+    auto* app = QCoreApplication::instance();
+    if (!app) return false;
+    static QPointer<QTranslator> installed;
+    if (installed) return true;
+    auto* translator = new QTranslator(app);
+    if (!translator->load(QLocale(QLocale::Arabic), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        std::fprintf(stderr, "nizam: Qt's Arabic translations (qtbase_ar.qm) are not installed\n");
+        delete translator;
+        return false;
+    }
+    QCoreApplication::installTranslator(translator);
+    installed = translator;
+    // The program reads right to left, as the translations say: menus put
+    // their words at the right and their key names at the left. The pages
+    // are placed by their own coordinates, and each text box and label sets
+    // its own reading direction, so they are drawn as before.
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    return true;
+}
+
 QPointF DesktopHost::toWindow(Twips x, Twips y) const { return window_->toWindow(Rect{x, y, 0, 0}).topLeft(); }
 
 void DesktopHost::createWindow(Screen& screen) {
@@ -358,7 +506,9 @@ void DesktopHost::createWindow(Screen& screen) {
     w.screen = &screen;
     w.pageShown = false;  // showWindow renders ahead, once the page is as Load left it
     w.natives.assign(static_cast<std::size_t>(screen.controlCount()), nullptr);
-    w.setWindowTitle(QString::fromStdString(screen.def().caption));
+    w.showFocus = false;  // a new page: no focus shown until the keyboard is used
+    // The program's name and the page's own title, never the screen's inner name.
+    w.setWindowTitle(QString::fromStdString(windowTitle(screen.name())));
     QIcon icon;
     if (screen.def().hasIcon) {
         for (const QImage& img : store_.iconImages(screen.def().iconKey())) icon.addPixmap(QPixmap::fromImage(img));
@@ -371,7 +521,7 @@ void DesktopHost::createWindow(Screen& screen) {
         const ControlDef& c = screen.control(id);
         QWidget* native = nullptr;
         if (c.kind == Kind::CheckBox) {
-            auto* box = new AnswerCheck(&w);
+            auto* box = new AnswerCheck(&w, w.showFocus);
             box->back = toQColor(c.backColor.value_or(kButtonFace));
             box->setAttribute(Qt::WA_Hover);
             box->setFocusPolicy(Qt::StrongFocus);
@@ -380,7 +530,7 @@ void DesktopHost::createWindow(Screen& screen) {
             });
             native = box;
         } else if (c.kind == Kind::TextBox) {
-            auto* edit = new AnswerBox(&w);
+            auto* edit = new AnswerBox(&w, w.showFocus);
             edit->setAlignment(c.alignment.value_or(0) == 2 ? Qt::AlignCenter
                                                              : (c.alignment.value_or(0) == 1 ? Qt::AlignRight : Qt::AlignLeft));
             QPalette pal = edit->palette();
@@ -409,13 +559,14 @@ void DesktopHost::createWindow(Screen& screen) {
     std::stable_sort(tabOrder.begin(), tabOrder.end(), [](auto& a, auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabOrder.size(); ++i) QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
 
-    // The window takes the screen's client size unless the pupil or the
-    // teacher has resized, maximised or filled the display with it.
-    if (!w.userSized()) {
-        // Known before the resize, whose event renders ahead at the new size.
-        const QSize natural = PageWindow::natural(screen.def());
-        w.naturalSize = natural;
-        if (w.size() != natural) w.resize(natural);
+    // The window is sized once, for the design canvas; every page, whatever
+    // its own client size, then scales inside the same window.
+    if (!w.sized) {
+        w.sized = true;
+        if (options_.fitToScreen)
+            w.fitToDisplay();
+        else
+            w.resize(fittedSize(QSize(1 << 16, 1 << 16)));
     }
     w.layoutNatives();
 }
@@ -548,7 +699,7 @@ void DesktopHost::prerenderAround(const Screen& screen) {
     // page (hidden highlights and figures too), at the size it has now.
     auto pictures = [&](const ScreenDef& d, const Screen* shown) {
         SvgAssetStore::Wanted out;
-        const double s = shown ? w.scale() : w.nextScale(d);
+        const double s = w.scale();  // every page shows at the one canvas scale
         for (std::size_t i = 0; i < d.controls.size(); ++i) {
             const ControlDef& c = d.controls[i];
             if (c.kind != Kind::Image) continue;

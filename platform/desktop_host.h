@@ -20,11 +20,22 @@ namespace nizam::platform {
 
 class PageWindow;
 
+// Loads the Arabic translations Qt ships, so the menus Qt itself makes (the
+// right-click menu of a text box) speak Arabic, and sets the program's layout
+// direction right to left, so menus put their items at the right. Returns
+// false, with a line on stderr, when they are not installed. Once is enough.
+bool installArabicTranslations();
+
 class DesktopHost : public HostPlatform {
 public:
     struct Options {
         bool quitOnEnd = true;        // end the Qt event loop when the application ends
         bool recordPrograms = false;  // record program starts instead of starting them
+        // Open the window fitted to the display's free area (the page's
+        // proportions kept, never larger than the design canvas); when false
+        // it opens at the design canvas, 1024 x 768, whatever the display
+        // (the scenario runner's pictures are taken at scale 1).
+        bool fitToScreen = true;
     };
     DesktopHost(SvgAssetStore& store, QString programFolder, Options options);
     ~DesktopHost() override;
@@ -47,6 +58,13 @@ public:
     QRect clientRect() const;
     // Number of frames drawn so far (the benchmark waits for the next one).
     long framesDrawn() const;
+    // F11: full screen, or back to the size it had. Without a window manager
+    // the window is given the whole display itself.
+    void toggleFullScreen();
+    // The window size that fits the page's design canvas into `available`
+    // (a display's free area less the window frame) with its proportions
+    // kept, never larger than the canvas itself.
+    static QSize fittedSize(QSize available);
 
     // HostPlatform
     void createWindow(Screen& screen) override;

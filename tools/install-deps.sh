@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ccache pkg-config python3
   libgtest-dev libgmock-dev
   qt6-base-dev qt6-svg-dev qt6-declarative-dev qt6-declarative-dev-tools libqt6quickwidgets6 qt6-qpa-plugins
+  qt6-translations-l10n
   qml6-module-qtquick qml6-module-qtquick-timeline qml6-module-qtquick-window
   qml6-module-qtqml-workerscript qml6-module-qtquick-shapes
   libgl-dev

@@ -6,28 +6,19 @@
 set -euo pipefail
 nizam=$1
 work=$(mktemp -d)
-display=":$((90 + RANDOM % 400))"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
+source "$(dirname "$0")/xvfb.sh"
 cleanup() {
   [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
+  stop_xvfb
   rm -rf "$work"
 }
 trap cleanup EXIT
-export DISPLAY=$display
-unset QT_QPA_PLATFORM
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+start_xvfb 1280x1024
 
 "$nizam" >"$work/nizam.log" 2>&1 &
 app=$!
 
-# The window, once mapped.
-win=""
-for _ in $(seq 100); do
-  win=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | head -n 1) && [ -n "$win" ] && break
-  sleep 0.1
-done
+win=$(window_of "$app")
 [ -n "$win" ] || { echo "no window"; cat "$work/nizam.log"; exit 1; }
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$win")"  # X, Y, WIDTH, HEIGHT

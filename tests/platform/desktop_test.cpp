@@ -4,8 +4,12 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QInputMethodEvent>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
@@ -14,6 +18,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "app/page_titles.h"
 #include "app/registry.h"
 #include "platform/desktop_host.h"
 #include "platform/qml_movie_player.h"
@@ -26,25 +31,55 @@ namespace {
 
 QString assetsFolder() { return QStringLiteral(NIZAM_ASSETS_DIR); }
 
-TEST(TextFilter, ReportsLettersNotPresentationForms) {
+TEST(TextFilter, ReportsWhatThePupilSees) {
     struct Case {
         const char16_t* typed;
         const char16_t* reported;
+        const char* why;
     };
     const Case cases[] = {
-        {u"جهاز انذار", u"جهاز انذار"},              // unchanged
-        {u"\uFEFB", u"\u0644\u0627"},               // lam-alef key: lam, alef
-        {u"\uFEF7\u0645", u"\u0644\u0623\u0645"},   // lam with alef-hamza ligature
-        {u"\u0627\u0654", u"\u0623"},               // alef + combining hamza above: alef with hamza
-        {u"\uFE8D\uFE91", u"\u0627\u0628"},         // isolated alef, initial beh
-        {u"=(B2*100)/(B2+B3)", u"=(B2*100)/(B2+B3)"},
-        {u" 45.5 ", u" 45.5 "},                     // no trimming, no conversion
-        {u"\uFEFF", u"\uFEFF"},                     // the byte-order mark is not a letter form
+        {u"جهاز انذار", u"جهاز انذار", "unchanged"},
+        {u"\uFEFB", u"\u0644\u0627", "lam-alef key: lam, alef"},
+        {u"\uFEF7\u0645", u"\u0644\u0623\u0645", "lam with alef-hamza ligature"},
+        {u"\u0627\u0654", u"\u0623", "alef + combining hamza above: alef with hamza"},
+        {u"\uFE8D\uFE91", u"\u0627\u0628", "isolated alef, initial beh"},
+        {u"=(B2*100)/(B2+B3)", u"=(B2*100)/(B2+B3)", "a formula"},
+        {u" 45.5 ", u" 45.5 ", "no trimming, no conversion"},
+        // Marks and controls that draw nothing, as pasting or an input method leaves them.
+        {u"\u200Fجهاز انذار\u200E", u"جهاز انذار", "right-to-left and left-to-right marks"},
+        {u"\u061C91.18", u"91.18", "Arabic letter mark"},
+        {u"\u202Bجهاز\u202C انذار", u"جهاز انذار", "embedding and its end"},
+        {u"\u202E45.5\u202C", u"45.5", "override"},
+        {u"\u2067جهاز انذار\u2069", u"جهاز انذار", "right-to-left isolate"},
+        {u"\u2066=(B2*100)/(B2+B3)\u2069\u2068\u2069", u"=(B2*100)/(B2+B3)", "left-to-right and first-strong isolates"},
+        {u"جهاز\u200B انذار", u"جهاز انذار", "zero-width space"},
+        {u"x\uFEFF=1\u2060", u"x=1", "byte-order mark, word joiner"},
+        {u"جهاز\tانذار", u"جهازانذار", "a tab is dropped; the words then touch, as the box shows"},
+        {u"جهاز انذار\n", u"جهاز انذار", "a pasted line break"},
+        {u"45.5\r\n", u"45.5", "a pasted Windows line break"},
+        {u"a\u2028b\u2029c\u0085d", u"abcd", "line and paragraph separators, next line"},
+        {u"بيا\u00ADني", u"بياني", "soft hyphen"},
+        // Joiners: dropped where the letters keep their shapes, kept where they change them.
+        {u"\u200Cجهاز انذار\u200D", u"جهاز انذار", "joiners at the ends, beside nothing that joins"},
+        {u"جهاز\u200C انذار", u"جهاز انذار", "non-joiner before a space"},
+        {u"جها\u200Cز", u"جهاز", "non-joiner after alef, which never joins on"},
+        {u"ج\u200Dهاز", u"جهاز", "joiner between letters that join anyway"},
+        {u"45\u200D.5", u"45.5", "joiner between digits"},
+        {u"جه\u200Cاز", u"جه\u200Cاز", "non-joiner that breaks heh from alef: visible, kept"},
+        {u"انذار\u200D", u"انذار", "joiner after reh, which never joins on: nothing changes"},
+        {u"جهاز ب\u200D", u"جهاز ب\u200D", "joiner after a final beh gives it a joining form: visible, kept"},
+        {u"\u200Dب", u"\u200Dب", "joiner before a beh gives it a final form: visible, kept"},
+        {u"\u0628\u064E\u200C\u062A", u"\u0628\u064E\u200C\u062A", "a vowel mark between is looked through"},
+        {u"\u0627\u064E\u200C\u062A", u"\u0627\u064E\u062A", "alef, vowel mark, non-joiner: nothing to break"},
+        {u"\u00A0", u"\u00A0", "a no-break space is a visible space: judged as typed"},
+        {u"\u0640", u"\u0640", "tatweel is drawn: kept"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(normalizeTyped(QString::fromUtf16(c.typed)), QString::fromUtf16(c.reported))
-            << QString::fromUtf16(c.typed).toStdString();
+        EXPECT_EQ(normalizeTyped(QString::fromUtf16(c.typed)), QString::fromUtf16(c.reported)) << c.why;
     }
+    // A byte-order mark at the very start is dropped as well (fromUtf16 alone would hide it).
+    EXPECT_EQ(normalizeTyped(QString(QChar(0xFEFF)) + QStringLiteral("45")), QStringLiteral("45"));
+    EXPECT_EQ(normalizeTyped(std::string("\xE2\x80\x8F" "20")), "20") << "the UTF-8 form";
 }
 
 TEST(SvgAssetStore, EveryPictureOfABuiltScreenHasASourceOfItsSize) {
@@ -326,6 +361,7 @@ protected:
         DesktopHost::Options o;
         o.quitOnEnd = false;
         o.recordPrograms = true;
+        o.fitToScreen = false;
         return o;
     }
     QWindow* win() { return host.window()->windowHandle(); }
@@ -382,6 +418,22 @@ TEST_F(Desktop, TypedTextIsReportedNormalised) {
         EXPECT_EQ(screen().state(id("Text1")).text, formula);
         EXPECT_EQ(edit->layoutDirection(), Qt::LeftToRight) << formula;
     }
+}
+
+TEST_F(Desktop, PastedMarksAndLineBreaksAreNotReported) {
+    auto* edit = static_cast<QLineEdit*>(host.nativeWidget(id("Text1")));
+    edit->setFocus();
+    // Copied from a document: a right-to-left mark, an isolate and a line break.
+    QGuiApplication::clipboard()->setText(QString::fromUtf16(u"\u200F\u2067جهاز انذار\u2069\r\n"));
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    settle();
+    EXPECT_EQ(screen().state(id("Text1")).text, "جهاز انذار");
+    EXPECT_EQ(edit->text(), QString::fromUtf8("جهاز انذار"));
+    // Typed on after the paste, the caret still stands at the end.
+    QInputMethodEvent ev;
+    ev.setCommitString(QStringLiteral("\u200E!"));
+    QCoreApplication::sendEvent(edit, &ev);
+    EXPECT_EQ(screen().state(id("Text1")).text, "جهاز انذار!");
 }
 
 TEST_F(Desktop, DragWithRealEventsDropsUnderTheReleaseOnly) {
@@ -575,6 +627,305 @@ TEST(DesktopRandomInput, EveryBuiltScreenSurvivesAChild) {
     // The input really reached the pages: buttons led elsewhere and closed the program.
     EXPECT_GT(elsewhere, 0);
     EXPECT_GT(ends, 0);
+}
+
+// Two small pages: a door whose button leads to a room where a check box and
+// a text box lie right under that button, and whose own button leads back.
+namespace rooms {
+ScreenDef doorDef() {
+    ScreenDef d;
+    d.name = "Door";
+    d.controls = {
+        image("Image1", 1, 3000, 3000, 1500, 1500).pointerIcon(),
+        image("Imagefixe", 0, 0, 15360, 11520),
+    };
+    return d;
+}
+ScreenDef roomDef() {
+    ScreenDef d;
+    d.name = "Room";
+    d.clientHeight = 11130;  // a smaller client area than the door's
+    d.controls = {
+        checkBox("Check1", 3000, 3000, 750, 750).tab(1),
+        textBox("Text1", 3000, 3750, 1500, 495).tab(2),
+        image("Image1", 1, 8000, 3000, 1500, 1500).pointerIcon(),
+        image("Imagefixe", 0, 0, 15360, 11130),
+    };
+    return d;
+}
+const ScreenDef kDoor = doorDef();
+const ScreenDef kRoom = roomDef();
+int doorClicks = 0;
+const ScreenModule kDoorModule{kDoor, [](ScreenLogic& logic) {
+    logic.onClick("Image1", [](Ctx& ctx, Index) {
+        ++doorClicks;
+        ctx.app.goTo("Room");
+    });
+}};
+const ScreenModule kRoomModule{kRoom, [](ScreenLogic& logic) {
+    logic.onClick("Image1", [](Ctx& ctx, Index) { ctx.app.goTo("Door"); });
+}};
+std::vector<RegistryEntry> registry() { return {{"Door", &kDoorModule}, {"Room", &kRoomModule}}; }
+}  // namespace rooms
+
+class DoubleClick : public ::testing::Test {
+protected:
+    DoubleClick() : store(assetsFolder()), host(store, QDir::tempPath(), options()), nav(host, rooms::registry()) {
+        host.attach(&nav);
+        rooms::doorClicks = 0;
+        nav.open("Door");
+        QCoreApplication::processEvents();
+    }
+    static DesktopHost::Options options() {
+        DesktopHost::Options o;
+        o.quitOnEnd = false;
+        o.recordPrograms = true;
+        o.fitToScreen = false;
+        return o;
+    }
+    QPoint at(Twips x, Twips y) { return host.toWindow(x, y).toPoint(); }
+    void doubleClick(QPoint p) {
+        QTest::mouseMove(host.window()->windowHandle(), p);
+        QTest::mouseDClick(host.window()->windowHandle(), Qt::LeftButton, {}, p);
+        QCoreApplication::processEvents();
+    }
+    ControlId id(std::string_view n) { return nav.current()->findQuiet(n, {}).value(); }
+    SvgAssetStore store;
+    DesktopHost host;
+    Navigator nav;
+};
+
+TEST_F(DoubleClick, OnAButtonThatLeavesThePageActsAsOneClick) {
+    // The button's second press lands on the check box and the text box of the next page.
+    for (const QPoint p : {at(3300, 3300), at(3300, 3900)}) {
+        rooms::doorClicks = 0;
+        nav.open("Door");
+        doubleClick(p);
+        ASSERT_EQ(nav.current()->name(), "Room");
+        EXPECT_EQ(rooms::doorClicks, 1);
+        EXPECT_EQ(nav.current()->state(id("Check1")).value, 0) << "the box under the pointer is not ticked";
+        EXPECT_NE(QApplication::focusWidget(), host.nativeWidget(id("Text1"))) << "nor the text box focused";
+    }
+    // And back: the room's button lies where the door has nothing; a second
+    // press there does nothing either, and the page stays the door.
+    doubleClick(at(8300, 3300));
+    EXPECT_EQ(nav.current()->name(), "Door");
+    // A click after the double-click is a click again.
+    QTest::mouseClick(host.window()->windowHandle(), Qt::LeftButton, {}, at(3300, 3300));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(nav.current()->name(), "Room");
+}
+
+TEST_F(DoubleClick, OnACheckBoxOfOnePageTicksItTwice) {
+    nav.open("Room");
+    QCoreApplication::processEvents();
+    const QPoint box = at(3375, 3375);
+    doubleClick(box);
+    EXPECT_EQ(nav.current()->state(id("Check1")).value, 0) << "ticked, then cleared, as two clicks do";
+    QTest::mouseClick(host.window()->windowHandle(), Qt::LeftButton, {}, box);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(nav.current()->state(id("Check1")).value, 1);
+}
+
+TEST(DesktopWindow, FitsTheDisplayWithThePageProportions) {
+    struct Case {
+        QSize available;
+        QSize window;
+    };
+    const Case cases[] = {
+        {{1280, 1024}, {1024, 768}},  // room to spare: the design size
+        {{1024, 768}, {1024, 768}},
+        {{1024, 600}, {800, 600}},    // a small laptop: height decides
+        {{1024, 570}, {760, 570}},    // the same, less a panel
+        {{800, 600}, {800, 600}},
+        {{800, 560}, {746, 560}},
+        {{700, 1024}, {700, 525}},    // a tall display: width decides
+    };
+    for (const Case& c : cases) EXPECT_EQ(DesktopHost::fittedSize(c.available), c.window) << c.available.width() << "x" << c.available.height();
+}
+
+TEST(DesktopWindow, OpensFittedAndKeepsOneSizeFromPageToPage) {
+    SvgAssetStore store(assetsFolder());
+    DesktopHost host(store, QDir::tempPath(), {.quitOnEnd = false, .recordPrograms = true});
+    Navigator nav(host, screenRegistry());
+    host.attach(&nav);
+    nav.start();
+    QTest::qWait(50);  // the platform's frame comes with the first showing
+    QWidget* w = host.window();
+    const QRect free = w->screen()->availableGeometry();  // the offscreen display: 800 x 600
+    const QSize opened = w->size();
+    EXPECT_EQ(opened, DesktopHost::fittedSize(free.size() - (w->frameGeometry().size() - w->size())));
+    EXPECT_TRUE(free.contains(w->frameGeometry()))
+        << "the whole page and its toolbar are on the display: " << w->frameGeometry().x() << "," << w->frameGeometry().y()
+        << " " << w->frameGeometry().width() << "x" << w->frameGeometry().height();
+    // Pages with smaller client areas are drawn inside the same window, at the same scale.
+    for (const char* page : {"Form1", "Form3", "Form4", "Form22", "Form23", "Form2"}) {
+        nav.open(page);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(w->size(), opened) << page;
+        const QRect client = host.clientRect();
+        EXPECT_TRUE(QRect(QPoint(-1, -1), opened + QSize(2, 2)).contains(client))  // rounded out to whole pixels
+            << page << " " << client.x() << "," << client.y() << " " << client.width() << "x" << client.height();
+        EXPECT_DOUBLE_EQ(host.scale(), std::min(opened.width() / 1024.0, opened.height() / 768.0))
+            << page << ": every page at the scale of the design canvas";
+    }
+    // F11: the whole display, then back to where it was.
+    const QRect before = w->geometry();
+    QTest::keyClick(w, Qt::Key_F11);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(w->isFullScreen());
+    EXPECT_EQ(w->geometry(), w->screen()->geometry());
+    QTest::keyClick(w, Qt::Key_F11);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(w->isFullScreen());
+    EXPECT_EQ(w->geometry(), before);
+    // A size the teacher chose stays from page to page.
+    w->resize(640, 480);
+    nav.open("Form3");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w->size(), QSize(640, 480));
+}
+
+TEST_F(Desktop, FocusIsShownOnlyOnceTheKeyboardIsUsed) {
+    const QColor ring(0x2f, 0x7d, 0xc4);
+    auto showsRing = [&](ControlId c) {
+        const QImage img = host.nativeWidget(c)->grab().toImage();
+        for (int x = 0; x < img.width(); ++x) {
+            if (QColor(img.pixel(x, 0)) == ring) return true;
+        }
+        return false;
+    };
+    // At load the first box has the keyboard focus, without a ring.
+    ASSERT_EQ(screen().focus(), id("Check2"));
+    EXPECT_TRUE(host.nativeWidget(id("Check2"))->hasFocus());
+    EXPECT_FALSE(showsRing(id("Check2")));
+    // Tab moves the focus on and from then on it shows.
+    QTest::keyClick(host.nativeWidget(id("Check2")), Qt::Key_Tab);
+    settle();
+    EXPECT_EQ(screen().focus(), id("Check1"));
+    EXPECT_TRUE(showsRing(id("Check1")));
+    QTest::keyClick(host.nativeWidget(id("Check1")), Qt::Key_Space);
+    EXPECT_EQ(screen().state(id("Check1")).value, 1) << "the keyboard still ticks";
+    // A text box focused by the pointer shows its caret but not the frame of
+    // focus; after Tab it shows that frame.
+    auto* edit = host.nativeWidget(id("Text1"));
+    auto topRow = [&] {
+        const QImage img = edit->grab().toImage();
+        std::vector<QRgb> row;
+        for (int x = 0; x < img.width(); ++x) row.push_back(img.pixel(x, 0));
+        return row;
+    };
+    nav.open("Lab");
+    settle();
+    edit = host.nativeWidget(id("Text1"));
+    const auto idle = topRow();
+    QTest::mouseClick(win(), Qt::LeftButton, {}, centre("Text1"));
+    settle();
+    ASSERT_TRUE(edit->hasFocus());
+    EXPECT_EQ(topRow(), idle) << "no frame of focus after a click";
+    QTest::keyClick(edit, Qt::Key_Backtab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    settle();
+    ASSERT_TRUE(edit->hasFocus());
+    EXPECT_NE(topRow(), idle) << "the frame of focus after Tab";
+    // A page opened afresh hides it again until the next Tab.
+    nav.open("Lab");
+    settle();
+    EXPECT_TRUE(host.nativeWidget(id("Check2"))->hasFocus());
+    EXPECT_FALSE(showsRing(id("Check2")));
+}
+
+TEST_F(Desktop, EscapeCancelsADrag) {
+    const QPoint label = centre("Image3", 1);
+    QTest::mouseMove(win(), label);
+    QTest::mousePress(win(), Qt::LeftButton, {}, label);
+    QTest::mouseMove(win(), centre("Image4", 0));
+    settle();
+    ASSERT_TRUE(nav.dragging());
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : host.window(), Qt::Key_Escape);
+    settle();
+    EXPECT_FALSE(nav.dragging());
+    QTest::mouseRelease(win(), Qt::LeftButton, {}, centre("Image4", 0));
+    settle();
+    EXPECT_TRUE(screen().state(id("Image4", 0)).picture.empty()) << "nothing is dropped";
+    // With no control focused the window takes the key.
+    QApplication::focusWidget()->clearFocus();
+    QTest::mousePress(win(), Qt::LeftButton, {}, label);
+    QTest::mouseMove(win(), centre("Image4", 1));
+    ASSERT_TRUE(nav.dragging());
+    QTest::keyClick(host.window(), Qt::Key_Escape);
+    QTest::mouseRelease(win(), Qt::LeftButton, {}, centre("Image4", 1));
+    settle();
+    EXPECT_TRUE(screen().state(id("Image4", 1)).picture.empty());
+    // A drag without Escape still drops.
+    QTest::mousePress(win(), Qt::LeftButton, {}, label);
+    QTest::mouseMove(win(), centre("Image4", 1));
+    QTest::mouseRelease(win(), Qt::LeftButton, {}, centre("Image4", 1));
+    settle();
+    EXPECT_EQ(screen().state(id("Image4", 1)).picture, screen().state(id("Image3", 1)).picture);
+}
+
+TEST_F(Desktop, TheTextBoxMenuSpeaksArabicRightToLeft) {
+    ASSERT_TRUE(installArabicTranslations()) << "qt6-translations-l10n is not installed";
+    auto* edit = static_cast<QLineEdit*>(host.nativeWidget(id("Text1")));
+    edit->setFocus();
+    QContextMenuEvent ev(QContextMenuEvent::Mouse, QPoint(5, 5), edit->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(edit, &ev);
+    settle();
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->layoutDirection(), Qt::RightToLeft);
+    int arabic = 0;
+    for (QAction* a : menu->actions()) {
+        if (a->isSeparator()) continue;
+        const QString text = a->text();
+        EXPECT_FALSE(text.contains(QStringLiteral("Paste")) || text.contains(QStringLiteral("Copy")) ||
+                     text.contains(QStringLiteral("Select All")))
+            << text.toStdString();
+        for (const QChar ch : text) {
+            if (ch.unicode() >= 0x0600 && ch.unicode() <= 0x06FF) {
+                ++arabic;
+                break;
+            }
+        }
+    }
+    EXPECT_GE(arabic, 5) << "undo, redo, cut, copy, paste, delete, select all";
+    menu->close();
+    settle();
+    // The page's own controls stay where its coordinates put them.
+    EXPECT_EQ(host.nativeWidget(id("Check1"))->geometry(), QRectF(host.toWindow(600, 600), host.toWindow(975, 975)).toRect());
+}
+
+TEST(DesktopTitles, TheWindowShowsTheProgramAndThePageTitle) {
+    SvgAssetStore store(assetsFolder());
+    DesktopHost host(store, QDir::tempPath(), {.quitOnEnd = false, .recordPrograms = true, .fitToScreen = false});
+    Navigator nav(host, screenRegistry());
+    host.attach(&nav);
+    for (const auto& e : screenRegistry()) {
+        if (!e.module) continue;
+        nav.open(e.name);
+        const QString title = host.window()->windowTitle();
+        EXPECT_EQ(title, QString::fromUtf8("نظام — ") + QString::fromUtf8(pageTitle(e.name).data(), static_cast<qsizetype>(pageTitle(e.name).size())));
+        EXPECT_FALSE(title.contains(QStringLiteral("Form"))) << title.toStdString();
+    }
+    EXPECT_EQ(windowTitle("Form3"), "نظام — الوضعية الإشكالية");
+    EXPECT_EQ(windowTitle("Form22"), "نظام — إدراك الحاجة");
+}
+
+TEST(DesktopTitles, EveryPageHasItsOwnArabicTitle) {
+    std::set<std::string_view> seen;
+    for (int n = 1; n <= 41; ++n) {
+        const std::string name = "Form" + std::to_string(n);
+        const std::string_view t = pageTitle(name);
+        ASSERT_FALSE(t.empty()) << name;
+        EXPECT_TRUE(seen.insert(t).second) << name << " repeats " << t;
+        const QString q = QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+        EXPECT_EQ(q, q.trimmed()) << name;
+        EXPECT_TRUE(q.isRightToLeft()) << name;
+        EXPECT_FALSE(q.contains(QStringLiteral("  "))) << name;
+    }
+    for (const char* bad : {"Form0", "Form42", "Form", "Form03", "Lab", "Form4x", ""}) EXPECT_TRUE(pageTitle(bad).empty()) << bad;
+    EXPECT_EQ(windowTitle("Lab"), "نظام");
 }
 
 TEST_F(Desktop, ClosingTheWindowActsAsQuit) {

@@ -99,6 +99,43 @@ TEST(Navigator, QuitAndClosingTheWindowEndTheApplication) {
     }
 }
 
+TEST(Navigator, ADoubleClickActsOnceWhenItsFirstClickLeavesThePage) {
+    // The back button of Form23 leads to Form22, whose own back button, to
+    // Form3, lies at the same place.
+    {
+        HeadlessHost host;
+        Navigator nav(host, screenRegistry());
+        nav.open("Form23");
+        auto [x, y] = test::centre(*nav.current(), "Image1", 6);
+        nav.pointerMove(x, y);
+        nav.pointerPress(x, y);
+        nav.pointerRelease(x, y);
+        ASSERT_EQ(nav.current()->name(), "Form22");
+        nav.pointerDoubleClick(x, y);
+        nav.pointerRelease(x, y);
+        EXPECT_EQ(nav.current()->name(), "Form22") << "the second press must not reach Form22's back button";
+        // The next press is a press again.
+        nav.pointerPress(x, y);
+        nav.pointerRelease(x, y);
+        EXPECT_EQ(nav.current()->name(), "Form3");
+        // A native control's press follows the same rule.
+        nav.goTo("Form22");
+        EXPECT_FALSE(nav.nativePress(true)) << "a double-click begun on the page before";
+        EXPECT_TRUE(nav.nativePress(false));
+        EXPECT_TRUE(nav.nativePress(true)) << "a double-click begun on this page";
+    }
+    {
+        // On one page a double-click is two clicks.
+        test::Lab lab;
+        auto [cx, cy] = test::centre(lab.screen(), "Image1", 1);
+        lab.nav.pointerPress(cx, cy);
+        lab.nav.pointerRelease(cx, cy);
+        lab.nav.pointerDoubleClick(cx, cy);
+        lab.nav.pointerRelease(cx, cy);
+        EXPECT_EQ(std::count(eventLog().begin(), eventLog().end(), "Click Image1(1)"), 2);
+    }
+}
+
 TEST(Navigator, TitleAndMenuNavigation) {
     HeadlessHost host;
     Navigator nav(host, screenRegistry());

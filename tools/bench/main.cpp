@@ -61,6 +61,7 @@ int startupProbe(int argc, char** argv) {
     platform::SvgAssetStore store(folder + "/assets");
     platform::DesktopHost::Options options;
     options.quitOnEnd = false;
+    options.fitToScreen = false;  // measured at the design size, whatever the display
     platform::DesktopHost host(store, folder, options);
     Navigator nav(host, screenRegistry());
     host.attach(&nav);
@@ -77,6 +78,7 @@ struct Session {
                                    platform::DesktopHost::Options o;
                                    o.quitOnEnd = false;
                                    o.recordPrograms = true;
+                                   o.fitToScreen = false;  // the design size, as above
                                    return o;
                                }()};
     Navigator nav{host, screenRegistry()};

@@ -16,9 +16,11 @@
 namespace nizam::scenario {
 
 DesktopDriver::DesktopDriver(platform::SvgAssetStore& store, bool outlines) : outlines_(outlines) {
+    platform::installArabicTranslations();  // as the program runs: right to left
     platform::DesktopHost::Options options;
     options.quitOnEnd = false;
     options.recordPrograms = true;  // a run leaves no process behind
+    options.fitToScreen = false;    // pages at the design size, whatever the display
     host_ = std::make_unique<platform::DesktopHost>(store, QCoreApplication::applicationDirPath(), options);
     nav_ = std::make_unique<Navigator>(*host_, screenRegistry());
     host_->attach(nav_.get());
@@ -81,6 +83,16 @@ void DesktopDriver::click(Twips x, Twips y) {
     settle();
     if (!w->isVisible() || !w->windowHandle()) return;  // the press ended the program
     QTest::mouseRelease(w->windowHandle(), Qt::LeftButton, {}, last_);
+    settle();
+}
+
+void DesktopDriver::doubleClick(Twips x, Twips y) {
+    QWidget* w = host_->window();
+    if (!w->isVisible()) return;
+    // The press, release, double-click and release Qt delivers for a real
+    // double-click; the window's own clock stamps them close together.
+    move(x, y);
+    QTest::mouseDClick(w->windowHandle(), Qt::LeftButton, {}, last_);
     settle();
 }
 

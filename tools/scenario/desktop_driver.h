@@ -22,6 +22,7 @@ public:
     void open(const std::string& screen) override;
     void move(Twips x, Twips y) override;
     void click(Twips x, Twips y) override;
+    void doubleClick(Twips x, Twips y) override;
     void drag(Twips x1, Twips y1, Twips x2, Twips y2) override;
     void type(ControlId id, const std::string& text) override;
     void clear(ControlId id) override;

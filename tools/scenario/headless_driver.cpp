@@ -21,6 +21,12 @@ void HeadlessDriver::click(Twips x, Twips y) {
     release(x, y);
 }
 
+void HeadlessDriver::doubleClick(Twips x, Twips y) {
+    click(x, y);
+    nav_->pointerDoubleClick(x, y);
+    release(x, y);
+}
+
 void HeadlessDriver::drag(Twips x1, Twips y1, Twips x2, Twips y2) {
     nav_->pointerMove(x1, y1);
     nav_->pointerPress(x1, y1);

@@ -83,7 +83,7 @@ public:
         const std::string& v = step.verb;
         if (v == "start") return count(1, error);
         if (v == "open") return count(2, error) && screenName(1, step, error);
-        if (v == "move" || v == "click") return count(2, error) && point(1, step, error);
+        if (v == "move" || v == "click" || v == "doubleclick") return count(2, error) && point(1, step, error);
         if (v == "drag") return count(3, error) && point(1, step, error) && point(2, step, error);
         if (v == "type") return count(3, error) && control(1, step.control, error) && text(2, step, error);
         if (v == "clear") return count(2, error) && control(1, step.control, error);
@@ -237,7 +237,7 @@ public:
         Navigator& nav = d_.navigator();
         if (s.verb == "start") return d_.start(), "";
         if (s.verb == "open") return d_.open(s.words[0]), "";
-        if (s.verb == "move" || s.verb == "click" || s.verb == "drag") {
+        if (s.verb == "move" || s.verb == "click" || s.verb == "doubleclick" || s.verb == "drag") {
             std::vector<std::pair<Twips, Twips>> at;
             for (const Point& p : s.points) {
                 std::string why;
@@ -247,6 +247,7 @@ public:
             }
             if (s.verb == "move") d_.move(at[0].first, at[0].second);
             if (s.verb == "click") d_.click(at[0].first, at[0].second);
+            if (s.verb == "doubleclick") d_.doubleClick(at[0].first, at[0].second);
             if (s.verb == "drag") d_.drag(at[0].first, at[0].second, at[1].first, at[1].second);
             return "";
         }

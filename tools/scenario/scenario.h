@@ -22,7 +22,7 @@ struct Point {
 struct Step {
     int line = 0;
     std::string source;  // the line as written, for messages
-    std::string verb;    // start, open, move, click, drag, type, clear, key, shot, expect
+    std::string verb;    // start, open, move, click, doubleclick, drag, type, clear, key, shot, expect
     std::string what;    // expect: screen, ended, visible, ...
     std::vector<std::string> words;  // remaining arguments (texts unquoted)
     std::vector<Point> points;
@@ -72,6 +72,8 @@ public:
     virtual void open(const std::string& screen) = 0;
     virtual void move(Twips x, Twips y) = 0;
     virtual void click(Twips x, Twips y) = 0;
+    // Two presses and releases at the point, the second press completing a double-click.
+    virtual void doubleClick(Twips x, Twips y) = 0;
     virtual void drag(Twips x1, Twips y1, Twips x2, Twips y2) = 0;
     virtual void type(ControlId id, const std::string& text) = 0;
     virtual void clear(ControlId id) = 0;
