@@ -198,6 +198,9 @@ CalculatorWindow::CalculatorWindow(QWidget* parent) : QWidget(parent) {
 
     auto* screen = new QFrame;
     screen_ = screen;
+    screen->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(screen, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { makeDisplayMenu()->exec(screen_->mapToGlobal(at)); });
     screen->setObjectName(QStringLiteral("screen"));
     expression_ = new FitLabel;
     expression_->setObjectName(QStringLiteral("expression"));
@@ -226,7 +229,7 @@ CalculatorWindow::CalculatorWindow(QWidget* parent) : QWidget(parent) {
     close_ = new KeyButton(QStringLiteral("✕  إغلاق"));
     close_->setObjectName(QStringLiteral("close"));
     close_->setProperty("role", QStringLiteral("close"));
-    close_->setToolTip(QStringLiteral("إغلاق الآلة الحاسبة"));
+    close_->setToolTip(QStringLiteral("إغلاق الآلة الحاسبة (Ctrl+W)"));
     QFont closeFont(kArabicFont);
     closeFont.setBold(true);
     close_->setFont(closeFont);
@@ -365,6 +368,25 @@ bool CalculatorWindow::pasteNumber() {
     if (!number || !engine_.enterNumber(*number)) return false;
     refresh();
     return true;
+}
+
+std::unique_ptr<QMenu> CalculatorWindow::makeDisplayMenu() {
+    auto menu = std::make_unique<QMenu>(this);
+    menu->setLayoutDirection(Qt::RightToLeft);
+    menu->setStyleSheet(QStringLiteral(
+        "QMenu { background: #ffffff; border: 2px solid #b4c2d0; padding: 6px; }"
+        "QMenu::item { color: #22384f; padding: 8px 20px; border-radius: 6px; font-family: 'Noto Kufi Arabic'; font-size: 17px; }"
+        "QMenu::item:selected { background: #d6e2ee; }"
+        "QMenu::item:disabled { color: #a3b0bd; }"));
+    QAction* copy = menu->addAction(QStringLiteral("نسخ العدد"), this, [this] { copyDisplay(); });
+    copy->setObjectName(QStringLiteral("copy"));
+    copy->setEnabled(!engine_.hasError());
+    QAction* paste = menu->addAction(QStringLiteral("لصق عدد"), this, [this] { pasteNumber(); });
+    paste->setObjectName(QStringLiteral("paste"));
+    const auto number = numberFromText(QGuiApplication::clipboard()->text());
+    Engine probe = engine_;  // would the number be taken?
+    paste->setEnabled(number && probe.enterNumber(*number));
+    return menu;
 }
 
 void CalculatorWindow::flashScreen() {

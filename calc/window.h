@@ -3,10 +3,12 @@
 #pragma once
 
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QWidget>
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -80,6 +82,10 @@ public:
     // that is not a number is refused and changes nothing. Returns whether
     // a number was entered.
     bool pasteNumber();
+    // The menu a right click on the display opens: copy and paste, for
+    // pupils who work with the mouse. Each entry is enabled only when it
+    // can do something.
+    std::unique_ptr<QMenu> makeDisplayMenu();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -272,6 +272,39 @@ private slots:
         QCOMPARE(w.displayText(), QStringLiteral("9"));
     }
 
+    void displayMenuCopiesAndPastes() {
+        CalculatorWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const auto action = [](QMenu* menu, const char* name) {
+            return menu->findChild<QAction*>(QString::fromLatin1(name));
+        };
+
+        // After an error nothing can be copied, and words cannot be pasted.
+        type(&w, "5/0\n");
+        QGuiApplication::clipboard()->setText(QStringLiteral("abc"));
+        auto menu = w.makeDisplayMenu();
+        QVERIFY(action(menu.get(), "copy") && action(menu.get(), "paste"));
+        QVERIFY(action(menu.get(), "copy")->text().startsWith(QStringLiteral("نسخ")));
+        QVERIFY(action(menu.get(), "paste")->text().startsWith(QStringLiteral("لصق")));
+        QVERIFY(!action(menu.get(), "copy")->isEnabled());
+        QVERIFY(!action(menu.get(), "paste")->isEnabled());
+        QGuiApplication::clipboard()->setText(QStringLiteral("1.2.3"));
+        QVERIFY(!w.makeDisplayMenu()->findChild<QAction*>(QStringLiteral("paste"))->isEnabled());
+
+        QGuiApplication::clipboard()->setText(QStringLiteral("٢٫٥"));
+        menu = w.makeDisplayMenu();
+        QVERIFY(action(menu.get(), "paste")->isEnabled());
+        action(menu.get(), "paste")->trigger();
+        QCOMPARE(w.displayText(), QStringLiteral("2.5"));
+
+        type(&w, "*4\n");
+        menu = w.makeDisplayMenu();
+        QVERIFY(action(menu.get(), "copy")->isEnabled());
+        action(menu.get(), "copy")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("10"));
+    }
+
     void calculationReadsLeftToRight() {
         // "1 + 1 =" must end with "=" at the right, not read "= 1 + 1" as an
         // Arabic line would: the rightmost glyph shows two bars, not one stroke.
