@@ -97,6 +97,61 @@ void Engine::press(Key key) {
     }
 }
 
+bool Engine::enterNumber(std::string_view text) {
+    // Check the form by hand: std::from_chars alone would also take "inf",
+    // "nan" and hexadecimal digits, and stop silently at trailing junk.
+    std::size_t i = 0;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (negative) ++i;
+    const std::size_t mantissaStart = i;
+    int digits = 0;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') ++digits;
+        else if (c == '.' && !point) point = true;
+        else break;
+    }
+    if (digits == 0) return false;
+    const std::string_view mantissa = text.substr(mantissaStart, i - mantissaStart);
+    const bool hasExponent = i < text.size();
+    if (hasExponent) {
+        if (text[i] != 'e' && text[i] != 'E') return false;
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+        const std::size_t expStart = i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+        if (i == expStart || i != text.size()) return false;
+    }
+
+    double value = 0;
+    const auto [end, ec] = std::from_chars(text.data() + mantissaStart, text.data() + text.size(), value);
+    if (ec != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) return false;
+    if (negative) value = -value;
+
+    // A pasted number starts a new calculation after an error, like a typed one.
+    if (error_) reset();
+    entering_ = false;
+    startEntryIfNeeded();
+
+    // The entry as the pupil would have typed it: no zeros in front of the
+    // first digit ("007" is 7), a zero before a leading point (".5" is 0.5).
+    std::string entry(mantissa);
+    const std::size_t firstNonZero = entry.find_first_not_of('0');
+    entry.erase(0, std::min(firstNonZero, entry.size()));
+    if (entry.empty() || entry.front() == '.') entry.insert(0, "0");
+    entry_ = entry;
+    if (!hasExponent && typedDigits() <= kMaxDigits) {
+        entryNegative_ = negative && value != 0;
+        return true;
+    }
+    // Too long to edit digit by digit: keep it as a value, like a result.
+    entry_ = "0";
+    entering_ = false;
+    value_ = value == 0 ? 0.0 : roundToInternal(value);
+    return true;
+}
+
 std::string Engine::display() const {
     if (error_) return std::string(kErrorText);
     if (entering_) return (entryNegative_ ? "-" : "") + entry_;

@@ -43,6 +43,18 @@ public:
 
     void press(Key key);
 
+    // Enters a whole number at once, as if the pupil had typed it: it
+    // becomes the number being entered (the right operand of a pending
+    // operation, or the start of a new calculation). The text must be a
+    // plain decimal number with a point: an optional "-", digits with at
+    // most one point, and an optional exponent ("1.5e+12", as the display
+    // writes large values). A number of up to kMaxDigits digits stays
+    // editable as typed; a longer one, or one with an exponent, is taken as
+    // a value and shown rounded like a result. Anything else, and numbers
+    // out of range, are refused: the calculator is left unchanged and false
+    // is returned.
+    bool enterNumber(std::string_view text);
+
     // The main display: the number being typed exactly as typed, otherwise
     // the current value, or kErrorText.
     std::string display() const;

@@ -15,8 +15,7 @@ const std::string kError(calc::kErrorText);
 // Presses the keys a string spells: digits, '.', + - * / % =, and
 // 'n' for ±, 'C' for clear, 'E' for clear entry, '<' for backspace.
 // Spaces are ignored.
-Engine run(const std::string& keys) {
-    Engine e;
+void press(Engine& e, const std::string& keys) {
     for (char c : keys) {
         switch (c) {
         case ' ': break;
@@ -36,6 +35,11 @@ Engine run(const std::string& keys) {
             else e.press(calc::digitKey(c - '0'));
         }
     }
+}
+
+Engine run(const std::string& keys) {
+    Engine e;
+    press(e, keys);
     return e;
 }
 
@@ -184,6 +188,88 @@ TEST(Engine, EveryDigitKeyTypesItsDigit) {
     e.press(calc::digitKey(0));
     EXPECT_EQ(e.display(), "1234567890");
 }
+
+// A whole number entered at once (pasted) between two key sequences.
+struct Entered {
+    const char* before;
+    const char* text;
+    const char* after;
+    bool accepted;
+    const char* display;
+};
+
+std::ostream& operator<<(std::ostream& os, const Entered& c) {
+    return os << '"' << c.before << "\" [" << c.text << "] \"" << c.after << '"';
+}
+
+class EnterNumber : public ::testing::TestWithParam<Entered> {};
+
+TEST_P(EnterNumber, TakesPlainNumbersOnly) {
+    const Entered& c = GetParam();
+    Engine e = run(c.before);
+    const std::string displayBefore = e.display();
+    const std::string expressionBefore = e.expression();
+    EXPECT_EQ(e.enterNumber(c.text), c.accepted);
+    if (!c.accepted) {
+        // A refused number leaves the calculator exactly as it was.
+        EXPECT_EQ(e.display(), displayBefore);
+        EXPECT_EQ(e.expression(), expressionBefore);
+    }
+    press(e, c.after);
+    EXPECT_EQ(e.display(), c.display);
+}
+
+INSTANTIATE_TEST_SUITE_P(Accepted, EnterNumber, ::testing::Values(
+    Entered{"", "42", "", true, "42"},
+    Entered{"", "-3.5", "", true, "-3.5"},
+    Entered{"", "007", "", true, "7"},
+    Entered{"", ".5", "", true, "0.5"},
+    Entered{"", "0.50", "", true, "0.50"},
+    Entered{"", "5.", "", true, "5."},
+    Entered{"", "-0", "", true, "0"},
+    Entered{"", "000.25", "", true, "0.25"},
+    Entered{"99", "3", "", true, "3"},
+    Entered{"", "1234567890", "", true, "1234567890"},
+    Entered{"", "1234567890", "<", true, "123456789"},
+    Entered{"", "12.5", "<", true, "12."},
+    Entered{"", "-12", "n", true, "12"},
+    Entered{"", "12345678901", "", true, "1.23456789e+10"},
+    Entered{"", "3.14159265358979", "", true, "3.141592654"},
+    Entered{"", "1.5e+12", "", true, "1.5e+12"},
+    Entered{"", "1.5e+12", "<", true, "1.5e+12"},
+    Entered{"", "2e-8", "", true, "2e-8"},
+    Entered{"", "1E3", "", true, "1000"},
+    Entered{"", "0.0000001234567891", "", true, "0.0000001234567891"},
+    Entered{"12+", "3.5", "=", true, "15.5"},
+    Entered{"12+", "-2", "=", true, "10"},
+    Entered{"12*", "1.5e+3", "=", true, "18000"},
+    Entered{"2+3=", "10", "=", true, "13"},
+    Entered{"5/0=", "4", "", true, "4"},
+    Entered{"5/0=", "4", "+1=", true, "5"}));
+
+INSTANTIATE_TEST_SUITE_P(Refused, EnterNumber, ::testing::Values(
+    Entered{"12+7", "", "", false, "7"},
+    Entered{"12+7", "abc", "", false, "7"},
+    Entered{"12+7", "-", "", false, "7"},
+    Entered{"12+7", ".", "", false, "7"},
+    Entered{"12+7", "-.", "", false, "7"},
+    Entered{"12+7", "1.2.3", "", false, "7"},
+    Entered{"12+7", "1,5", "", false, "7"},
+    Entered{"12+7", "--1", "", false, "7"},
+    Entered{"12+7", "+1", "", false, "7"},
+    Entered{"12+7", " 1", "", false, "7"},
+    Entered{"12+7", "1 ", "", false, "7"},
+    Entered{"12+7", "1e", "", false, "7"},
+    Entered{"12+7", "1e+", "", false, "7"},
+    Entered{"12+7", "e5", "", false, "7"},
+    Entered{"12+7", "1e5x", "", false, "7"},
+    Entered{"12+7", "inf", "", false, "7"},
+    Entered{"12+7", "nan", "", false, "7"},
+    Entered{"12+7", "0x1A", "", false, "7"},
+    Entered{"12+7", "1e400", "", false, "7"},
+    Entered{"12+7", "5%", "", false, "7"},
+    Entered{"12+", "x", "7=", false, "19"},
+    Entered{"5/0=", "x", "", false, "خطأ"}));
 
 class ExpressionLine : public ::testing::TestWithParam<Case> {};
 
