@@ -231,7 +231,8 @@ TEST(RenderAhead, APictureBeingRenderedIsNotRenderedAgain) {
 // The real program's pages in the real window, with a store of the given budget.
 struct RealPages {
     explicit RealPages(std::size_t budget = SvgAssetStore::kDefaultCacheBudget)
-        : store(assetsFolder(), budget), host(store, QDir::tempPath(), {.quitOnEnd = false, .recordPrograms = true}),
+        : store(assetsFolder(), budget),
+          host(store, QDir::tempPath(), {.quitOnEnd = false, .recordPrograms = true, .fitToScreen = false}),
           nav(host, screenRegistry()) {
         host.attach(&nav);
     }
@@ -251,12 +252,10 @@ struct RealPages {
         return store.renderCount() - before;
     }
     // The device size a screen's picture is drawn at in this window (offscreen: one pixel a device pixel).
-    // A page shows at scale 1 in a window of its own size, else it fills the window as it is.
-    QSize drawnSize(const ScreenDef& d, const ControlDef& c, bool ownSize = false) {
+    // Every page shows at the scale that fits the 1024 x 768 design canvas into the window.
+    QSize drawnSize(const ScreenDef&, const ControlDef& c) {
         const QWidget* w = host.window();
-        const double s = ownSize ? 1.0
-                                 : std::min(w->width() * double(kTwipsPerPixel) / d.clientWidth,
-                                            w->height() * double(kTwipsPerPixel) / d.clientHeight);
+        const double s = std::min(w->width() / 1024.0, w->height() / 768.0);
         const QSizeF shown = c.stretch ? QSizeF(c.rect.width, c.rect.height) * (s / kTwipsPerPixel)
                                        : QSizeF(c.picture->width, c.picture->height) * s;
         return {static_cast<int>(std::lround(shown.width())), static_cast<int>(std::lround(shown.height()))};
@@ -272,13 +271,13 @@ struct RealPages {
         return drawnSize(d, d.controls[static_cast<std::size_t>(d.find(control, index).value())]);
     }
     // The pictures of a screen inside its page that are not ready at the size they are drawn.
-    std::vector<std::string> notReady(const char* screen, bool ownSize = false) {
+    std::vector<std::string> notReady(const char* screen) {
         const ScreenDef& d = def(screen);
         std::vector<std::string> out;
         for (const ControlDef& c : d.controls) {
             if (c.kind != Kind::Image || !c.picture || c.rect.left >= d.clientWidth || c.rect.top >= d.clientHeight) continue;
             const std::string key = assetKey(d, c, "Picture");
-            if (!store.cached(key, drawnSize(d, c, ownSize))) out.push_back(key);
+            if (!store.cached(key, drawnSize(d, c))) out.push_back(key);
         }
         return out;
     }
@@ -308,14 +307,15 @@ TEST(RenderAhead, ThePageOnShowIsNeverEvicted) {
 TEST(RenderAhead, PageAfterPageEachPictureIsRenderedOnceAtTheSizeItShows) {
     RealPages app;
     app.open("Form1");
-    // Form3 and Form4 have client areas of their own sizes, unlike the menu's.
-    EXPECT_EQ(app.notReady("Form3", true), std::vector<std::string>{});
-    const std::size_t form4 = app.notReady("Form4", true).size();
+    // Form3 and Form4 have client areas of their own sizes, unlike the menu's,
+    // and show at the menu's scale all the same.
+    EXPECT_EQ(app.notReady("Form3"), std::vector<std::string>{});
+    const std::size_t form4 = app.notReady("Form4").size();
     ASSERT_GT(form4, 0u);
     const long before = app.store.renderCount();
     app.open("Form3");
     EXPECT_EQ(app.store.renderCount() - before, static_cast<long>(form4)) << "only Form4's pictures, once each";
-    EXPECT_EQ(app.notReady("Form4", true), std::vector<std::string>{});
+    EXPECT_EQ(app.notReady("Form4"), std::vector<std::string>{});
     EXPECT_EQ(app.renderOnPaint(), 0);
 }
 
@@ -324,9 +324,9 @@ TEST(RenderAhead, ANewWindowSizeRendersThePagesAheadAgain) {
     for (const char* way : ways) {
         RealPages app;
         app.open("Form1");
-        // In a window of their own size, the pages the menu leads to show at scale 1.
+        // In a window of the design size, the pages the menu leads to show at scale 1.
         for (const char* page : {"Form3", "Form22"})
-            EXPECT_EQ(app.notReady(page, true), std::vector<std::string>{}) << page;
+            EXPECT_EQ(app.notReady(page), std::vector<std::string>{}) << page;
         app.host.window()->grab();
         const QSize before = app.drawnSize("Form1", "Imagefixe");
         const std::string how(way);
