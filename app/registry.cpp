@@ -17,6 +17,7 @@ std::vector<RegistryEntry> screenRegistry() {
     set(5, screens::form5);
     set(22, screens::form22);
     set(23, screens::form23);
+    set(24, screens::form24);
     return entries;
 }
 

@@ -12,5 +12,6 @@ extern const ScreenModule form4;
 extern const ScreenModule form5;
 extern const ScreenModule form22;
 extern const ScreenModule form23;
+extern const ScreenModule form24;
 
 }  // namespace nizam::screens
