@@ -139,8 +139,9 @@ void bind(ScreenLogic& logic) {
 
 }  // namespace
 
-// The key names the diagram's labels by index; these are the texts their cards carry.
-const ScreenModule form5{kDef, bind, {.labels = {
+// The diagram's panel names the need diagram as the pupil types it. The key
+// names the diagram's labels by index; these are the texts their cards carry.
+const ScreenModule form5{kDef, bind, {.shown = {kNeedDiagram}, .labels = {
     {"Image6", 0, "لأي غرض؟"},
     {"Image6", 1, "على ماذا يؤثر؟"},
     {"Image6", 2, "لمن يقدم خدمة؟"},
