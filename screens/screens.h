@@ -9,7 +9,9 @@ extern const ScreenModule form1;
 extern const ScreenModule form2;
 extern const ScreenModule form3;
 extern const ScreenModule form4;
+extern const ScreenModule form5;
 extern const ScreenModule form22;
 extern const ScreenModule form23;
+extern const ScreenModule form24;
 
 }  // namespace nizam::screens
