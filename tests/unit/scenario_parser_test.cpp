@@ -142,6 +142,47 @@ TEST(ScenarioTables, NestInTheOrderOfTheirRows) {
     EXPECT_EQ(p.steps[7].rows, std::vector<int>{3});
 }
 
+TEST(ScenarioTables, OneLineTablesTakeWordsTextsAndRanges) {
+    const char* text =
+        "for N in 2..4 0\n"                      // 1
+        "  drag Image3($N) Image4($N)\n"         // 2
+        "end\n"                                  // 3
+        "for NAME in \"a b\" \"c\"\n"         // 4
+        "  for BOX in Check1 Check2\n"           // 5
+        "    click $BOX\n"                       // 6
+        "  end\n"                                // 7
+        "  type Text1 $NAME\n"                   // 8
+        "end\n";                                 // 9
+    Parsed p = parse(text, vocab());
+    ASSERT_FALSE(p.error) << p.error->line << ": " << p.error->message;
+    std::vector<std::string> sources;
+    for (const Step& s : p.steps) sources.push_back(s.source);
+    const std::vector<std::string> want = {
+        "drag Image3(2) Image4(2)", "drag Image3(3) Image4(3)", "drag Image3(4) Image4(4)", "drag Image3(0) Image4(0)",
+        "click Check1", "click Check2", "type Text1 \"a b\"", "click Check1", "click Check2", "type Text1 \"c\""};
+    EXPECT_EQ(sources, want);
+    EXPECT_EQ(p.steps[6].words[0], "a b");
+    EXPECT_EQ(p.steps[5].rows, (std::vector<int>{4, 5}));
+
+    struct Case {
+        const char* text;
+        const char* message;
+    };
+    const Case refused[] = {
+        {"for N 1..3\nclick Image1($N)\nend\n", "a one-line table reads: for NAME in VALUE..."},
+        {"for N in\nclick Image1($N)\nend\n", "a one-line table reads: for NAME in VALUE..."},
+        {"for N in 5..3\nclick Image1($N)\nend\n", "bad range 5..3"},
+        {"for N in 0..99999\nclick Image1($N)\nend\n", "bad range 0..99999"},
+        {"for \"N\" in 1\nclick Image1($N)\nend\n", "bad column name N"},
+        {"for N in 1\nend\n", "the table has no step"},
+    };
+    for (const Case& c : refused) {
+        Parsed bad = parse(c.text, vocab());
+        ASSERT_TRUE(bad.error) << c.text;
+        EXPECT_EQ(bad.error->message, c.message) << c.text;
+    }
+}
+
 TEST(ScenarioTables, RefuseMalformedBlocks) {
     struct Case {
         const char* text;

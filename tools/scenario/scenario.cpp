@@ -385,6 +385,10 @@ namespace {
 
 // ---- Tables -------------------------------------------------------------
 //
+//   for N in 0..17          (a table of one column, on one line)
+//     drag Image3($N) Image4($N)
+//   end
+//
 //   table NAME TEXT
 //   row "hamza" "جهاز إنذار"
 //   row "plain" "جهاز انذار"
@@ -425,6 +429,13 @@ struct Block {
 };
 
 using Env = std::vector<std::pair<std::string, Token>>;
+
+// "0..17": the whole numbers from the first to the last.
+constexpr int kMaxRangeValues = 10000;
+bool parseRange(const std::string& word, int& first, int& last) {
+    const auto dots = word.find("..");
+    return dots != std::string::npos && parseInt(word.substr(0, dots), first) && parseInt(word.substr(dots + 2), last);
+}
 
 bool isNameStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
 bool isNameChar(char c) { return isNameStart(c) || (c >= '0' && c <= '9'); }
@@ -661,21 +672,49 @@ Parsed parse(const std::string& input, const Vocabulary& vocabulary) {
         const std::string& verb = tokens[0].text;
         Block* top = open.empty() ? nullptr : open.back().get();
 
+        // Adds a column to a new block; "" when the name is sound and new.
+        auto addColumn = [&](Block& b, const Token& name) -> std::string {
+            const std::string& c = name.text;
+            if (name.quoted || !validColumnName(c)) return "bad column name " + excerpt(c);
+            bool taken = std::find(b.columns.begin(), b.columns.end(), c) != b.columns.end();
+            for (const auto& o : open) {
+                taken = taken || std::find(o->columns.begin(), o->columns.end(), c) != o->columns.end();
+            }
+            if (taken) return "column " + c + " is named twice";
+            b.columns.push_back(c);
+            return {};
+        };
         if (keyword && verb == "table") {
             if (top && !top->inSteps) return fail(number, "a table inside a table stands after its 'steps'");
             if (tokens.size() < 2) return fail(number, "a table names its columns: table NAME...");
             auto b = std::make_unique<Block>();
             b->line = number;
             for (std::size_t i = 1; i < tokens.size(); ++i) {
-                const std::string& c = tokens[i].text;
-                if (tokens[i].quoted || !validColumnName(c)) return fail(number, "bad column name " + excerpt(c));
-                bool taken = std::find(b->columns.begin(), b->columns.end(), c) != b->columns.end();
-                for (const auto& o : open) {
-                    taken = taken || std::find(o->columns.begin(), o->columns.end(), c) != o->columns.end();
-                }
-                if (taken) return fail(number, "column " + c + " is named twice");
-                b->columns.push_back(c);
+                if (auto e = addColumn(*b, tokens[i]); !e.empty()) return fail(number, e);
             }
+            open.push_back(std::move(b));
+            continue;
+        }
+        // A table of one column written on one line: "for N in 0..17" or
+        // "for TEXT in "a" "b"". Its steps follow at once, up to 'end'.
+        if (keyword && verb == "for") {
+            if (top && !top->inSteps) return fail(number, "a table inside a table stands after its 'steps'");
+            if (tokens.size() < 4 || tokens[2].quoted || tokens[2].text != "in")
+                return fail(number, "a one-line table reads: for NAME in VALUE...");
+            auto b = std::make_unique<Block>();
+            b->line = number;
+            if (auto e = addColumn(*b, tokens[1]); !e.empty()) return fail(number, e);
+            for (std::size_t i = 3; i < tokens.size(); ++i) {
+                int first = 0, last = 0;
+                if (!tokens[i].quoted && parseRange(tokens[i].text, first, last)) {
+                    if (last < first || last - first >= kMaxRangeValues)
+                        return fail(number, "bad range " + excerpt(tokens[i].text));
+                    for (int v = first; v <= last; ++v) b->rows.push_back(Row{number, {Token{std::to_string(v), false}}});
+                } else {
+                    b->rows.push_back(Row{number, {tokens[i]}});
+                }
+            }
+            b->inSteps = true;
             open.push_back(std::move(b));
             continue;
         }
