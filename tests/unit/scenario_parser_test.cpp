@@ -183,6 +183,67 @@ TEST(ScenarioTables, OneLineTablesTakeWordsTextsAndRanges) {
     }
 }
 
+TEST(ScenarioGroups, StandWhereTheyAreUsedWithTheValuesAroundThem) {
+    const char* text =
+        "define RIGHT\n"                          // 1
+        "  click Check1\n"                        // 2
+        "  for N in 1 2\n"                        // 3
+        "    drag Image3($N) Image4($N)\n"        // 4
+        "  end\n"                                 // 5
+        "end\n"                                   // 6
+        "define ANSWER\n"                         // 7
+        "  do RIGHT\n"                            // 8
+        "  type Text1 $NAME\n"                    // 9
+        "end\n"                                   // 10
+        "for NAME in \"x\"\n"                   // 11
+        "  open Form3\n"                          // 12
+        "  do ANSWER\n"                           // 13
+        "end\n";                                  // 14
+    Parsed p = parse(text, vocab());
+    ASSERT_FALSE(p.error) << p.error->line << ": " << p.error->message;
+    std::vector<std::string> sources;
+    std::vector<int> lines;
+    for (const Step& s : p.steps) {
+        sources.push_back(s.source);
+        lines.push_back(s.line);
+    }
+    EXPECT_EQ(sources, (std::vector<std::string>{"open Form3", "click Check1", "drag Image3(1) Image4(1)",
+                                                 "drag Image3(2) Image4(2)", "type Text1 \"x\""}));
+    // Each step keeps the line where it is written; the row of the table around the 'do' is named.
+    EXPECT_EQ(lines, (std::vector<int>{12, 2, 4, 4, 9}));
+    EXPECT_EQ(p.steps[4].rows, std::vector<int>{11});
+
+    struct Case {
+        const char* text;
+        int line;
+        const char* message;
+    };
+    const Case refused[] = {
+        {"do RIGHT\n", 1, "no group RIGHT is defined above"},
+        {"define A\nclick Check1\n", 1, "the group is not closed with 'end'"},
+        {"define A\nend\n", 2, "the group has no step"},
+        {"define A\nclick Check1\nend\ndefine A\nclick Check2\nend\n", 4, "group A is defined twice"},
+        {"define A\ndefine B\n", 2, "a group is defined outside any other group"},
+        {"define\n", 1, "a group reads: define NAME"},
+        {"define A\nclick Check1\nend\ndo A B\n", 4, "'do' names one group: do NAME"},
+    };
+    for (const Case& c : refused) {
+        Parsed bad = parse(c.text, vocab());
+        ASSERT_TRUE(bad.error) << c.text;
+        EXPECT_EQ(bad.error->line, c.line) << c.text;
+        EXPECT_EQ(bad.error->message, c.message) << c.text;
+    }
+    // Groups that double at each level are refused before they fill memory.
+    std::string doubling = "define G0\nclick Check1\nend\n";
+    for (int i = 1; i <= 20; ++i)
+        doubling += "define G" + std::to_string(i) + "\ndo G" + std::to_string(i - 1) + "\ndo G" +
+                    std::to_string(i - 1) + "\nend\n";
+    doubling += "do G20\n";
+    Parsed big = parse(doubling, vocab());
+    ASSERT_TRUE(big.error);
+    EXPECT_EQ(big.error->message, "the groups expand to more than " + std::to_string(kMaxSteps) + " lines");
+}
+
 TEST(ScenarioTables, RefuseMalformedBlocks) {
     struct Case {
         const char* text;

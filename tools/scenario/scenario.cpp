@@ -383,7 +383,7 @@ Vocabulary vocabularyOf(const std::vector<RegistryEntry>& registry) {
 
 namespace {
 
-// ---- Tables -------------------------------------------------------------
+// ---- Tables (groups of steps are put in place before, see spliceGroups) ---
 //
 //   for N in 0..17          (a table of one column, on one line)
 //     drag Image3($N) Image4($N)
@@ -646,15 +646,30 @@ private:
 
 }  // namespace
 
-Parsed parse(const std::string& input, const Vocabulary& vocabulary) {
-    Parsed out;
-    std::string_view text(input);
-    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);  // a byte-order mark
-    Expander expander(vocabulary, out);
-    std::vector<std::unique_ptr<Block>> open;  // the tables being read, innermost last
-    auto fail = [&](int line, std::string message) {
-        out.error = ParseError{line, std::move(message), {}};
-        return out;
+namespace {
+
+// A line of a file with its number, as written.
+struct Line {
+    int number = 0;
+    std::string text;
+};
+
+// The file's step lines (blanks and comments dropped) with every group put in
+// place: "define NAME" ... "end" names a run of lines (steps and tables), and
+// "do NAME" stands for them where it is written, so a page's right answers are
+// written once and used by every case. A group's lines keep their own line
+// numbers, and its $COLUMN references take the values of the tables around
+// the "do".
+std::optional<ParseError> spliceGroups(std::string_view text, std::vector<Line>& out) {
+    std::vector<std::pair<std::string, std::vector<Line>>> groups;
+    std::vector<Line>* collecting = nullptr;  // the group being defined
+    int defineLine = 0, depth = 0;
+    auto error = [](int line, std::string message) { return ParseError{line, std::move(message), {}}; };
+    auto find = [&](const std::string& name) -> const std::vector<Line>* {
+        for (const auto& g : groups) {
+            if (g.first == name) return &g.second;
+        }
+        return nullptr;
     };
     int number = 0;
     std::size_t pos = 0;
@@ -665,6 +680,65 @@ Parsed parse(const std::string& input, const Vocabulary& vocabulary) {
         ++number;
         std::string t = trim(line);
         if (t.empty() || t[0] == '#') continue;
+        std::vector<Token> tokens;
+        std::string why;
+        if (!tokenize(t, tokens, why)) return error(number, why);
+        const std::string verb = tokens[0].quoted ? std::string() : tokens[0].text;
+        std::vector<Line>& target = collecting ? *collecting : out;
+        if (verb == "define") {
+            if (collecting) return error(number, "a group is defined outside any other group");
+            if (tokens.size() != 2 || tokens[1].quoted || !validColumnName(tokens[1].text))
+                return error(number, "a group reads: define NAME");
+            if (find(tokens[1].text)) return error(number, "group " + tokens[1].text + " is defined twice");
+            groups.emplace_back(tokens[1].text, std::vector<Line>{});
+            collecting = &groups.back().second;
+            defineLine = number;
+            depth = 0;
+            continue;
+        }
+        if (verb == "do") {
+            if (tokens.size() != 2 || tokens[1].quoted) return error(number, "'do' names one group: do NAME");
+            const std::vector<Line>* g = find(tokens[1].text);
+            if (!g) return error(number, "no group " + excerpt(tokens[1].text) + " is defined above");
+            if (target.size() + g->size() > kMaxSteps)
+                return error(number, "the groups expand to more than " + std::to_string(kMaxSteps) + " lines");
+            target.insert(target.end(), g->begin(), g->end());
+            continue;
+        }
+        if (collecting) {
+            if (verb == "table" || verb == "for") ++depth;
+            if (verb == "end" && depth-- == 0) {
+                if (collecting->empty()) return error(number, "the group has no step");
+                collecting = nullptr;
+                continue;
+            }
+        }
+        target.push_back(Line{number, std::move(t)});
+    }
+    if (collecting) return error(defineLine, "the group is not closed with 'end'");
+    return std::nullopt;
+}
+
+}  // namespace
+
+Parsed parse(const std::string& input, const Vocabulary& vocabulary) {
+    Parsed out;
+    std::string_view text(input);
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);  // a byte-order mark
+    Expander expander(vocabulary, out);
+    std::vector<std::unique_ptr<Block>> open;  // the tables being read, innermost last
+    auto fail = [&](int line, std::string message) {
+        out.error = ParseError{line, std::move(message), {}};
+        return out;
+    };
+    std::vector<Line> lines;
+    if (auto e = spliceGroups(text, lines)) {
+        out.error = *e;
+        return out;
+    }
+    for (Line& l : lines) {
+        const int number = l.number;
+        std::string t = std::move(l.text);
         std::vector<Token> tokens;
         std::string error;
         if (!tokenize(t, tokens, error)) return fail(number, error);
