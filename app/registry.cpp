@@ -17,6 +17,7 @@ std::vector<RegistryEntry> screenRegistry() {
     set(22, screens::form22);
     set(23, screens::form23);
     set(25, screens::form25);
+    set(26, screens::form26);
     return entries;
 }
 

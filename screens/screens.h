@@ -12,5 +12,6 @@ extern const ScreenModule form4;
 extern const ScreenModule form22;
 extern const ScreenModule form23;
 extern const ScreenModule form25;
+extern const ScreenModule form26;
 
 }  // namespace nizam::screens
