@@ -18,6 +18,7 @@ std::vector<RegistryEntry> screenRegistry() {
     set(23, screens::form23);
     set(25, screens::form25);
     set(26, screens::form26);
+    set(27, screens::form27);
     return entries;
 }
 

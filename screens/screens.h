@@ -13,5 +13,6 @@ extern const ScreenModule form22;
 extern const ScreenModule form23;
 extern const ScreenModule form25;
 extern const ScreenModule form26;
+extern const ScreenModule form27;
 
 }  // namespace nizam::screens
