@@ -19,6 +19,7 @@ std::vector<RegistryEntry> screenRegistry() {
     set(25, screens::form25);
     set(26, screens::form26);
     set(27, screens::form27);
+    set(28, screens::form28);
     return entries;
 }
 

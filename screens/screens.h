@@ -14,5 +14,6 @@ extern const ScreenModule form23;
 extern const ScreenModule form25;
 extern const ScreenModule form26;
 extern const ScreenModule form27;
+extern const ScreenModule form28;
 
 }  // namespace nizam::screens
