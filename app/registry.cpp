@@ -20,6 +20,7 @@ std::vector<RegistryEntry> screenRegistry() {
     set(26, screens::form26);
     set(27, screens::form27);
     set(28, screens::form28);
+    set(29, screens::form29);
     return entries;
 }
 

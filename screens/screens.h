@@ -15,5 +15,6 @@ extern const ScreenModule form25;
 extern const ScreenModule form26;
 extern const ScreenModule form27;
 extern const ScreenModule form28;
+extern const ScreenModule form29;
 
 }  // namespace nizam::screens
