@@ -18,6 +18,11 @@ std::vector<RegistryEntry> screenRegistry() {
     set(22, screens::form22);
     set(23, screens::form23);
     set(24, screens::form24);
+    set(25, screens::form25);
+    set(26, screens::form26);
+    set(27, screens::form27);
+    set(28, screens::form28);
+    set(29, screens::form29);
     return entries;
 }
 

@@ -13,5 +13,10 @@ extern const ScreenModule form5;
 extern const ScreenModule form22;
 extern const ScreenModule form23;
 extern const ScreenModule form24;
+extern const ScreenModule form25;
+extern const ScreenModule form26;
+extern const ScreenModule form27;
+extern const ScreenModule form28;
+extern const ScreenModule form29;
 
 }  // namespace nizam::screens
