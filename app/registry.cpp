@@ -14,8 +14,10 @@ std::vector<RegistryEntry> screenRegistry() {
     set(2, screens::form2);
     set(3, screens::form3);
     set(4, screens::form4);
+    set(13, screens::form13);
     set(22, screens::form22);
     set(23, screens::form23);
+    set(41, screens::form41);
     return entries;
 }
 
