@@ -14,6 +14,7 @@ std::vector<RegistryEntry> screenRegistry() {
     set(2, screens::form2);
     set(3, screens::form3);
     set(4, screens::form4);
+    set(12, screens::form12);
     set(13, screens::form13);
     set(22, screens::form22);
     set(23, screens::form23);

@@ -9,6 +9,7 @@ extern const ScreenModule form1;
 extern const ScreenModule form2;
 extern const ScreenModule form3;
 extern const ScreenModule form4;
+extern const ScreenModule form12;
 extern const ScreenModule form13;
 extern const ScreenModule form22;
 extern const ScreenModule form23;
