@@ -48,10 +48,10 @@ Item {
             readonly property real local: (root.shown - index) * root.slot   // frames into this term
             readonly property real presence: (local <= 0 || local >= root.slot)
                 ? 0 : Math.min(1, local / root.fade, (root.slot - local) / root.fade)
-            x: 110 + (1 - presence) * 16
-            y: 56
-            width: 500
-            height: 280
+            x: 90 + (1 - presence) * 16
+            y: 40
+            width: 540
+            height: 300
             opacity: presence
             visible: presence > 0
 
@@ -64,12 +64,12 @@ Item {
             }
             // The Arabic half.
             Rectangle {
-                x: 2; y: 2; width: 496; height: 136; radius: 12
+                x: 2; y: 2; width: 536; height: 146; radius: 12
                 color: "#eaf3fc"
             }
-            Rectangle { x: 2; y: 126; width: 496; height: 12; color: "#eaf3fc" }
+            Rectangle { x: 2; y: 136; width: 536; height: 12; color: "#eaf3fc" }
             Rectangle {
-                x: 394; y: 14; width: 92; height: 24; radius: 12
+                x: 434; y: 14; width: 92; height: 24; radius: 12
                 color: "#22384f"
                 Text {
                     anchors.centerIn: parent
@@ -78,16 +78,16 @@ Item {
                 }
             }
             Text {
-                x: 20; y: 44; width: 460; height: 84
+                x: 20; y: 44; width: 500; height: 96
                 horizontalAlignment: Text.AlignHCenter; verticalAlignment: Text.AlignVCenter
                 text: root.terms[card.index].ar
-                font.family: "Noto Kufi Arabic"; font.bold: true; font.pixelSize: 38; color: "#22384f"
+                font.family: "Noto Kufi Arabic"; font.bold: true; font.pixelSize: 44; color: "#22384f"
                 fontSizeMode: Text.HorizontalFit; minimumPixelSize: 24
             }
-            Rectangle { x: 2; y: 138; width: 496; height: 2; color: "#2f7fc1" }
+            Rectangle { x: 2; y: 148; width: 536; height: 2; color: "#2f7fc1" }
             // The French half.
             Rectangle {
-                x: 14; y: 156; width: 92; height: 24; radius: 12
+                x: 14; y: 166; width: 92; height: 24; radius: 12
                 color: "#1b7c7c"
                 Text {
                     anchors.centerIn: parent
@@ -96,14 +96,14 @@ Item {
                 }
             }
             Text {
-                x: 20; y: 180; width: 460; height: 70
+                x: 20; y: 194; width: 500; height: 76
                 horizontalAlignment: Text.AlignHCenter; verticalAlignment: Text.AlignVCenter
                 text: root.terms[card.index].fr
-                font.family: "DejaVu Sans"; font.pixelSize: 30; color: "#1b5f7c"
+                font.family: "DejaVu Sans"; font.pixelSize: 32; color: "#1b5f7c"
                 fontSizeMode: Text.HorizontalFit; minimumPixelSize: 18
             }
             Text {
-                x: 400; y: 252; width: 84; height: 20
+                x: 440; y: 272; width: 84; height: 20
                 horizontalAlignment: Text.AlignRight
                 text: (card.index + 1) + " / " + root.terms.length
                 font.family: "DejaVu Sans"; font.pixelSize: 13; color: "#7a8896"
@@ -122,7 +122,7 @@ Item {
             height: width
             radius: width / 2
             x: 360 + (root.terms.length / 2 - index - 0.5) * 24 - width / 2
-            y: 372 - height / 2
+            y: 384 - height / 2
             color: current ? "#f28c28" : (done ? "#2f7fc1" : "#d3dee8")
         }
     }
