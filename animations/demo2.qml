@@ -55,7 +55,7 @@ Item {
         Pill { id: cap2; text: "اكتب الكلمة الناقصة في الإطار" }
         Pill { id: cap3; text: "اسحب البطاقة إلى الإطار المناسب" }
         Pill { id: cap4; text: "انقر على زر التقويم" }
-        Pill { id: cap5; text: "أحسنت! زر المواصلة صار مكشوفا" }
+        Pill { id: cap5; text: "أحسنت! يمكنك الآن المواصلة" }
 
         // The small exercise page.
         Rectangle {
