@@ -173,16 +173,18 @@ Item {
             }
 
             // The toolbar: the evaluation button and the continue button under its question mark.
+            // The project's pictures load off the main thread at twice their drawn size, so the
+            // page opens at once and they stay sharp when the window is scaled up.
             Rectangle { x: 1; y: 292; width: 679; height: 79; color: "#e9eef3" }
             Rectangle { x: 1; y: 292; width: 679; height: 1; color: "#cfd9e3" }
-            Image { x: 330; y: 305; width: 46; height: 40; source: "assets/kit/idle/eval.svg"; Component.onCompleted: sourceSize = Qt.size(92, 80) }
-            Image { id: evalLit; x: 330; y: 305; width: 46; height: 55; source: "assets/kit/hl-eval.svg"; Component.onCompleted: sourceSize = Qt.size(92, 110); opacity: 0 }
-            Image { x: 200; y: 305; width: 46; height: 40; source: "assets/kit/idle/continue.svg"; Component.onCompleted: sourceSize = Qt.size(92, 80) }
-            Image { id: continueLit; x: 200; y: 305; width: 46; height: 55; source: "assets/kit/hl-continue.svg"; Component.onCompleted: sourceSize = Qt.size(92, 110); opacity: 0 }
-            Image { id: question; x: 185; y: 300; width: 77; height: 63; source: "assets/exercise/question_77x63.svg"; Component.onCompleted: sourceSize = Qt.size(154, 126) }
+            Image { x: 330; y: 305; width: 46; height: 40; source: "assets/kit/idle/eval.svg"; asynchronous: true; Component.onCompleted: sourceSize = Qt.size(92, 80) }
+            Image { id: evalLit; x: 330; y: 305; width: 46; height: 55; source: "assets/kit/hl-eval.svg"; asynchronous: true; Component.onCompleted: sourceSize = Qt.size(92, 110); opacity: 0 }
+            Image { x: 200; y: 305; width: 46; height: 40; source: "assets/kit/idle/continue.svg"; asynchronous: true; Component.onCompleted: sourceSize = Qt.size(92, 80) }
+            Image { id: continueLit; x: 200; y: 305; width: 46; height: 55; source: "assets/kit/hl-continue.svg"; asynchronous: true; Component.onCompleted: sourceSize = Qt.size(92, 110); opacity: 0 }
+            Image { id: question; x: 185; y: 300; width: 77; height: 63; source: "assets/exercise/question_77x63.svg"; asynchronous: true; Component.onCompleted: sourceSize = Qt.size(154, 126) }
 
             // The praise figure.
-            Image { id: praise; x: 40; y: 150; width: 61; height: 100; source: "assets/exercise/verdict_right_cheering_61x100.svg"; Component.onCompleted: sourceSize = Qt.size(122, 200); opacity: 0 }
+            Image { id: praise; x: 40; y: 150; width: 61; height: 100; source: "assets/exercise/verdict_right_cheering_61x100.svg"; asynchronous: true; Component.onCompleted: sourceSize = Qt.size(122, 200); opacity: 0 }
         }
 
         // The pointer: its fingertip (13, 6) is the point that clicks.
@@ -198,7 +200,7 @@ Item {
             Image {
                 anchors.fill: parent
                 source: "assets/kit/pointer.svg"
-                Component.onCompleted: sourceSize = Qt.size(64, 64)
+                asynchronous: true; Component.onCompleted: sourceSize = Qt.size(64, 64)
                 scale: 1 - 0.1 * root.pressed
                 transformOrigin: Item.TopLeft
             }
