@@ -15,6 +15,8 @@ std::vector<RegistryEntry> screenRegistry() {
     set(3, screens::form3);
     set(4, screens::form4);
     set(5, screens::form5);
+    set(12, screens::form12);
+    set(13, screens::form13);
     set(22, screens::form22);
     set(23, screens::form23);
     set(24, screens::form24);
@@ -23,6 +25,7 @@ std::vector<RegistryEntry> screenRegistry() {
     set(27, screens::form27);
     set(28, screens::form28);
     set(29, screens::form29);
+    set(41, screens::form41);
     return entries;
 }
 

@@ -10,6 +10,8 @@ extern const ScreenModule form2;
 extern const ScreenModule form3;
 extern const ScreenModule form4;
 extern const ScreenModule form5;
+extern const ScreenModule form12;
+extern const ScreenModule form13;
 extern const ScreenModule form22;
 extern const ScreenModule form23;
 extern const ScreenModule form24;
@@ -18,5 +20,6 @@ extern const ScreenModule form26;
 extern const ScreenModule form27;
 extern const ScreenModule form28;
 extern const ScreenModule form29;
+extern const ScreenModule form41;
 
 }  // namespace nizam::screens
