@@ -16,6 +16,7 @@ std::vector<RegistryEntry> screenRegistry() {
     set(4, screens::form4);
     set(22, screens::form22);
     set(23, screens::form23);
+    set(37, screens::form37);
     return entries;
 }
 

@@ -11,5 +11,6 @@ extern const ScreenModule form3;
 extern const ScreenModule form4;
 extern const ScreenModule form22;
 extern const ScreenModule form23;
+extern const ScreenModule form37;
 
 }  // namespace nizam::screens
