@@ -17,6 +17,7 @@ std::vector<RegistryEntry> screenRegistry() {
     set(22, screens::form22);
     set(23, screens::form23);
     set(37, screens::form37);
+    set(38, screens::form38);
     return entries;
 }
 

@@ -12,5 +12,6 @@ extern const ScreenModule form4;
 extern const ScreenModule form22;
 extern const ScreenModule form23;
 extern const ScreenModule form37;
+extern const ScreenModule form38;
 
 }  // namespace nizam::screens
