@@ -18,6 +18,7 @@ std::vector<RegistryEntry> screenRegistry() {
     set(23, screens::form23);
     set(37, screens::form37);
     set(38, screens::form38);
+    set(39, screens::form39);
     return entries;
 }
 

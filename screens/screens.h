@@ -13,5 +13,6 @@ extern const ScreenModule form22;
 extern const ScreenModule form23;
 extern const ScreenModule form37;
 extern const ScreenModule form38;
+extern const ScreenModule form39;
 
 }  // namespace nizam::screens
