@@ -19,6 +19,7 @@ std::vector<RegistryEntry> screenRegistry() {
     set(37, screens::form37);
     set(38, screens::form38);
     set(39, screens::form39);
+    set(40, screens::form40);
     return entries;
 }
 

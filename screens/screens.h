@@ -14,5 +14,6 @@ extern const ScreenModule form23;
 extern const ScreenModule form37;
 extern const ScreenModule form38;
 extern const ScreenModule form39;
+extern const ScreenModule form40;
 
 }  // namespace nizam::screens
