@@ -25,6 +25,10 @@ std::vector<RegistryEntry> screenRegistry() {
     set(27, screens::form27);
     set(28, screens::form28);
     set(29, screens::form29);
+    set(37, screens::form37);
+    set(38, screens::form38);
+    set(39, screens::form39);
+    set(40, screens::form40);
     set(41, screens::form41);
     return entries;
 }

@@ -20,6 +20,10 @@ extern const ScreenModule form26;
 extern const ScreenModule form27;
 extern const ScreenModule form28;
 extern const ScreenModule form29;
+extern const ScreenModule form37;
+extern const ScreenModule form38;
+extern const ScreenModule form39;
+extern const ScreenModule form40;
 extern const ScreenModule form41;
 
 }  // namespace nizam::screens

@@ -432,7 +432,8 @@ std::map<QString, QString> cardTexts() {
         for (const QString& line : QString::fromUtf8(readFile(dir.filePath(f))).split('\n')) {
             if (line.startsWith('#') || line.trimmed().isEmpty()) continue;
             const QStringList cells = line.split('\t');
-            if (cells.size() >= 4) texts["cards/" + cells[0] + ".svg"] = cells[3];
+            // A card's "\n" is a line break: the label reads its lines as one text.
+            if (cells.size() >= 4) texts["cards/" + cells[0] + ".svg"] = QString(cells[3]).replace("\\n", "\n");
         }
     }
     return texts;
