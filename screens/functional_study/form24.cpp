@@ -112,9 +112,9 @@ void bind(ScreenLogic& logic) {
 // The key names the answer labels by index; these are the texts their cards carry.
 const ScreenModule form24{kDef, bind, {.labels = {
     {"Image3", 0, "حدوث السرقة خاصة في الليل"},
-    {"Image3", 1, "الحفاظ على التجهيزات التعليمية\\nالموجودة في القاعة"},
+    {"Image3", 1, "الحفاظ على التجهيزات التعليمية\nالموجودة في القاعة"},
     {"Image3", 2, "توقف السرقة وهذا مستبعد"},
-    {"Image3", 3, "إفراغ القاعة من كل تجهيزاتها\\nوهذا غير ممكن"},
+    {"Image3", 3, "إفراغ القاعة من كل تجهيزاتها\nوهذا غير ممكن"},
     {"Image3", 4, "القبض على السارق"},
 }}};
 

@@ -148,7 +148,7 @@ const ScreenModule form5{kDef, bind, {.shown = {kNeedDiagram}, .labels = {
     {"Image6", 3, "جهاز إنذار"},
     {"Image6", 4, "المدرسة - التلاميذ"},
     {"Image6", 5, "حاسة السمع"},
-    {"Image6", 6, "الإنذار بالصوت عند حدوث\\nتسلل إلى القاعة"},
+    {"Image6", 6, "الإنذار بالصوت عند حدوث\nتسلل إلى القاعة"},
 }}};
 
 }  // namespace nizam::screens

@@ -116,12 +116,12 @@ void bind(ScreenLogic& logic) {
 
 }  // namespace
 
-// The key names the labels by index; these are their codes and red weights,
-// written as their card table writes them.
+// The key names the labels by index; these are the texts their cards show:
+// a function's code and, in red, its weight.
 const ScreenModule form40{kDef, bind, {.labels = {
-    {"Image3", 0, "FP {red:1}"},
-    {"Image3", 1, "FC3 {red:3}"},
-    {"Image3", 2, "FC4 {red:3}"},
+    {"Image3", 0, "FP 1"},
+    {"Image3", 1, "FC3 3"},
+    {"Image3", 2, "FC4 3"},
 }}};
 
 }  // namespace nizam::screens

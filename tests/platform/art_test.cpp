@@ -424,7 +424,31 @@ TEST_F(Art, EveryTextAKeyExpectsIsPrintedAsTheKeySpellsIt) {
     }
 }
 
-// The card tables: card file name -> text.
+// The text a card shows, its markup taken away: "{red,sub:3}" shows "3",
+// "\n" breaks the line, "\{", "\}" and "\\" are the characters themselves.
+QString shownText(const QString& cell) {
+    QString out;
+    bool inRun = false;
+    for (qsizetype i = 0; i < cell.size(); ++i) {
+        const QChar c = cell[i];
+        if (c == '\\' && i + 1 < cell.size()) {
+            const QChar next = cell[++i];
+            out += next == 'n' ? QChar('\n') : next;
+        } else if (c == '{' && !inRun) {
+            const qsizetype colon = cell.indexOf(':', i);
+            if (colon < 0) return cell;  // not markup: the card setter refuses such a table
+            i = colon;
+            inRun = true;
+        } else if (c == '}' && inRun) {
+            inRun = false;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+// The card tables: card file name -> the text the card shows.
 std::map<QString, QString> cardTexts() {
     std::map<QString, QString> texts;
     const QDir dir(assetsFolder() + "/cards");
@@ -432,8 +456,7 @@ std::map<QString, QString> cardTexts() {
         for (const QString& line : QString::fromUtf8(readFile(dir.filePath(f))).split('\n')) {
             if (line.startsWith('#') || line.trimmed().isEmpty()) continue;
             const QStringList cells = line.split('\t');
-            // A card's "\n" is a line break: the label reads its lines as one text.
-            if (cells.size() >= 4) texts["cards/" + cells[0] + ".svg"] = QString(cells[3]).replace("\\n", "\n");
+            if (cells.size() >= 4) texts["cards/" + cells[0] + ".svg"] = shownText(cells[3]);
         }
     }
     return texts;
