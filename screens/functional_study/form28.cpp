@@ -158,11 +158,12 @@ void bind(ScreenLogic& logic) {
 }  // namespace
 
 // The staircase takes the six codes as the table prints them; pair cell k
-// takes label k, and these are the weighted codes the labels carry.
+// takes label k, and these are the weighted codes the labels carry (the
+// last digit is the weight, set as a red subscript).
 const ScreenModule form28{kDef, bind, {.shown = {"FP", "FC1", "FC2", "FC3", "FC4", "FC5"}, .labels = {
-    {"Image3", 0, "FP{red,sub:2}"},
-    {"Image3", 1, "FC3{red,sub:2}"},
-    {"Image3", 2, "FC5{red,sub:1}"},
+    {"Image3", 0, "FP2"},
+    {"Image3", 1, "FC32"},
+    {"Image3", 2, "FC51"},
 }}};
 
 }  // namespace nizam::screens
