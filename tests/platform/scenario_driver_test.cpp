@@ -5,6 +5,11 @@
 #include <QApplication>
 #include <QImage>
 #include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/registry.h"
 
 #include "platform/qml_movie_player.h"
 #include "platform/svg_asset_store.h"
@@ -72,6 +77,32 @@ TEST(ScenarioDesktopDriver, ALongTextEndsWhole) {
     const ControlId id = idOf(d.navigator(), "Text1");
     d.type(id, typed);
     EXPECT_EQ(d.navigator().current()->state(id).text, platform::normalizeTyped(typed));
+}
+
+
+// A scenario file that the core-only build runs must not type a text that the
+// program's text box would change (decomposed letters, presentation forms,
+// invisible marks): that build has no text box to clean it, so such a file
+// belongs in scenarios/typed/.
+TEST(ScenarioFiles, TextsTypedOutsideTypedAreAsTheTextBoxKeepsThem) {
+    const Vocabulary vocabulary = vocabularyOf(screenRegistry());
+    int typed = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(NIZAM_SCENARIOS_DIR)) {
+        if (entry.path().extension() != ".scn") continue;
+        std::ifstream in(entry.path());
+        std::stringstream text;
+        text << in.rdbuf();
+        const Parsed parsed = parse(text.str(), vocabulary);
+        ASSERT_FALSE(parsed.error) << entry.path();
+        for (const Step& s : parsed.steps) {
+            if (s.verb != "type") continue;
+            ++typed;
+            EXPECT_EQ(platform::normalizeTyped(s.words[0]), s.words[0])
+                << entry.path().filename() << ":" << s.line << ": the text box changes this text; move the case to "
+                << "scenarios/typed/";
+        }
+    }
+    EXPECT_GT(typed, 0) << "no scenario file was read from " << NIZAM_SCENARIOS_DIR;
 }
 
 }  // namespace
