@@ -278,6 +278,15 @@ TEST(CardSetterRefuses, MalformedLinesWithTheirNumber) {
     }
 }
 
+TEST(CardSetterFolder, ACardRemovedFromItsTableGoesFromTheFolder) {
+    QTemporaryDir dir;
+    ASSERT_EQ(runSetter(dir.path(), "a\t60\t18\tنعم\nb\t60\t18\tلا\n").exitCode, 0);
+    ASSERT_FALSE(readCard(dir.path(), "b").isEmpty());
+    ASSERT_EQ(runSetter(dir.path(), "a\t60\t18\tنعم\n").exitCode, 0);
+    EXPECT_FALSE(readCard(dir.path(), "a").isEmpty());
+    EXPECT_FALSE(QFile::exists(dir.path() + "/out/b.svg")) << "a card of no table stayed behind";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -509,6 +509,13 @@ int main(int argc, char** argv) {
                 out.write(svg(c, stacks[i], groupSize[c.groupKey]).toUtf8()) < 0 || !out.flush())
                 throw Failure(("cannot write " + out.fileName()).toStdString());
         }
+        // The folder holds exactly the cards of the tables: a card removed from
+        // its table must not stay behind in a reused build folder.
+        const QDir outDir(args[2]);
+        for (const QString& f : outDir.entryList({"*.svg"}, QDir::Files)) {
+            if (!seen.contains(QFileInfo(f).completeBaseName()) && !QFile::remove(outDir.filePath(f)))
+                throw Failure(("cannot remove the stale card " + outDir.filePath(f)).toStdString());
+        }
         for (const auto& [key, size] : groupSize) {
             const auto& use = groupUse[key];
             if (use.first < 2) continue;
