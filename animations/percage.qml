@@ -80,14 +80,31 @@ Item {
         radius: 2
         color: "#34495e"
         border.color: "#1f2d3a"
+        // dark while idle, bright yellow with a halo while it detects
         Rectangle {
             anchors.centerIn: parent
             width: 6
             height: 6
             radius: 3
-            color: Qt.rgba(0.2 + 0.8 * parent.on, 0.85, 0.25, 1)
-            border.color: "#0e3d14"
+            color: "#56616b"
+            border.color: "#1f2d3a"
             border.width: 0.5
+        }
+        Rectangle {
+            anchors.centerIn: parent
+            width: 6
+            height: 6
+            radius: 3
+            color: "#ffe14d"
+            opacity: parent.on
+        }
+        Rectangle {
+            anchors.centerIn: parent
+            width: 16
+            height: 16
+            radius: 8
+            color: "#ffe14d"
+            opacity: 0.35 * parent.on
         }
     }
 
@@ -142,13 +159,13 @@ Item {
             Rectangle { x: 8; y: 1; width: 2; height: 16; color: root.ink }
         }
         Text {
-            x: 23; y: 6
+            x: 22; y: 6
             text: parent.name.charAt(0)
             font.family: "DejaVu Sans"; font.bold: true; font.pixelSize: 12
             color: "#ffffff"
         }
         Text {
-            x: 33; y: 13
+            x: 34; y: 13
             text: parent.name.substring(1)
             font.family: "DejaVu Sans"; font.bold: true; font.pixelSize: 8
             color: "#ffffff"
@@ -203,7 +220,7 @@ Item {
         Rectangle { x: 292; y: 160; width: 6; height: root.padTop - 160; color: "#cfd8e2"; border.color: root.ink }
         Rectangle { x: 258; y: root.padTop; width: 40; height: 10; radius: 2; color: "#7f8c8d"; border.color: root.ink }
         Code { x: 284; y: 88; letters: "C"; digits: "1" }
-        Bolt { x: 268; y: 120; power: root.c1Power }
+        Bolt { x: 306; y: 88; power: root.c1Power }
         Sensor { x: 306; y: 112; width: 10; on: root.l10 }
         Code { x: 330; y: 107; letters: "L"; digits: "10" }
         Sensor { x: 306; y: 146; width: 10; on: root.l11 }

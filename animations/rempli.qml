@@ -87,14 +87,31 @@ Item {
         radius: 2
         color: "#34495e"
         border.color: "#1f2d3a"
+        // dark while idle, bright yellow with a halo while it detects
         Rectangle {
             anchors.centerIn: parent
             width: 6
             height: 6
             radius: 3
-            color: Qt.rgba(0.2 + 0.8 * parent.on, 0.85, 0.25, 1)
-            border.color: "#0e3d14"
+            color: "#56616b"
+            border.color: "#1f2d3a"
             border.width: 0.5
+        }
+        Rectangle {
+            anchors.centerIn: parent
+            width: 6
+            height: 6
+            radius: 3
+            color: "#ffe14d"
+            opacity: parent.on
+        }
+        Rectangle {
+            anchors.centerIn: parent
+            width: 16
+            height: 16
+            radius: 8
+            color: "#ffe14d"
+            opacity: 0.35 * parent.on
         }
     }
 
