@@ -25,6 +25,9 @@ std::vector<RegistryEntry> screenRegistry() {
     set(27, screens::form27);
     set(28, screens::form28);
     set(29, screens::form29);
+    set(34, screens::form34);
+    set(35, screens::form35);
+    set(36, screens::form36);
     set(37, screens::form37);
     set(38, screens::form38);
     set(39, screens::form39);
