@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # The Debian package, made from a built tree as it is (nothing is rebuilt):
-#   package_test.sh BUILD_DIR QML_DIR
+#   package_test.sh BUILD_DIR QML_DIR SOURCE_DIR
 # Packs it with cpack, checks its dependencies cover what the installed
 # programs link to and the QML modules the animations import, unpacks it into
 # a scratch root, checks the layout (the command on the PATH, the programs'
 # folder with every picture its manifest names, every font and animation of
 # the build), validates the desktop entry and the AppStream file, checks the
-# icons, and starts the installed program from the scratch root under its own
+# icons and that the screenshots it names are the program's own pictures in
+# docs/shots, and starts the installed program from the scratch root under its own
 # Xvfb: its window shows the title page, with nothing said on stderr.
 set -euo pipefail
 build=$(cd "$1" && pwd)
 qml_dir=$2
+source_dir=$(cd "$3" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 source "$here/../e2e/xvfb.sh"
@@ -108,7 +110,19 @@ grep -q '^Categories=.*Education;' "$desktop" || fail "the desktop entry is not 
 [ -x "$root/usr/bin/$(entry Exec | cut -d' ' -f1)" ] || fail "the desktop entry runs $(entry Exec), not in usr/bin"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fail "the AppStream file launches no $id.desktop"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "the AppStream file has no release $version"
-grep -q '<screenshot' "$metainfo" || fail "the AppStream file shows no screenshot"
+# Each screenshot is one of the pictures the program makes of itself
+# (docs/shots/make-shots.scn), of the size the AppStream file gives.
+shots=0
+while read -r width height name; do
+  shot=$source_dir/docs/shots/$name
+  [ -f "$shot" ] || fail "the AppStream file shows $name, which docs/shots lacks"
+  grep -q "^shot docs/shots/$name\$" "$source_dir/docs/shots/make-shots.scn" ||
+    fail "docs/shots/make-shots.scn does not make $name"
+  [ "$(identify -format '%wx%h' "$shot")" = "${width}x${height}" ] ||
+    fail "$name is $(identify -format '%wx%h' "$shot"), the AppStream file says ${width}x${height}"
+  shots=$((shots + 1))
+done < <(sed -nE 's|.*<image[^>]* width="([0-9]+)" height="([0-9]+)"[^>]*>[^<]*/([^/<]+)</image>.*|\1 \2 \3|p' "$metainfo")
+[ "$shots" -gt 0 ] || fail "the AppStream file shows no screenshot"
 icon=$(entry Icon)
 [ "$icon" = "$id" ] || fail "the desktop entry's icon $icon is not named $id"
 for size in 16 24 32 48 64 128 256; do
@@ -143,5 +157,9 @@ for _ in $(seq 30); do
 done
 echo "window ${WIDTH}x${HEIGHT}, title '$title', grey spread $spread"
 awk "BEGIN{exit !($spread > 0.1)}" || fail "the installed program's window shows no page"
+# The window is the desktop entry's, for the desktop to group it under its icon.
+wm_class=$(entry StartupWMClass)
+xprop -id "$win" WM_CLASS | grep -q "\"$wm_class\"" ||
+  fail "the window's class ($(xprop -id "$win" WM_CLASS)) is not the desktop entry's $wm_class"
 kill -0 "$app" 2>/dev/null || fail "the installed program ended"
 [ ! -s "$work/err" ] || { cat "$work/err"; fail "the installed program wrote to stderr"; }
