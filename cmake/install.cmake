@@ -42,7 +42,7 @@ install(FILES /usr/share/doc/fonts-dejavu-core/copyright DESTINATION ${NIZAM_INS
 install(DIRECTORY ${CMAKE_BINARY_DIR}/bin/assets DESTINATION ${NIZAM_INSTALL_DIR}
         REGEX "/cards/[^/]*[.]tsv$" EXCLUDE
         REGEX "[.]md$" EXCLUDE)
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/animations/ DESTINATION ${NIZAM_INSTALL_DIR})
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/animations/ DESTINATION ${NIZAM_INSTALL_DIR} REGEX "[.]md$" EXCLUDE)
 
 # The command on the PATH: a relative link, so the installed tree can move.
 file(RELATIVE_PATH nizam_link_target /${CMAKE_INSTALL_BINDIR} /${NIZAM_INSTALL_DIR}/nizam)
@@ -124,8 +124,10 @@ set(NIZAM_DEB_DEPENDS
     "qml6-module-qtquick-window"
     "qml6-module-qtqml-workerscript")
 list(JOIN NIZAM_DEB_DEPENDS ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
-# Arabic menus of Qt's own dialogs, and the other display systems.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
+# Qt's own menus (a text box's right-click menu) in Arabic; without them
+# they speak English. The X11 display plugin comes with libqt6gui6: on a
+# Wayland desktop the program runs through XWayland, as it is tested.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
 set(CPACK_GENERATOR DEB)
 include(CPack)
