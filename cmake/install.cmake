@@ -1,0 +1,133 @@
+# Installing Nizam like any desktop program, and packing it for Debian.
+#
+# One folder of the prefix holds the two programs with everything they look
+# up beside themselves, laid out as in the build folder's bin/: fonts/,
+# assets/ and the animation scenes. `<prefix>/bin/nizam` is a link to the
+# program in that folder (the program finds its folder through the link).
+# The desktop entry, the AppStream file and the icons go where desktops look
+# for them.
+#
+#   cmake --install build --prefix /opt/nizam
+#   cd build && cpack -G DEB
+include(GNUInstallDirs)
+
+# Installing and packing take what the build made and never build: cpack
+# (and the package test, which runs in a built tree) then packs that tree as
+# it is, as `cmake --install` does.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
+# The identity desktops and software centres know the program by. The
+# screenshots are the README's pictures, made by the program itself
+# (docs/shots/make-shots.scn), as published under NIZAM_SHOTS_URL.
+set(NIZAM_APP_ID "org.example.nizam" CACHE STRING "Reverse-DNS identifier of the desktop entry, icons and AppStream file")
+set(NIZAM_HOMEPAGE "https://nizam.example.org" CACHE STRING "The project's web page, named in the AppStream file")
+set(NIZAM_SHOTS_URL "${NIZAM_HOMEPAGE}/shots" CACHE STRING "Web folder holding docs/shots/title.png and menu-hover.png")
+set(NIZAM_RELEASE_DATE "2026-12-10")
+set(NIZAM_INSTALL_DIR "lib/nizam" CACHE STRING "Folder of the programs, fonts, pictures and animations, under the prefix")
+
+target_compile_definitions(nizam PRIVATE NIZAM_VERSION="${PROJECT_VERSION}" NIZAM_APP_ID="${NIZAM_APP_ID}")
+
+# The program's folder.
+install(TARGETS nizam calc RUNTIME DESTINATION ${NIZAM_INSTALL_DIR})
+install(FILES ${NIZAM_FONT_FILES} DESTINATION ${NIZAM_INSTALL_DIR}/fonts)
+# The fonts' licences travel with them.
+install(FILES /usr/share/doc/fonts-noto-core/copyright DESTINATION ${NIZAM_INSTALL_DIR}/fonts
+        RENAME LICENSE.noto)
+install(FILES /usr/share/doc/fonts-hosny-amiri/copyright DESTINATION ${NIZAM_INSTALL_DIR}/fonts
+        RENAME LICENSE.amiri)
+install(FILES /usr/share/doc/fonts-dejavu-core/copyright DESTINATION ${NIZAM_INSTALL_DIR}/fonts
+        RENAME LICENSE.dejavu)
+# The pictures as the program reads them in the build folder, the cards the
+# build sets included; the cards' tables and notes are for building only.
+install(DIRECTORY ${CMAKE_BINARY_DIR}/bin/assets DESTINATION ${NIZAM_INSTALL_DIR}
+        REGEX "/cards/[^/]*[.]tsv$" EXCLUDE
+        REGEX "[.]md$" EXCLUDE)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/animations/ DESTINATION ${NIZAM_INSTALL_DIR} REGEX "[.]md$" EXCLUDE)
+
+# The command on the PATH: a relative link, so the installed tree can move.
+file(RELATIVE_PATH nizam_link_target /${CMAKE_INSTALL_BINDIR} /${NIZAM_INSTALL_DIR}/nizam)
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/install-link)
+file(CREATE_LINK ${nizam_link_target} ${CMAKE_BINARY_DIR}/install-link/nizam SYMBOLIC)
+install(FILES ${CMAKE_BINARY_DIR}/install-link/nizam DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# The desktop entry and the AppStream file.
+configure_file(${CMAKE_SOURCE_DIR}/packaging/nizam.desktop.in ${CMAKE_BINARY_DIR}/packaging/${NIZAM_APP_ID}.desktop @ONLY)
+configure_file(${CMAKE_SOURCE_DIR}/packaging/nizam.metainfo.xml.in
+               ${CMAKE_BINARY_DIR}/packaging/${NIZAM_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/${NIZAM_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/${NIZAM_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# Icons: the title screen's window icon (a globe), drawn at each usual size
+# from the nearest of its three drawings by the program's own renderer, and
+# the largest drawing as the scalable icon.
+set(nizam_icon_dir ${CMAKE_BINARY_DIR}/packaging/icons)
+set(nizam_icon_outputs)
+set(nizam_icon_commands)
+foreach(entry "16;globe_16;1" "22;globe_16;1.375" "24;globe_32;0.75" "32;globe_32;1" "48;globe_48;1"
+              "64;globe_48;1.3333334" "128;globe_48;2.6666667" "256;globe_48;5.3333334")
+  list(GET entry 0 size)
+  list(GET entry 1 source)
+  list(GET entry 2 scale)
+  set(out ${nizam_icon_dir}/${size}x${size}/apps/${NIZAM_APP_ID}.png)
+  list(APPEND nizam_icon_outputs ${out})
+  list(APPEND nizam_icon_commands
+       COMMAND ${CMAKE_COMMAND} -E make_directory ${nizam_icon_dir}/${size}x${size}/apps
+       COMMAND svgshot ${CMAKE_SOURCE_DIR}/assets/icons/${source}.svg ${out} ${scale})
+  install(FILES ${out} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+add_custom_command(OUTPUT ${nizam_icon_outputs}
+  ${nizam_icon_commands}
+  DEPENDS svgshot ${CMAKE_SOURCE_DIR}/assets/icons/globe_16.svg ${CMAKE_SOURCE_DIR}/assets/icons/globe_32.svg
+          ${CMAKE_SOURCE_DIR}/assets/icons/globe_48.svg
+  COMMENT "Drawing the program's icons"
+  VERBATIM)
+add_custom_target(nizam_icons ALL DEPENDS ${nizam_icon_outputs})
+install(FILES ${CMAKE_SOURCE_DIR}/assets/icons/globe_48.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+        RENAME ${NIZAM_APP_ID}.svg)
+
+# The Debian package. Its dependencies are the Debian packages of the Qt
+# libraries the programs link to, the platform plugins inside them, and the
+# QML modules the animation scenes import; the fonts are shipped inside. The
+# package test checks this list against what the installed files need.
+set(CPACK_PACKAGE_NAME nizam)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Nizam")
+set(CPACK_PACKAGE_CONTACT "Nizam maintainers <maintainers@nizam.example.org>" CACHE STRING "Maintainer of the Debian package")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "courseware in Arabic: study and build an automatic system")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Nizam is a courseware in Arabic for the middle-school technology class on\n"
+    "studying and building an automatic system: an alarm device, an automatic\n"
+    "barrier and a water-pumping installation. The pupil moves through 41 pages:\n"
+    "animated introductions, reading pages and exercises answered by ticking\n"
+    "boxes, typing Arabic words and dragging labels onto diagrams.")
+string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${NIZAM_HOMEPAGE})
+set(NIZAM_DEB_DEPENDS
+    "libc6 (>= 2.34)"
+    "libgcc-s1 (>= 3.0)"
+    "libstdc++6 (>= 11)"
+    "libqt6core6 (>= 6.4.0)"
+    "libqt6gui6 (>= 6.4.0)"
+    "libqt6widgets6 (>= 6.4.0)"
+    "libqt6svg6 (>= 6.4.0)"
+    "libqt6qml6 (>= 6.4.0)"
+    "libqt6quick6 (>= 6.4.0)"
+    "libqt6quickwidgets6 (>= 6.4.0)"
+    "qml6-module-qtquick"
+    "qml6-module-qtquick-timeline"
+    "qml6-module-qtquick-shapes"
+    "qml6-module-qtquick-window"
+    "qml6-module-qtqml-workerscript")
+list(JOIN NIZAM_DEB_DEPENDS ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
+# Qt's own menus (a text box's right-click menu) in Arabic; without them
+# they speak English. The X11 display plugin comes with libqt6gui6: on a
+# Wayland desktop the program runs through XWayland, as it is tested.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
+set(CPACK_GENERATOR DEB)
+include(CPack)

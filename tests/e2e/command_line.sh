@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# The real nizam's command line: --help and --version answer without any
+# display; with no display (none set, or one nobody serves) it says so in one
+# line and ends with status 1, never with Qt's abort; an unknown option is one
+# line and status 2; --fullscreen opens the window over the whole display of
+# a bare Xvfb (no window manager), and F11 then gives it its fitted size.
+set -euo pipefail
+nizam=$1
+work=$(mktemp -d)
+source "$(dirname "$0")/xvfb.sh"
+cleanup() {
+  [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
+  stop_xvfb
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+# Runs nizam with no display at all and the given arguments; sets status,
+# and leaves its output in $work/out and $work/err.
+headless() {
+  status=0
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work" \
+    timeout 20 "$nizam" "$@" >"$work/out" 2>"$work/err" || status=$?
+}
+lines() { wc -l <"$1"; }
+
+headless --help
+[ "$status" -eq 0 ] || fail "--help ended with status $status: $(cat "$work/err")"
+grep -q '^Usage: nizam' "$work/out" || fail "--help prints no usage line"
+for option in --fullscreen --help --version; do
+  grep -q -- "$option" "$work/out" || fail "--help does not list $option"
+done
+[ ! -s "$work/err" ] || fail "--help wrote to stderr: $(cat "$work/err")"
+headless -h
+[ "$status" -eq 0 ] && grep -q '^Usage: nizam' "$work/out" || fail "-h is not --help"
+
+headless --version
+[ "$status" -eq 0 ] || fail "--version ended with status $status"
+grep -qE '^nizam [0-9]+\.[0-9]+' "$work/out" && [ "$(lines "$work/out")" -eq 1 ] ||
+  fail "--version printed: $(cat "$work/out")"
+[ ! -s "$work/err" ] || fail "--version wrote to stderr: $(cat "$work/err")"
+
+# No display: none set, then one that nobody serves.
+headless
+echo "no display: status $status: $(cat "$work/err")"
+[ "$status" -eq 1 ] || fail "with no display the status is $status, not 1"
+[ "$(lines "$work/err")" -eq 1 ] && grep -q '^nizam: .*display' "$work/err" ||
+  fail "with no display stderr holds: $(cat "$work/err")"
+[ ! -s "$work/out" ] || fail "with no display stdout holds: $(cat "$work/out")"
+
+status=0
+env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:249 XDG_RUNTIME_DIR="$work" \
+  timeout 20 "$nizam" >"$work/out" 2>"$work/err" || status=$?
+echo "display :249 unserved: status $status: $(cat "$work/err")"
+[ "$status" -eq 1 ] || fail "with an unserved display the status is $status, not 1"
+[ "$(lines "$work/err")" -eq 1 ] && grep -q '^nizam: .*:249' "$work/err" ||
+  fail "with an unserved display stderr holds: $(cat "$work/err")"
+
+# An unknown option, with a display the program can open.
+status=0
+QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work" timeout 20 "$nizam" --no-such-option \
+  >"$work/out" 2>"$work/err" || status=$?
+[ "$status" -eq 2 ] || fail "an unknown option ended with status $status, not 2"
+[ "$(lines "$work/err")" -eq 1 ] && grep -q -- "--no-such-option" "$work/err" ||
+  fail "an unknown option said: $(cat "$work/err")"
+
+# Full screen from the start, on a display larger than the page.
+start_xvfb 1280x1024
+XDG_RUNTIME_DIR="$work" "$nizam" --fullscreen >"$work/nizam.log" 2>&1 &
+app=$!
+win=$(window_of "$app")
+[ -n "$win" ] || { cat "$work/nizam.log"; fail "no window"; }
+geometry() { eval "$(xdotool getwindowgeometry --shell "$win")"; }  # X, Y, WIDTH, HEIGHT
+settled() {  # waits up to 5 s for the window to have the given size
+  for _ in $(seq 50); do
+    geometry
+    [ "${WIDTH}x${HEIGHT}" = "$1" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+settled 1280x1024 || fail "--fullscreen: the window is ${WIDTH}x${HEIGHT} at ${X},${Y}, not the whole display"
+[ "$X" -eq 0 ] && [ "$Y" -eq 0 ] || fail "--fullscreen: the window lies at ${X},${Y}"
+echo "full screen: ${WIDTH}x${HEIGHT} at ${X},${Y}"
+xdotool mousemove 640 512
+xdotool key --window "$win" F11 2>/dev/null
+settled 1024x768 || fail "F11 after --fullscreen: the window is ${WIDTH}x${HEIGHT}, not its fitted 1024x768"
+echo "after F11: ${WIDTH}x${HEIGHT} at ${X},${Y}"
+kill -0 "$app" 2>/dev/null || fail "nizam ended"

@@ -1,0 +1,165 @@
+#!/usr/bin/env bash
+# The Debian package, made from a built tree as it is (nothing is rebuilt):
+#   package_test.sh BUILD_DIR QML_DIR SOURCE_DIR
+# Packs it with cpack, checks its dependencies cover what the installed
+# programs link to and the QML modules the animations import, unpacks it into
+# a scratch root, checks the layout (the command on the PATH, the programs'
+# folder with every picture its manifest names, every font and animation of
+# the build), validates the desktop entry and the AppStream file, checks the
+# icons and that the screenshots it names are the program's own pictures in
+# docs/shots, and starts the installed program from the scratch root under its own
+# Xvfb: its window shows the title page, with nothing said on stderr.
+set -euo pipefail
+build=$(cd "$1" && pwd)
+qml_dir=$2
+source_dir=$(cd "$3" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+source "$here/../e2e/xvfb.sh"
+cleanup() {
+  [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
+  stop_xvfb
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+# 1. The package.
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/pkg" >"$work/cpack.log" 2>&1 ||
+  { cat "$work/cpack.log"; fail "cpack failed"; }
+debs=("$work"/pkg/*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "cpack made no single .deb: ${debs[*]}"
+deb=${debs[0]}
+field() { dpkg-deb -f "$deb" "$1"; }
+version=$(field Version)
+echo "package $(field Package) $version ($(du -k "$deb" | cut -f1) kB)"
+[ "$(field Package)" = nizam ] || fail "package name $(field Package)"
+depends=$(field Depends)
+# The package names of a Depends field, one a line.
+names() { tr ',' '\n' | sed -E 's/\(.*\)//; s/\|.*//; s/^ +//; s/ +$//' | sed '/^$/d' | sort -u; }
+names <<<"$depends" >"$work/depends"
+
+dpkg-deb -x "$deb" "$work/root"
+root=$work/root
+folder=$root/usr/lib/nizam
+
+# 2. Dependencies: every library the installed programs link to, the display
+# plugin and every QML module the animations import come from a package the
+# package depends on.
+mkdir -p "$work/shlibs/debian"
+printf 'Source: nizam\n\nPackage: nizam\nArchitecture: any\n' >"$work/shlibs/debian/control"
+elves=()
+while IFS= read -r f; do
+  file -b "$f" | grep -q '^ELF' && elves+=("$f")
+done < <(find "$root" -type f -perm -u+x)
+[ ${#elves[@]} -eq 2 ] || fail "expected the two programs as the package's only executables: ${elves[*]}"
+(cd "$work/shlibs" && dpkg-shlibdeps -O "${elves[@]/#/-e}" 2>/dev/null) | sed 's/^shlibs:Depends=//' | names >"$work/needed"
+needs() {  # package, why
+  grep -qx "$1" "$work/depends" || fail "the package does not depend on $1, which provides $2 (Depends: $depends)"
+}
+while IFS= read -r p; do needs "$p" "a library the programs link to"; done <"$work/needed"
+[ -s "$work/needed" ] || fail "dpkg-shlibdeps named no library"
+xcb=$(find "$(dirname "$qml_dir")/plugins/platforms" -name 'libqxcb.so' | head -n 1)
+[ -n "$xcb" ] || fail "no X11 platform plugin under $(dirname "$qml_dir")/plugins"
+needs "$(dpkg -S "$xcb" | cut -d: -f1)" "the X11 display plugin"
+mapfile -t scenes < <(find "$folder" -maxdepth 1 -name '*.qml')
+[ ${#scenes[@]} -gt 0 ] || fail "no animation in $folder"
+for module in $(sed -nE 's/^[[:space:]]*import[[:space:]]+([A-Za-z][A-Za-z0-9_.]*).*/\1/p' "${scenes[@]}" | sort -u); do
+  [ "$module" = QtQml ] && continue  # built into the QML library itself
+  qmldir=$qml_dir/${module//.//}/qmldir
+  [ -f "$qmldir" ] || fail "the animations import $module, which no installed package provides ($qmldir)"
+  needs "$(dpkg -S "$qmldir" | cut -d: -f1)" "the QML module $module"
+done
+
+# 3. The layout: the command on the PATH leads into the programs' folder,
+# which holds all the build's program folder holds.
+[ -L "$root/usr/bin/nizam" ] || fail "usr/bin/nizam is not a link"
+[ "$(readlink -f "$root/usr/bin/nizam")" = "$(readlink -f "$folder/nizam")" ] ||
+  fail "usr/bin/nizam leads to $(readlink "$root/usr/bin/nizam")"
+for program in nizam calc; do [ -x "$folder/$program" ] || fail "$program is not in $folder"; done
+for f in "$build"/bin/fonts/*.ttf "$build"/bin/*.qml; do
+  rel=${f#"$build"/bin/}
+  cmp -s "$f" "$folder/$rel" || fail "$rel is missing from the package or differs from the build's"
+done
+pictures=0
+while IFS=$'\t' read -r -a row; do
+  [ ${#row[@]} -ge 2 ] || continue
+  [[ "${row[0]}" == \#* ]] && continue
+  for path in "${row[@]:1}"; do
+    [ -f "$folder/assets/$path" ] || fail "the picture $path of ${row[0]} is missing from the package"
+    pictures=$((pictures + 1))
+  done
+done < <(cat "$folder"/assets/manifest/*.tsv)
+[ "$pictures" -gt 0 ] || fail "the package's manifest names no picture"
+echo "installed: $pictures pictures, $(ls "$folder"/fonts/*.ttf | wc -l) fonts, ${#scenes[@]} animations"
+"$root/usr/bin/nizam" --version | grep -qx "nizam $version" || fail "nizam --version does not say $version"
+
+# 4. The desktop entry, the AppStream file and the icons.
+desktops=("$root"/usr/share/applications/*.desktop)
+[ ${#desktops[@]} -eq 1 ] && [ -f "${desktops[0]}" ] || fail "expected one desktop entry"
+desktop=${desktops[0]}
+id=$(basename "$desktop" .desktop)
+desktop-file-validate "$desktop" || fail "desktop-file-validate refuses $desktop"
+metainfo=$root/usr/share/metainfo/$id.metainfo.xml
+[ -f "$metainfo" ] || fail "no AppStream file $id.metainfo.xml"
+appstreamcli validate --no-net "$metainfo" || fail "appstreamcli refuses $metainfo"
+entry() { sed -n "/^\[Desktop Entry\]/,/^\[/s/^$1=//p" "$desktop"; }
+grep -q '^Categories=.*Education;' "$desktop" || fail "the desktop entry is not in Education"
+[ -n "$(entry 'Name\[ar\]')" ] && [ -n "$(entry 'Comment\[ar\]')" ] && [ -n "$(entry Comment)" ] ||
+  fail "the desktop entry lacks an Arabic or English name or comment"
+[ -x "$root/usr/bin/$(entry Exec | cut -d' ' -f1)" ] || fail "the desktop entry runs $(entry Exec), not in usr/bin"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fail "the AppStream file launches no $id.desktop"
+grep -q "<release version=\"$version\"" "$metainfo" || fail "the AppStream file has no release $version"
+# Each screenshot is one of the pictures the program makes of itself
+# (docs/shots/make-shots.scn), of the size the AppStream file gives.
+shots=0
+while read -r width height name; do
+  shot=$source_dir/docs/shots/$name
+  [ -f "$shot" ] || fail "the AppStream file shows $name, which docs/shots lacks"
+  grep -q "^shot docs/shots/$name\$" "$source_dir/docs/shots/make-shots.scn" ||
+    fail "docs/shots/make-shots.scn does not make $name"
+  [ "$(identify -format '%wx%h' "$shot")" = "${width}x${height}" ] ||
+    fail "$name is $(identify -format '%wx%h' "$shot"), the AppStream file says ${width}x${height}"
+  shots=$((shots + 1))
+done < <(sed -nE 's|.*<image[^>]* width="([0-9]+)" height="([0-9]+)"[^>]*>[^<]*/([^/<]+)</image>.*|\1 \2 \3|p' "$metainfo")
+[ "$shots" -gt 0 ] || fail "the AppStream file shows no screenshot"
+icon=$(entry Icon)
+[ "$icon" = "$id" ] || fail "the desktop entry's icon $icon is not named $id"
+for size in 16 24 32 48 64 128 256; do
+  png=$root/usr/share/icons/hicolor/${size}x${size}/apps/$icon.png
+  [ -f "$png" ] || fail "no ${size}x${size} icon"
+  [ "$(identify -format '%wx%h' "$png")" = "${size}x${size}" ] || fail "the ${size}x${size} icon is $(identify -format '%wx%h' "$png")"
+done
+[ -f "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no scalable icon"
+
+# 5. The installed program, from the scratch root, in a display of its own.
+start_xvfb 1280x1024
+mkdir -m 700 "$work/runtime"
+XDG_RUNTIME_DIR="$work/runtime" "$root/usr/bin/nizam" >"$work/out" 2>"$work/err" &
+app=$!
+win=$(window_of "$app")
+[ -n "$win" ] || { cat "$work/err"; fail "the installed program shows no window"; }
+eval "$(xdotool getwindowgeometry --shell "$win")"  # X, Y, WIDTH, HEIGHT
+title=""
+for _ in $(seq 50); do
+  title=$(xdotool getwindowname "$win")
+  [ "$title" = "نظام — دراسة وإنجاز نظام آلي" ] && break
+  sleep 0.1
+done
+[ "$title" = "نظام — دراسة وإنجاز نظام آلي" ] || fail "the window's title is '$title'"
+# The title page is drawn: its picture, found in the installed folder, is no plain colour.
+spread=0
+for _ in $(seq 30); do
+  sleep 0.2
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$work/shot.png"
+  spread=$(convert "$work/shot.png" -colorspace gray -format '%[fx:standard_deviation]' info:)
+  awk "BEGIN{exit !($spread > 0.1)}" && break
+done
+echo "window ${WIDTH}x${HEIGHT}, title '$title', grey spread $spread"
+awk "BEGIN{exit !($spread > 0.1)}" || fail "the installed program's window shows no page"
+# The window is the desktop entry's, for the desktop to group it under its icon.
+wm_class=$(entry StartupWMClass)
+xprop -id "$win" WM_CLASS | grep -q "\"$wm_class\"" ||
+  fail "the window's class ($(xprop -id "$win" WM_CLASS)) is not the desktop entry's $wm_class"
+kill -0 "$app" 2>/dev/null || fail "the installed program ended"
+[ ! -s "$work/err" ] || { cat "$work/err"; fail "the installed program wrote to stderr"; }
