@@ -19,6 +19,7 @@ std::vector<RegistryEntry> screenRegistry() {
     set(13, screens::form13);
     set(14, screens::form14);
     set(17, screens::form17);
+    set(19, screens::form19);
     set(22, screens::form22);
     set(23, screens::form23);
     set(24, screens::form24);
