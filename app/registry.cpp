@@ -21,6 +21,7 @@ std::vector<RegistryEntry> screenRegistry() {
     set(17, screens::form17);
     set(19, screens::form19);
     set(20, screens::form20);
+    set(21, screens::form21);
     set(22, screens::form22);
     set(23, screens::form23);
     set(24, screens::form24);

@@ -16,6 +16,7 @@ extern const ScreenModule form14;
 extern const ScreenModule form17;
 extern const ScreenModule form19;
 extern const ScreenModule form20;
+extern const ScreenModule form21;
 extern const ScreenModule form22;
 extern const ScreenModule form23;
 extern const ScreenModule form24;
