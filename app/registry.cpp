@@ -19,6 +19,7 @@ std::vector<RegistryEntry> screenRegistry() {
     set(13, screens::form13);
     set(14, screens::form14);
     set(17, screens::form17);
+    set(18, screens::form18);
     set(19, screens::form19);
     set(20, screens::form20);
     set(21, screens::form21);

@@ -14,6 +14,7 @@ extern const ScreenModule form12;
 extern const ScreenModule form13;
 extern const ScreenModule form14;
 extern const ScreenModule form17;
+extern const ScreenModule form18;
 extern const ScreenModule form19;
 extern const ScreenModule form20;
 extern const ScreenModule form21;
