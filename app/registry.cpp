@@ -17,6 +17,12 @@ std::vector<RegistryEntry> screenRegistry() {
     set(5, screens::form5);
     set(12, screens::form12);
     set(13, screens::form13);
+    set(14, screens::form14);
+    set(17, screens::form17);
+    set(18, screens::form18);
+    set(19, screens::form19);
+    set(20, screens::form20);
+    set(21, screens::form21);
     set(22, screens::form22);
     set(23, screens::form23);
     set(24, screens::form24);
