@@ -17,6 +17,7 @@ std::vector<RegistryEntry> screenRegistry() {
     set(5, screens::form5);
     set(12, screens::form12);
     set(13, screens::form13);
+    set(16, screens::form16);
     set(22, screens::form22);
     set(23, screens::form23);
     set(24, screens::form24);

@@ -12,6 +12,7 @@ extern const ScreenModule form4;
 extern const ScreenModule form5;
 extern const ScreenModule form12;
 extern const ScreenModule form13;
+extern const ScreenModule form16;
 extern const ScreenModule form22;
 extern const ScreenModule form23;
 extern const ScreenModule form24;
