@@ -26,6 +26,7 @@ std::vector<RegistryEntry> screenRegistry() {
     set(27, screens::form27);
     set(28, screens::form28);
     set(29, screens::form29);
+    set(30, screens::form30);
     set(37, screens::form37);
     set(38, screens::form38);
     set(39, screens::form39);
