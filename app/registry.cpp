@@ -27,6 +27,7 @@ std::vector<RegistryEntry> screenRegistry() {
     set(28, screens::form28);
     set(29, screens::form29);
     set(30, screens::form30);
+    set(31, screens::form31);
     set(32, screens::form32);
     set(33, screens::form33);
     set(37, screens::form37);

@@ -22,6 +22,7 @@ extern const ScreenModule form27;
 extern const ScreenModule form28;
 extern const ScreenModule form29;
 extern const ScreenModule form30;
+extern const ScreenModule form31;
 extern const ScreenModule form32;
 extern const ScreenModule form33;
 extern const ScreenModule form37;
