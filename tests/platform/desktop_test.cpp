@@ -521,7 +521,8 @@ TEST(DesktopPrograms, TheCalculatorStartsDetachedFromTheProgramFolder) {
 
 // The pages' movies in the real window, played from the program's folder:
 // leaving a page stops its movies with it; a hidden player holds its frame;
-// the video button plays its movie again from the first frame.
+// the video button plays its movie again from the first frame; a verdict set
+// while the video is shown stays behind it.
 TEST(PageMovies, LeavingStopsThemAndTheVideoButtonStartsAgainFromTheFirstFrame) {
     SvgAssetStore store(assetsFolder());
     DesktopHost host(store, QFileInfo(assetsFolder()).path(),
@@ -585,6 +586,21 @@ TEST(PageMovies, LeavingStopsThemAndTheVideoButtonStartsAgainFromTheFirstFrame) 
     click("Image1", 7);
     EXPECT_LT(video->currentFrame(), 5);
     EXPECT_TRUE(video->isPlaying());
+
+    // A check made while the video is shown sets its figure behind the
+    // player: the window shows the movie there until the close mark is clicked.
+    click("Image1", 2);
+    Screen& page = *nav.current();
+    ASSERT_TRUE(page.state(page.findQuiet("Image7", 1).value()).visible);
+    auto [fx, fy] = test::centre(page, "Image7", 1);
+    const QPoint figure = host.toWindow(fx, fy).toPoint();
+    const QImage shown = host.window()->grab().toImage();
+    const QImage movie = video->widget()->grab().toImage();
+    const QPoint inPlayer = video->widget()->mapFrom(host.window(), figure);
+    EXPECT_EQ(shown.pixel(figure), movie.pixel(inPlayer)) << "the movie covers the figure";
+    click("Image11");
+    const QImage uncovered = host.window()->grab().toImage();
+    EXPECT_NE(uncovered.pixel(figure), movie.pixel(inPlayer)) << "the figure shows once the video is closed";
 }
 
 TEST_F(Desktop, AFrameShapeIsDrawnOverTheBackColour) {
