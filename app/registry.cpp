@@ -18,6 +18,7 @@ std::vector<RegistryEntry> screenRegistry() {
     set(12, screens::form12);
     set(13, screens::form13);
     set(14, screens::form14);
+    set(16, screens::form16);
     set(17, screens::form17);
     set(18, screens::form18);
     set(19, screens::form19);
@@ -31,6 +32,10 @@ std::vector<RegistryEntry> screenRegistry() {
     set(27, screens::form27);
     set(28, screens::form28);
     set(29, screens::form29);
+    set(30, screens::form30);
+    set(31, screens::form31);
+    set(32, screens::form32);
+    set(33, screens::form33);
     set(34, screens::form34);
     set(35, screens::form35);
     set(36, screens::form36);

@@ -7,6 +7,9 @@
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QContextMenuEvent>
+#include <QFileInfo>
+#include <QPointer>
+#include <QQuickWidget>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
@@ -514,6 +517,90 @@ TEST(DesktopPrograms, TheCalculatorStartsDetachedFromTheProgramFolder) {
     const std::string err = testing::internal::GetCapturedStderr();
     EXPECT_NE(err.find("calc"), std::string::npos) << err;
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+}
+
+// The pages' movies in the real window, played from the program's folder:
+// leaving a page stops its movies with it; a hidden player holds its frame;
+// the video button plays its movie again from the first frame; a verdict set
+// while the video is shown stays behind it.
+TEST(PageMovies, LeavingStopsThemAndTheVideoButtonStartsAgainFromTheFirstFrame) {
+    SvgAssetStore store(assetsFolder());
+    DesktopHost host(store, QFileInfo(assetsFolder()).path(),
+                     {.quitOnEnd = false, .recordPrograms = true, .fitToScreen = false});
+    Navigator nav(host, screenRegistry());
+    host.attach(&nav);
+    auto player = [&](const char* name) {
+        Screen& s = *nav.current();
+        return dynamic_cast<QmlMoviePlayer*>(s.state(s.findQuiet(name, std::nullopt).value()).player.get());
+    };
+    auto click = [&](const char* name, std::optional<int> index = {}) {
+        auto [x, y] = test::centre(*nav.current(), name, index);
+        QTest::mouseClick(host.window()->windowHandle(), Qt::LeftButton, {}, host.toWindow(x, y).toPoint());
+        QCoreApplication::processEvents();
+    };
+    auto waitFrames = [&](QmlMoviePlayer* p, int frames) {
+        for (int i = 0; i < 200 && p->currentFrame() < frames; ++i) QTest::qWait(10);
+    };
+
+    nav.open("Form30");
+    QCoreApplication::processEvents();
+    QmlMoviePlayer* gate = player("flash1");
+    QmlMoviePlayer* barrier = player("flash2");
+    ASSERT_TRUE(gate && barrier);
+    ASSERT_TRUE(gate->hasMovie() && barrier->hasMovie()) << "the scenes lie in the program's folder";
+    EXPECT_TRUE(gate->isPlaying());
+    EXPECT_TRUE(barrier->isPlaying());
+    const QPointer<QQuickWidget> gateView = gate->widget();
+    const QPointer<QQuickWidget> barrierView = barrier->widget();
+    nav.open("Form1");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(gateView.isNull()) << "the gate's movie goes with its page";
+    EXPECT_TRUE(barrierView.isNull()) << "the barrier's movie goes with its page";
+    EXPECT_TRUE(host.window()->findChildren<QQuickWidget*>().isEmpty());
+
+    nav.open("Form33");
+    QCoreApplication::processEvents();
+    QmlMoviePlayer* video = player("flash2");
+    ASSERT_TRUE(video);
+    EXPECT_FALSE(video->hasMovie()) << "no movie until the video button";
+    click("Image1", 7);
+    ASSERT_TRUE(video->hasMovie());
+    EXPECT_TRUE(video->isPlaying());
+    waitFrames(video, 20);
+    ASSERT_GE(video->currentFrame(), 20);
+    // Closed: the player is hidden and holds its frame.
+    click("Image11");
+    EXPECT_FALSE(video->widget()->isVisible());
+    EXPECT_FALSE(video->isPlaying());
+    const int held = video->currentFrame();
+    QTest::qWait(200);
+    EXPECT_EQ(video->currentFrame(), held);
+    // Shown again by the video button: the movie starts from its first frame.
+    click("Image1", 7);
+    EXPECT_TRUE(video->widget()->isVisible());
+    EXPECT_TRUE(video->isPlaying());
+    EXPECT_LT(video->currentFrame(), 5);
+    // A second click while it plays starts it over as well.
+    waitFrames(video, 20);
+    ASSERT_GE(video->currentFrame(), 20);
+    click("Image1", 7);
+    EXPECT_LT(video->currentFrame(), 5);
+    EXPECT_TRUE(video->isPlaying());
+
+    // A check made while the video is shown sets its figure behind the
+    // player: the window shows the movie there until the close mark is clicked.
+    click("Image1", 2);
+    Screen& page = *nav.current();
+    ASSERT_TRUE(page.state(page.findQuiet("Image7", 1).value()).visible);
+    auto [fx, fy] = test::centre(page, "Image7", 1);
+    const QPoint figure = host.toWindow(fx, fy).toPoint();
+    const QImage shown = host.window()->grab().toImage();
+    const QImage movie = video->widget()->grab().toImage();
+    const QPoint inPlayer = video->widget()->mapFrom(host.window(), figure);
+    EXPECT_EQ(shown.pixel(figure), movie.pixel(inPlayer)) << "the movie covers the figure";
+    click("Image11");
+    const QImage uncovered = host.window()->grab().toImage();
+    EXPECT_NE(uncovered.pixel(figure), movie.pixel(inPlayer)) << "the figure shows once the video is closed";
 }
 
 TEST_F(Desktop, AFrameShapeIsDrawnOverTheBackColour) {
