@@ -16,6 +16,7 @@ std::vector<RegistryEntry> screenRegistry() {
     set(4, screens::form4);
     set(5, screens::form5);
     set(6, screens::form6);
+    set(7, screens::form7);
     set(12, screens::form12);
     set(13, screens::form13);
     set(22, screens::form22);

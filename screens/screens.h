@@ -11,6 +11,7 @@ extern const ScreenModule form3;
 extern const ScreenModule form4;
 extern const ScreenModule form5;
 extern const ScreenModule form6;
+extern const ScreenModule form7;
 extern const ScreenModule form12;
 extern const ScreenModule form13;
 extern const ScreenModule form22;
