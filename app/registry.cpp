@@ -19,6 +19,7 @@ std::vector<RegistryEntry> screenRegistry() {
     set(7, screens::form7);
     set(12, screens::form12);
     set(13, screens::form13);
+    set(15, screens::form15);
     set(22, screens::form22);
     set(23, screens::form23);
     set(24, screens::form24);

@@ -14,6 +14,7 @@ extern const ScreenModule form6;
 extern const ScreenModule form7;
 extern const ScreenModule form12;
 extern const ScreenModule form13;
+extern const ScreenModule form15;
 extern const ScreenModule form22;
 extern const ScreenModule form23;
 extern const ScreenModule form24;
