@@ -17,6 +17,7 @@ std::vector<RegistryEntry> screenRegistry() {
     set(5, screens::form5);
     set(6, screens::form6);
     set(7, screens::form7);
+    set(8, screens::form8);
     set(12, screens::form12);
     set(13, screens::form13);
     set(15, screens::form15);
