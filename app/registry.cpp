@@ -19,6 +19,7 @@ std::vector<RegistryEntry> screenRegistry() {
     set(7, screens::form7);
     set(8, screens::form8);
     set(9, screens::form9);
+    set(10, screens::form10);
     set(12, screens::form12);
     set(13, screens::form13);
     set(15, screens::form15);

@@ -14,6 +14,7 @@ extern const ScreenModule form6;
 extern const ScreenModule form7;
 extern const ScreenModule form8;
 extern const ScreenModule form9;
+extern const ScreenModule form10;
 extern const ScreenModule form12;
 extern const ScreenModule form13;
 extern const ScreenModule form15;
