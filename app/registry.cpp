@@ -20,6 +20,7 @@ std::vector<RegistryEntry> screenRegistry() {
     set(8, screens::form8);
     set(9, screens::form9);
     set(10, screens::form10);
+    set(11, screens::form11);
     set(12, screens::form12);
     set(13, screens::form13);
     set(15, screens::form15);

@@ -15,6 +15,7 @@ extern const ScreenModule form7;
 extern const ScreenModule form8;
 extern const ScreenModule form9;
 extern const ScreenModule form10;
+extern const ScreenModule form11;
 extern const ScreenModule form12;
 extern const ScreenModule form13;
 extern const ScreenModule form15;
