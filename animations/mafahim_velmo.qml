@@ -204,7 +204,7 @@ Item {
     }
     Caption { id: capNeed; text: "الحاجة: نقص يشعر به الإنسان فيسعى إلى سده" }
     Caption { id: capMaker; text: "الصانع: يصنع منتوجا يلبي هذه الحاجة" }
-    Caption { id: capProduct; text: "المنتوج: شيء مصنوع نشتريه لنستعمله" }
+    Caption { id: capProduct; text: "المنتوج المادي: شيء مصنوع نشتريه لنستعمله" }
     Caption { id: capUser; text: "المستعمل: من يستعمل المنتوج ليلبي حاجته" }
     Caption { id: capService; text: "الوظيفة الخدماتية: ما يقدمه المنتوج لمستعمله" }
     Caption { id: capTechnical; text: "الوظيفة التقنية: ما تقوم به أجزاء المنتوج" }
