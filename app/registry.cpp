@@ -15,9 +15,16 @@ std::vector<RegistryEntry> screenRegistry() {
     set(3, screens::form3);
     set(4, screens::form4);
     set(5, screens::form5);
+    set(6, screens::form6);
+    set(7, screens::form7);
+    set(8, screens::form8);
+    set(9, screens::form9);
+    set(10, screens::form10);
+    set(11, screens::form11);
     set(12, screens::form12);
     set(13, screens::form13);
     set(14, screens::form14);
+    set(15, screens::form15);
     set(16, screens::form16);
     set(17, screens::form17);
     set(18, screens::form18);

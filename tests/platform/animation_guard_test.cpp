@@ -496,6 +496,8 @@ const ForbiddenWords kForbidden[] = {
     {"situa1", "[إا]شارة", "states the signal, an answer of its page"},
     {"situa1", "منفذ", "states the actuator, an answer of its page"},
     {"maison_numerique_1", "صفارة(?! إنذار)", "a siren is a صفارة إنذار; a bare صفارة is a whistle"},
+    {"mafahim_velmo", "نوم|تغذية|رياضة|كراس|حاسوب|سردين",
+     "names a thing of the first review page, whose kind the pupil works out"},
 };
 
 TEST(AnimationWords, NoCaptionGivesAwayAnAnswer) {
