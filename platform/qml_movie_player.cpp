@@ -33,6 +33,7 @@ namespace {
 // behind the animation, and a move would clear the page's hover highlight).
 class PlayerView : public QQuickWidget {
 public:
+    // A null engine gives the widget one of its own.
     PlayerView(QQmlEngine* engine, QWidget* parent) : QQuickWidget(engine, parent) {}
     std::function<void()> onResize;
 
@@ -93,13 +94,19 @@ QObject* findTimeline(QQuickItem* root, QString& reason) {
     return nullptr;
 }
 
-// One QML engine for every player of the program: an engine costs megabytes
+// One QML engine for every player of a window: an engine costs megabytes
 // and milliseconds to make, and a page with an animation is made afresh on
-// every visit. It belongs to the application and goes with it.
-QQmlEngine* sharedEngine() {
-    static QPointer<QQmlEngine> engine;
-    if (!engine) engine = new QQmlEngine(QCoreApplication::instance());
-    return engine.data();
+// every visit. The engine is a child of the top-level window, so it goes
+// with the window, while the application is still running (an engine left
+// to the application's own end would wait for its image loader forever).
+QQmlEngine* sharedEngine(QWidget* parent) {
+    static const QString kName = QStringLiteral("nizam-animation-engine");
+    QWidget* top = parent ? parent->window() : nullptr;
+    if (!top) return nullptr;
+    if (auto* engine = top->findChild<QQmlEngine*>(kName, Qt::FindDirectChildrenOnly)) return engine;
+    auto* engine = new QQmlEngine(top);
+    engine->setObjectName(kName);
+    return engine;
 }
 
 // The compiled scenes, one per file, kept for the life of the engine so a
@@ -179,7 +186,7 @@ QString QmlMoviePlayer::sceneFileFor(const std::string& moviePath) {
 
 QmlMoviePlayer::QmlMoviePlayer(QWidget* parent, const QRect& rect)
     : clock_(std::make_unique<QVariantAnimation>()) {
-    auto* view = new PlayerView(sharedEngine(), parent);
+    auto* view = new PlayerView(sharedEngine(parent), parent);
     view_ = view;
     view->setClearColor(Qt::white);
     view->setAttribute(Qt::WA_OpaquePaintEvent);
