@@ -7,6 +7,7 @@
 #include <QSvgRenderer>
 #include <QTextStream>
 #include <cstdio>
+#include <malloc.h>
 
 namespace nizam::platform {
 
@@ -18,6 +19,12 @@ QString cacheKeyOf(const std::string& key, QSize size) {
 
 SvgAssetStore::SvgAssetStore(const QString& assetsFolder, std::size_t cacheBudget)
     : folder_(assetsFolder), budget_(cacheBudget) {
+    // Rendered pictures are megabytes each and come and go with the pages.
+    // The C library would by default raise its threshold for giving such
+    // blocks their own mapping once a few are freed, and then keep them in
+    // its heap, where freed pictures stay resident; a fixed threshold has
+    // every picture mapped on its own and its memory returned when evicted.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
     pool_.setMaxThreadCount(1);
     const QDir dir(assetsFolder + "/manifest");
     QHash<QString, QString> givenAt;  // key -> "manifest/file.tsv:line"
