@@ -78,6 +78,12 @@ SvgAssetStore::SvgAssetStore(const QString& assetsFolder, std::size_t cacheBudge
                                .arg(badLines)
                                .arg(firstBad));
     }
+    if (manifest_.isEmpty() && !quiet_) {
+        // Every manifest is damaged: one line says so, not one for each picture.
+        errors_.append(QStringLiteral("the picture manifests in %1 name no picture: the pages show without their pictures")
+                           .arg(dir.path()));
+        quiet_ = true;
+    }
     for (const QString& e : errors_) std::fprintf(stderr, "nizam: %s\n", qPrintable(e));
 }
 
