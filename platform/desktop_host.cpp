@@ -24,6 +24,7 @@
 #include <QTextOption>
 #include <cmath>
 #include <cstdio>
+#include <set>
 
 #include "app/navigation.h"
 #include "app/page_titles.h"
@@ -662,8 +663,12 @@ void DesktopHost::startProgram(const std::string& path, int windowStyle) {
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
     process.setStandardInputFile(QProcess::nullDevice());
-    if (!process.startDetached())
-        std::fprintf(stderr, "nizam: cannot start %s: %s\n", path.c_str(), qPrintable(process.errorString()));
+    if (process.startDetached()) return;
+    // Told once: a pupil who clicks the button again gets no further line.
+    static std::set<std::string> told;
+    if (!told.insert(path).second) return;
+    std::fprintf(stderr, "nizam: cannot start %s: %s\n", path.c_str(), qPrintable(process.errorString()));
+    std::fflush(stderr);
 }
 
 std::unique_ptr<MoviePlayer> DesktopHost::createPlayer(Screen& screen, ControlId id) {

@@ -4,7 +4,10 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QQmlAbstractUrlInterceptor>
 #include <QQmlComponent>
+#include <QSet>
+#include <QUrl>
 #include <QQmlEngine>
 #include <QQmlError>
 #include <QQuickItem>
@@ -59,6 +62,23 @@ protected:
     }
 };
 
+// The scenes may use only files: any other address (http, ftp, ...) in an
+// import, a picture source or a request is turned into an empty one, which
+// fails to load, so the animations never reach the network.
+class LocalFilesOnly : public QQmlAbstractUrlInterceptor {
+public:
+    QUrl intercept(const QUrl& url, DataType) override {
+        if (url.isEmpty() || url.isLocalFile() || url.scheme() == QLatin1String("qrc") || url.isRelative()) return url;
+        return QUrl(QStringLiteral("file:///nonexistent-outside-address"));
+    }
+};
+
+// Animations already told of as unplayable: each is told once per run.
+QSet<QString>& toldAnimations() {
+    static QSet<QString> told;
+    return told;
+}
+
 // One line describing why a scene could not be loaded. The file is named by
 // the caller, so a QML error is reduced to its line and description.
 QString describe(const QList<QQmlError>& errors) {
@@ -94,6 +114,9 @@ QObject* findTimeline(QQuickItem* root, QString& reason) {
 void QmlMoviePlayer::prepareRendering() {
     // An explicit choice in the environment wins, e.g. to try the OpenGL
     // renderer on a given machine.
+    // The scenes are read from the program's folder as they are: the engine
+    // keeps no compiled copy of them on disk, so the program writes no file.
+    if (!qEnvironmentVariableIsSet("QML_DISABLE_DISK_CACHE")) qputenv("QML_DISABLE_DISK_CACHE", "1");
     if (qEnvironmentVariableIsSet("QT_QUICK_BACKEND")) return;
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
 }
@@ -114,6 +137,14 @@ QmlMoviePlayer::QmlMoviePlayer(QWidget* parent, const QRect& rect)
     auto* view = new PlayerView(parent);
     view_ = view;
     view->setClearColor(Qt::white);
+    {
+        static LocalFilesOnly localFilesOnly;
+        QQmlEngine* engine = view->engine();
+        engine->addUrlInterceptor(&localFilesOnly);
+        // A scene's own run-time warnings are not the pupil's business: a
+        // scene that cannot be played is told in one line by setMovie.
+        engine->setOutputWarningsToStandardError(false);
+    }
     view->setAttribute(Qt::WA_OpaquePaintEvent);
     view->setFocusPolicy(Qt::NoFocus);
     view->setGeometry(rect);
@@ -205,6 +236,8 @@ void QmlMoviePlayer::setMovie(const std::string& path) {
         refreshMenu();
         return;
     }
+    if (toldAnimations().contains(sceneFile_)) return;
+    toldAnimations().insert(sceneFile_);
     std::fprintf(stderr, "nizam: cannot play animation %s: %s\n", qUtf8Printable(sceneFile_),
                  qUtf8Printable(reason));
     std::fflush(stderr);

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# The program's own files damaged one at a time: a copy of the program's
+# folder in a scratch directory, one picture, animation, font, manifest or
+# folder missing, empty, truncated or replaced by garbage. The real desktop
+# window (offscreen) then walks the menu to every topic and back, playing the
+# introductions' animations: each walk must still pass (every page shows,
+# without the damaged file), and stderr must hold exactly one line more than
+# the undamaged walk, naming the damaged file.
+# Usage: damaged_files.sh BIN_FOLDER SCENARIO...
+set -euo pipefail
+bin=$1
+shift
+scenarios=("$@")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+pristine="$work/pristine"
+mkdir -p "$pristine"
+cp -a "$bin/nizam-scenario" "$bin/assets" "$bin/fonts" "$pristine/"
+cp -a "$bin"/*.qml "$pristine/"
+
+# Runs the walk in folder $1; leaves its output in $work/out and $work/err.
+walk() {
+  status=0
+  env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work" \
+    HOME="$work/home" timeout 120 "$1/nizam-scenario" --host desktop "${scenarios[@]}" \
+    >"$work/out" 2>"$work/err" || status=$?
+}
+
+walk "$pristine"
+[ "$status" -eq 0 ] || fail "the undamaged walk fails: $(cat "$work/out" "$work/err")"
+baseline=$(wc -l <"$work/err")
+
+# damage MODE PATH: PATH relative to the program's folder.
+damage() {
+  local target=$1/$3
+  case $2 in
+    missing) rm -rf "$target" ;;
+    empty) : >"$target" ;;
+    truncated) head -c "$(($(stat -c %s "$target") / 2))" "$target" >"$work/half" && mv "$work/half" "$target" ;;
+    garbage) head -c 4096 "$1/nizam-scenario" >"$target" ;;
+    *) fail "unknown damage $2" ;;
+  esac
+}
+
+# check MODE PATH NAME: the walk passes with PATH damaged, and says NAME in one line.
+check() {
+  local mode=$1 path=$2 name=$3
+  local app="$work/app"
+  rm -rf "$app" "$work/home"
+  cp -a "$pristine" "$app"
+  damage "$app" "$mode" "$path"
+  walk "$app"
+  [ "$status" -eq 0 ] || fail "$path $mode: the walk fails: $(cat "$work/out" "$work/err")"
+  local lines
+  lines=$(wc -l <"$work/err")
+  [ "$lines" -eq $((baseline + 1)) ] ||
+    fail "$path $mode: $((lines - baseline)) lines instead of one:"$'\n'"$(cat "$work/err")"
+  grep -q -- "$name" "$work/err" || fail "$path $mode: no line names $name: $(cat "$work/err")"
+  [ ! -e "$work/home" ] || fail "$path $mode: the program wrote under HOME: $(find "$work/home")"
+  echo "ok: $path $mode: $(grep -- "$name" "$work/err")"
+}
+
+for mode in missing empty truncated garbage; do
+  check "$mode" assets/shell/form1_menu.svg shell/form1_menu.svg
+  check "$mode" assets/kit/pointer.svg kit/pointer.svg
+  check "$mode" demo2.qml demo2.qml
+  check "$mode" mafahim_velmo.qml mafahim_velmo.qml
+done
+for mode in missing empty garbage; do
+  check "$mode" fonts/Amiri-Regular.ttf Amiri-Regular.ttf
+done
+check missing fonts "$work/app/fonts"
+check missing assets/manifest "$work/app/assets/manifest"
+check missing assets "$work/app/assets"
+echo "every damaged file was told in one line and every walk passed"
