@@ -539,6 +539,10 @@ void DesktopHost::createWindow(Screen& screen) {
             pal.setColor(QPalette::Base, Qt::white);
             edit->setPalette(pal);
             edit->setFocusPolicy(Qt::StrongFocus);
+            // An answer is a word, a number or a short formula: a huge paste
+            // is cut to this bound, so it is never normalised, copied into
+            // the page's state or laid out at its full length.
+            edit->setMaxLength(kAnswerBoxMaxLength);
             QObject::connect(edit, &QLineEdit::textEdited, edit, [this, id, edit](const QString& text) {
                 const QString clean = normalizeTyped(text);
                 if (clean != text) {

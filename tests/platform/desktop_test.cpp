@@ -560,6 +560,26 @@ TEST_F(Desktop, PastedMarksAndLineBreaksAreNotReported) {
     EXPECT_EQ(screen().state(id("Text1")).text, "جهاز انذار!");
 }
 
+TEST_F(Desktop, AHugePasteIsCutToTheBoxBound) {
+    auto* edit = static_cast<QLineEdit*>(host.nativeWidget(id("Text1")));
+    edit->setFocus();
+    QString huge;
+    huge.reserve(1'000'000);
+    for (int i = 0; i < 100'000; ++i) huge += QStringLiteral("\u062C\u0647\u0627\u0632 \u200F\u0627\u0646\u0630");
+    QGuiApplication::clipboard()->setText(huge);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    settle();
+    const std::string& text = screen().state(id("Text1")).text;
+    EXPECT_FALSE(text.empty());
+    EXPECT_LE(QString::fromStdString(text).size(), DesktopHost::kAnswerBoxMaxLength);
+    EXPECT_LE(edit->text().size(), DesktopHost::kAnswerBoxMaxLength);
+    EXPECT_FALSE(edit->text().contains(QChar(0x200F))) << "the cut text is still normalised";
+    // The page changes and comes back with its box as before.
+    nav.open("Lab");
+    settle();
+    EXPECT_TRUE(screen().state(id("Text1")).text.empty());
+}
+
 TEST_F(Desktop, DragWithRealEventsDropsUnderTheReleaseOnly) {
     const QPoint label = centre("Image3", 1);
     QTest::mouseMove(win(), label);
@@ -634,10 +654,21 @@ TEST(DesktopPrograms, TheCalculatorStartsDetachedFromTheProgramFolder) {
     QTemporaryDir empty;
     DesktopHost bare(store, empty.path(), {.quitOnEnd = false, .recordPrograms = false});
     testing::internal::CaptureStderr();
-    bare.startProgram(empty.filePath("calc").toStdString(), kMaximizedFocus);
+    for (int i = 0; i < 3; ++i) bare.startProgram(empty.filePath("calc").toStdString(), kMaximizedFocus);
+    // A calculator replaced by garbage or emptied: one line each, however often clicked.
+    for (const QByteArray& content : {QByteArray("\x7f" "ELF\x02garbage", 12), QByteArray()}) {
+        QFile broken(empty.filePath(content.isEmpty() ? "calc-empty" : "calc-garbage"));
+        ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+        broken.write(content);
+        broken.close();
+        broken.setPermissions(broken.permissions() | QFileDevice::ExeOwner);
+        for (int i = 0; i < 3; ++i) bare.startProgram(broken.fileName().toStdString(), kMaximizedFocus);
+    }
     const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_NE(err.find("calc"), std::string::npos) << err;
-    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_NE(err.find(empty.filePath("calc").toStdString() + ":"), std::string::npos) << err;
+    EXPECT_NE(err.find("calc-garbage"), std::string::npos) << err;
+    EXPECT_NE(err.find("calc-empty"), std::string::npos) << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 3) << err;
 }
 
 // The pages' movies in the real window, played from the program's folder:
