@@ -25,6 +25,7 @@
 #include "app/registry.h"
 #include "platform/desktop_host.h"
 #include "platform/qml_movie_player.h"
+#include "platform/fonts.h"
 #include "platform/svg_asset_store.h"
 #include "platform/text_filter.h"
 #include "tests/unit/test_screens.h"
@@ -274,6 +275,51 @@ TEST(SvgAssetStore, AMissingPointerIconIsToldOnce) {
     const std::string err = testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
     EXPECT_NE(err.find(SvgAssetStore::kPointerIconFile), std::string::npos) << err;
+}
+
+// The fonts folder: every bundled font is in the build's folder; a missing
+// folder, or a missing, emptied or garbled font, is told in one line that
+// names them, and the text is still drawn with a font that has Arabic letters.
+TEST(BundledFonts, MissingOrDamagedFontsAreOneLine) {
+    const QString built = QFileInfo(assetsFolder()).path();
+    for (const char* name : kBundledFonts)
+        EXPECT_TRUE(QFileInfo::exists(built + "/fonts/" + name)) << name << " is not in the build's fonts folder";
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(registerBundledFonts(dir.filePath("nowhere")), 0);
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_NE(err.find("nowhere/fonts"), std::string::npos) << err;
+
+    // Every bundled font but three: one missing, one empty, one garbage.
+    QDir(dir.path()).mkpath("fonts");
+    for (const char* name : kBundledFonts) {
+        const std::string_view n = name;
+        if (n == "Amiri-Regular.ttf") continue;
+        if (n == "DejaVuSans.ttf") {
+            writeFile(dir.path(), QStringLiteral("fonts/") + name, QByteArray());
+        } else if (n == "NotoSansArabic-Bold.ttf") {
+            writeFile(dir.path(), QStringLiteral("fonts/") + name, QByteArray(2048, '\x5a'));
+        } else {
+            ASSERT_TRUE(QFile::copy(built + "/fonts/" + name, dir.filePath(QStringLiteral("fonts/") + name)));
+        }
+    }
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(registerBundledFonts(dir.path()), static_cast<int>(std::size(kBundledFonts)) - 3);
+    err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    for (const char* name : {"Amiri-Regular.ttf", "DejaVuSans.ttf", "NotoSansArabic-Bold.ttf"})
+        EXPECT_NE(err.find(name), std::string::npos) << err;
+
+    // Each design font falls back on other families that draw Arabic.
+    for (const Font& design : {Font{"Times New Roman", 12, true, 178}, Font{"MS Sans Serif", 10, false, 0},
+                               Font{"Verdana", 10, false, 0}}) {
+        const QFont f = mappedFont(design, 1.0);
+        EXPECT_GE(f.families().size(), 3) << design.name;
+        EXPECT_TRUE(f.families().contains("Noto Naskh Arabic")) << design.name;
+    }
 }
 
 TEST(PictureManifest, TheRealManifestsGiveEveryKeyOnceAndOnlyKeysOfBuiltScreens) {
