@@ -164,7 +164,8 @@ QString SvgAssetStore::refusal(const QByteArray& content) {
         }
     }
     if (xml.hasError())
-        return QStringLiteral("not a readable SVG picture (line %1: %2)").arg(xml.lineNumber()).arg(xml.errorString());
+        // The line alone: the reader's own words may be in the desktop's language.
+        return QStringLiteral("not a readable SVG picture (broken at line %1)").arg(xml.lineNumber());
     if (root) return QStringLiteral("not an SVG picture");
     return {};
 }
