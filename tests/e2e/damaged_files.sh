@@ -5,7 +5,8 @@
 # window (offscreen) then walks the menu to every topic and back, playing the
 # introductions' animations: each walk must still pass (every page shows,
 # without the damaged file), and stderr must hold exactly one line more than
-# the undamaged walk, naming the damaged file.
+# the undamaged walk, naming the damaged file. The undamaged walk, traced,
+# must write no file and open no socket.
 # Usage: damaged_files.sh BIN_FOLDER SCENARIO...
 set -euo pipefail
 bin=$1
@@ -31,6 +32,21 @@ walk() {
 walk "$pristine"
 [ "$status" -eq 0 ] || fail "the undamaged walk fails: $(cat "$work/out" "$work/err")"
 baseline=$(wc -l <"$work/err")
+
+# The same walk under strace: no file created, written, renamed or removed
+# (outside /dev and /proc), no directory made, no socket opened.
+command -v strace >/dev/null || fail "strace is not installed (tools/install-deps.sh installs it)"
+env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work" HOME="$work/home" \
+  strace -f -qq -o "$work/trace" \
+  -e trace=open,openat,creat,mkdir,mkdirat,rename,renameat,renameat2,unlink,unlinkat,socket,connect \
+  timeout 120 "$pristine/nizam-scenario" --host desktop "${scenarios[@]}" >/dev/null 2>&1 ||
+  fail "the traced walk fails"
+writes=$(grep -E 'O_WRONLY|O_RDWR|O_CREAT|creat\(|mkdir|rename|unlink' "$work/trace" |
+  grep -v -- '= -1 ' | grep -vE '"/(dev|proc)/' || true)
+[ -z "$writes" ] || fail "the walk writes files:"$'\n'"$writes"
+sockets=$(grep -E ' (socket|connect)\(' "$work/trace" || true)
+[ -z "$sockets" ] || fail "the walk opens sockets:"$'\n'"$sockets"
+echo "ok: the traced walk writes no file and opens no socket"
 
 # damage MODE PATH: PATH relative to the program's folder.
 damage() {
