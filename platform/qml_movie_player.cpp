@@ -73,7 +73,7 @@ public:
     }
 };
 
-// Animations already told of as unplayable: each is told once per run.
+// Animations already told of as unplayable, with why: each is told once per run.
 QSet<QString>& toldAnimations() {
     static QSet<QString> told;
     return told;
@@ -236,8 +236,11 @@ void QmlMoviePlayer::setMovie(const std::string& path) {
         refreshMenu();
         return;
     }
-    if (toldAnimations().contains(sceneFile_)) return;
-    toldAnimations().insert(sceneFile_);
+    // Once per file and fault: played again it says nothing more; a file
+    // changed on disk with another fault is told again.
+    const QString told = sceneFile_ + QLatin1Char('\n') + reason;
+    if (toldAnimations().contains(told)) return;
+    toldAnimations().insert(told);
     std::fprintf(stderr, "nizam: cannot play animation %s: %s\n", qUtf8Printable(sceneFile_),
                  qUtf8Printable(reason));
     std::fflush(stderr);
