@@ -4,7 +4,11 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
 #include <QQmlAbstractUrlInterceptor>
+#include <QQmlNetworkAccessManagerFactory>
 #include <QQmlComponent>
 #include <QSet>
 #include <QUrl>
@@ -71,6 +75,28 @@ public:
         if (url.isEmpty() || url.isLocalFile() || url.scheme() == QLatin1String("qrc") || url.isRelative()) return url;
         return QUrl(QStringLiteral("file:///nonexistent-outside-address"));
     }
+};
+
+// Behind the URL check, the engine's network access itself: every request
+// that is not for a local file fails at once, before any socket is opened
+// (a scene's XMLHttpRequest and pictures go through here).
+class LocalOnlyNetwork : public QNetworkAccessManager {
+public:
+    using QNetworkAccessManager::QNetworkAccessManager;
+
+protected:
+    QNetworkReply* createRequest(Operation op, const QNetworkRequest& request, QIODevice* data) override {
+        const QUrl url = request.url();
+        if (url.isLocalFile() || url.scheme() == QLatin1String("qrc"))
+            return QNetworkAccessManager::createRequest(op, request, data);
+        // An address without a scheme fails with "protocol unknown", at once.
+        return QNetworkAccessManager::createRequest(op, QNetworkRequest(QUrl(QStringLiteral("refused:"))), nullptr);
+    }
+};
+
+class LocalOnlyNetworkFactory : public QQmlNetworkAccessManagerFactory {
+public:
+    QNetworkAccessManager* create(QObject* parent) override { return new LocalOnlyNetwork(parent); }
 };
 
 // Animations already told of as unplayable, with why: each is told once per run.
@@ -141,6 +167,8 @@ QmlMoviePlayer::QmlMoviePlayer(QWidget* parent, const QRect& rect)
         static LocalFilesOnly localFilesOnly;
         QQmlEngine* engine = view->engine();
         engine->addUrlInterceptor(&localFilesOnly);
+        static LocalOnlyNetworkFactory localOnlyNetwork;
+        engine->setNetworkAccessManagerFactory(&localOnlyNetwork);
         // A scene's own run-time warnings are not the pupil's business: a
         // scene that cannot be played is told in one line by setMovie.
         engine->setOutputWarningsToStandardError(false);

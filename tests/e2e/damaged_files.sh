@@ -34,12 +34,31 @@ walk "$pristine"
 baseline=$(wc -l <"$work/err")
 
 # The same walk under strace: no file created, written, renamed or removed
-# (outside /dev and /proc), no directory made, no socket opened.
+# (outside /dev and /proc), no directory made, no socket opened, even with
+# the title page's animation asking for a picture and a request over the
+# network.
 command -v strace >/dev/null || fail "strace is not installed (tools/install-deps.sh installs it)"
+traced="$work/traced"
+cp -a "$pristine" "$traced"
+cat >"$traced/demo2.qml" <<'QML'
+import QtQuick
+import QtQuick.Timeline
+Item {
+    width: 100; height: 100
+    property int duration: 1000
+    Image { source: "http://127.0.0.1:9/picture.png" }
+    Timeline { enabled: true; startFrame: 0; endFrame: 10 }
+    Component.onCompleted: {
+        var request = new XMLHttpRequest();
+        request.open("GET", "http://127.0.0.1:9/request");
+        request.send();
+    }
+}
+QML
 env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work" HOME="$work/home" \
   strace -f -qq -o "$work/trace" \
   -e trace=open,openat,creat,mkdir,mkdirat,rename,renameat,renameat2,unlink,unlinkat,socket,connect \
-  timeout 120 "$pristine/nizam-scenario" --host desktop "${scenarios[@]}" >/dev/null 2>&1 ||
+  timeout 120 "$traced/nizam-scenario" --host desktop "${scenarios[@]}" >/dev/null 2>&1 ||
   fail "the traced walk fails"
 writes=$(grep -E 'O_WRONLY|O_RDWR|O_CREAT|creat\(|mkdir|rename|unlink' "$work/trace" |
   grep -v -- '= -1 ' | grep -vE '"/(dev|proc)/' || true)
