@@ -18,7 +18,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 
 pristine="$work/pristine"
 mkdir -p "$pristine"
-cp -a "$bin/nizam-scenario" "$bin/assets" "$bin/fonts" "$pristine/"
+cp -a "$bin/nizam-scenario" "$bin/nizam" "$bin/assets" "$bin/fonts" "$pristine/"
 cp -a "$bin"/*.qml "$pristine/"
 
 # Runs the walk in folder $1; leaves its output in $work/out and $work/err.
@@ -106,7 +106,25 @@ done
 for mode in missing empty garbage; do
   check "$mode" fonts/Amiri-Regular.ttf Amiri-Regular.ttf
 done
+# The real program too: started without a whole folder, it opens its title
+# page and keeps running (ended here after three seconds), with one line.
+real() {
+  local path=$1 name=$2 app="$work/app"
+  rm -rf "$app"
+  cp -a "$pristine" "$app"
+  rm -rf "${app:?}/$path"
+  status=0
+  env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work" HOME="$work/home" \
+    timeout 3 "$app/nizam" >"$work/out" 2>"$work/err" || status=$?
+  [ "$status" -eq 124 ] || fail "nizam without $path ended with status $status: $(cat "$work/err")"
+  [ "$(grep -c '^nizam: ' "$work/err")" -eq 1 ] || fail "nizam without $path: $(cat "$work/err")"
+  grep -q -- "$name" "$work/err" || fail "nizam without $path does not name it: $(cat "$work/err")"
+  echo "ok: nizam without $path: $(cat "$work/err")"
+}
+
 check missing fonts "$work/app/fonts"
 check missing assets/manifest "$work/app/assets/manifest"
 check missing assets "$work/app/assets"
+real fonts "$work/app/fonts"
+real assets "$work/app/assets"
 echo "every damaged file was told in one line and every walk passed"
