@@ -8,7 +8,14 @@
 #include <QHash>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QQmlAbstractUrlInterceptor>
+#include <QQmlNetworkAccessManagerFactory>
 #include <QQmlComponent>
+#include <QSet>
+#include <QUrl>
 #include <QQmlEngine>
 #include <QQmlError>
 #include <QQuickItem>
@@ -63,6 +70,45 @@ protected:
         e->accept();
     }
 };
+
+// The scenes may use only files: any other address (http, ftp, ...) in an
+// import, a picture source or a request is turned into an empty one, which
+// fails to load, so the animations never reach the network.
+class LocalFilesOnly : public QQmlAbstractUrlInterceptor {
+public:
+    QUrl intercept(const QUrl& url, DataType) override {
+        if (url.isEmpty() || url.isLocalFile() || url.scheme() == QLatin1String("qrc") || url.isRelative()) return url;
+        return QUrl(QStringLiteral("file:///nonexistent-outside-address"));
+    }
+};
+
+// Behind the URL check, the engine's network access itself: every request
+// that is not for a local file fails at once, before any socket is opened
+// (a scene's XMLHttpRequest and pictures go through here).
+class LocalOnlyNetwork : public QNetworkAccessManager {
+public:
+    using QNetworkAccessManager::QNetworkAccessManager;
+
+protected:
+    QNetworkReply* createRequest(Operation op, const QNetworkRequest& request, QIODevice* data) override {
+        const QUrl url = request.url();
+        if (url.isLocalFile() || url.scheme() == QLatin1String("qrc"))
+            return QNetworkAccessManager::createRequest(op, request, data);
+        // An address without a scheme fails with "protocol unknown", at once.
+        return QNetworkAccessManager::createRequest(op, QNetworkRequest(QUrl(QStringLiteral("refused:"))), nullptr);
+    }
+};
+
+class LocalOnlyNetworkFactory : public QQmlNetworkAccessManagerFactory {
+public:
+    QNetworkAccessManager* create(QObject* parent) override { return new LocalOnlyNetwork(parent); }
+};
+
+// Animations already told of as unplayable, with why: each is told once per run.
+QSet<QString>& toldAnimations() {
+    static QSet<QString> told;
+    return told;
+}
 
 // One line describing why a scene could not be loaded. The file is named by
 // the caller, so a QML error is reduced to its line and description.
@@ -169,6 +215,9 @@ QQmlComponent* compiledScene(QQmlEngine* engine, const QString& path, QString& r
 void QmlMoviePlayer::prepareRendering() {
     // An explicit choice in the environment wins, e.g. to try the OpenGL
     // renderer on a given machine.
+    // The scenes are read from the program's folder as they are: the engine
+    // keeps no compiled copy of them on disk, so the program writes no file.
+    if (!qEnvironmentVariableIsSet("QML_DISABLE_DISK_CACHE")) qputenv("QML_DISABLE_DISK_CACHE", "1");
     if (qEnvironmentVariableIsSet("QT_QUICK_BACKEND")) return;
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
 }
@@ -189,6 +238,16 @@ QmlMoviePlayer::QmlMoviePlayer(QWidget* parent, const QRect& rect)
     auto* view = new PlayerView(sharedEngine(parent), parent);
     view_ = view;
     view->setClearColor(Qt::white);
+    {
+        static LocalFilesOnly localFilesOnly;
+        QQmlEngine* engine = view->engine();
+        engine->addUrlInterceptor(&localFilesOnly);
+        static LocalOnlyNetworkFactory localOnlyNetwork;
+        engine->setNetworkAccessManagerFactory(&localOnlyNetwork);
+        // A scene's own run-time warnings are not the pupil's business: a
+        // scene that cannot be played is told in one line by setMovie.
+        engine->setOutputWarningsToStandardError(false);
+    }
     view->setAttribute(Qt::WA_OpaquePaintEvent);
     view->setFocusPolicy(Qt::NoFocus);
     view->setGeometry(rect);
@@ -287,6 +346,11 @@ void QmlMoviePlayer::setMovie(const std::string& path) {
         refreshMenu();
         return;
     }
+    // Once per file and fault: played again it says nothing more; a file
+    // changed on disk with another fault is told again.
+    const QString told = sceneFile_ + QLatin1Char('\n') + reason;
+    if (toldAnimations().contains(told)) return;
+    toldAnimations().insert(told);
     std::fprintf(stderr, "nizam: cannot play animation %s: %s\n", qUtf8Printable(sceneFile_),
                  qUtf8Printable(reason));
     std::fflush(stderr);

@@ -465,6 +465,12 @@ TEST_F(PlayerTest, BrokenFilesAreReportedOnceAndLeaveThePlayerEmpty) {
         EXPECT_FALSE(player->hasMovie());
         EXPECT_FALSE(player->isPlaying());
         EXPECT_EQ(player->currentFrame(), 0);
+
+        // Played again, on this player or another, it is not told again.
+        testing::internal::CaptureStderr();
+        playMovie(*player, movie);
+        playMovie(*makePlayer(), movie);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     }
 }
 
