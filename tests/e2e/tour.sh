@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The course end to end: starts the real nizam in its own Xvfb display and
 # replays tour.scn on it with real pointer and key events (tour.py).
+# TOUR_FILE names another tour file to replay, for a shorter walk.
 # Usage: tour.sh NIZAM NIZAM_SCENARIO
 set -euo pipefail
 nizam=$1
@@ -15,7 +16,7 @@ cleanup() {
 trap cleanup EXIT
 start_xvfb 1280x1024
 status=0
-TOUR_WORK=$work python3 "$here/tour.py" "$nizam" "$runner" "$here/tour.scn" || status=$?
+TOUR_WORK=$work python3 "$here/tour.py" "$nizam" "$runner" "${TOUR_FILE:-$here/tour.scn}" || status=$?
 if [ "$status" -ne 0 ] && ! kill -0 "$xvfb" 2>/dev/null; then
   echo "Xvfb ended during the tour:"; cat "$work/xvfb.log"
 fi
