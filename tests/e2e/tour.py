@@ -155,6 +155,39 @@ def geometry(win):
     return values
 
 
+def preload_keys(chars, work):
+    """Gives each character beyond ASCII a key of its own in the display's
+    keyboard map, before the program starts. Without it xdotool types such a
+    character by remapping a key for the one press and restoring it at once;
+    on a loaded machine the program may read that press after the restore,
+    and an Arabic letter comes out as another or not at all."""
+    chars = sorted({c for c in chars if ord(c) > 127})
+    if not chars:
+        return
+    source = os.path.join(work, "keymap.xkb")
+    subprocess.run(["xkbcomp", "-xkb", os.environ["DISPLAY"], source], check=True, capture_output=True, timeout=30)
+    with open(source, encoding="utf-8", errors="replace") as f:
+        keymap = f.read()
+    start = keymap.index("xkb_symbols")
+    codes = re.findall(r"<(\w+)>\s*=\s*(\d+)\s*;", keymap[:keymap.index("xkb_types")])
+    used = set(re.findall(r"key\s+<(\w+)>", keymap[start:]))
+    free = [name for name, number in codes if name not in used and 8 <= int(number) <= 255]
+    # Two characters a key, the second with Shift, as on a real keyboard.
+    pairs = [chars[k:k + 2] for k in range(0, len(chars), 2)]
+    if len(free) < len(pairs):
+        raise TourError(f"the keyboard map has {len(free)} free keys for {len(chars)} characters")
+    lines = "".join(f"    key <{name}> {{ type= \"TWO_LEVEL\", [ {', '.join(f'U{ord(c):04X}' for c in pair)} ] }};\n"
+                    for name, pair in zip(free, pairs))
+    end = keymap.index("\n};", start) + 1  # the end of the symbols section
+    keymap = keymap[:end] + lines + keymap[end:]
+    target = os.path.join(work, "keymap-tour.xkb")
+    with open(target, "w", encoding="utf-8") as f:
+        f.write(keymap)
+    r = subprocess.run(["xkbcomp", "-w", "0", target, os.environ["DISPLAY"]], capture_output=True, text=True, timeout=30)
+    if r.returncode != 0:
+        raise TourError(f"xkbcomp refused the keyboard map: {r.stderr.strip()[-500:]}")
+
+
 class Tour:
     def __init__(self, nizam, defs, log):
         self.defs = defs
@@ -279,8 +312,15 @@ def main():
                 rects[(c["name"], c["index"])] = (c["left"], c["top"], c["width"], c["height"])
         defs[s["name"]] = {"windowTitle": s["windowTitle"], "rects": rects}
 
-    log_path = os.path.join(os.environ.get("TOUR_WORK", "/tmp"), "nizam.log")
+    work = os.environ.get("TOUR_WORK", "/tmp")
+    log_path = os.path.join(work, "nizam.log")
     started = time.monotonic()
+    typed = "".join(" ".join(words[2:]) for _, words in steps if words[0] == "type")
+    try:
+        preload_keys(typed, work)
+    except (TourError, subprocess.SubprocessError, ValueError) as e:
+        print(f"tour failed: the keyboard map for the typed texts: {e}")
+        return 1
     with open(log_path, "w") as log:
         tour = Tour(nizam, defs, log)
         pages = []
