@@ -219,9 +219,9 @@ class Tour:
                 self.scale = min(g["WIDTH"] / DESIGN_WIDTH, g["HEIGHT"] / DESIGN_HEIGHT)
                 self.origin = (g["X"] + (g["WIDTH"] - DESIGN_WIDTH * self.scale) / 2,
                                g["Y"] + (g["HEIGHT"] - DESIGN_HEIGHT * self.scale) / 2)
-                time.sleep(0.15)  # let the page settle before the first event
+                time.sleep(0.1)  # let the page settle before the first event
                 return
-            time.sleep(0.1)
+            time.sleep(0.05)
         raise TourError(f"{page} did not show within {PAGE_WAIT:.0f} s (the window shows {seen or 'no page'})")
 
     def point(self, spec):
@@ -244,39 +244,38 @@ class Tour:
     def move(self, p):
         xdotool("mousemove", str(p[0]), str(p[1]))
 
-    def press_at(self, p):
+    def before_press(self, p):
+        """Waits, when the last press was at the same place, until this press
+        can no longer complete a double-click with it."""
         where, when = self.last_press
         if where and abs(where[0] - p[0]) < 10 and abs(where[1] - p[1]) < 10:
             gap = DOUBLE_CLICK_GAP - (time.monotonic() - when)
             if gap > 0:
                 time.sleep(gap)
-        self.move(p)
-        time.sleep(0.03)
-        xdotool("mousedown", "1")
-        self.last_press = (p, time.monotonic())
 
+    # Each action is one xdotool command line, its events in order.
     def click(self, spec):
         p = self.point(spec)
-        self.press_at(p)
-        time.sleep(0.03)
-        xdotool("mouseup", "1")
-        time.sleep(0.05)
+        self.before_press(p)
+        xdotool("mousemove", str(p[0]), str(p[1]), "sleep", "0.03", "mousedown", "1", "sleep", "0.03", "mouseup", "1")
+        self.last_press = (p, time.monotonic())
 
     def drag(self, source, target):
         a, b = self.point(source), self.point(target)
-        self.press_at(a)
+        self.before_press(a)
+        args = ["mousemove", str(a[0]), str(a[1]), "sleep", "0.03", "mousedown", "1"]
         for k in range(1, 6):
-            time.sleep(0.02)
-            self.move((a[0] + (b[0] - a[0]) * k // 5, a[1] + (b[1] - a[1]) * k // 5))
-        time.sleep(0.05)
-        xdotool("mouseup", "1")
-        time.sleep(0.05)
+            args += ["sleep", "0.02", "mousemove", str(a[0] + (b[0] - a[0]) * k // 5), str(a[1] + (b[1] - a[1]) * k // 5)]
+        args += ["sleep", "0.03", "mouseup", "1"]
+        xdotool(*args)
+        self.last_press = (a, time.monotonic())
 
     def type(self, box, text):
-        self.click(box)
-        time.sleep(0.1)
-        xdotool("type", "--delay", "30", "--", text)
-        time.sleep(0.1)
+        p = self.point(box)
+        self.before_press(p)
+        xdotool("mousemove", str(p[0]), str(p[1]), "sleep", "0.03", "mousedown", "1", "sleep", "0.03", "mouseup", "1",
+                "sleep", "0.05", "type", "--delay", "20", "--", text)
+        self.last_press = (p, time.monotonic())
 
     def wait_end(self):
         try:
