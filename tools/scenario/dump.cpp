@@ -114,7 +114,6 @@ std::string dumpDefinitions(const std::vector<RegistryEntry>& registry, const As
     o << "{\"screens\": [";
     bool firstScreen = true;
     for (const auto& e : registry) {
-        if (!e.module) continue;
         const ScreenDef& s = e.module->def;
         o << (firstScreen ? "\n" : ",\n");
         firstScreen = false;
