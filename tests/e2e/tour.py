@@ -224,17 +224,17 @@ class Tour:
             time.sleep(0.05)
         raise TourError(f"{page} did not show within {PAGE_WAIT:.0f} s (the window shows {seen or 'no page'})")
 
-    def point(self, spec):
-        if spec.startswith("@"):
-            x, y = (int(v) for v in spec[1:].split(","))
+    def point(self, where):
+        if where.startswith("@"):
+            x, y = (int(v) for v in where[1:].split(","))
         else:
-            m = re.fullmatch(r"([A-Za-z_]\w*)(?:\((\d+)\))?", spec)
+            m = re.fullmatch(r"([A-Za-z_]\w*)(?:\((\d+)\))?", where)
             if not m:
-                raise TourError(f"not a point: {spec}")
+                raise TourError(f"not a point: {where}")
             name, index = m.group(1), (int(m.group(2)) if m.group(2) else None)
             rect = self.defs[self.page]["rects"].get((name, index))
             if rect is None:
-                raise TourError(f"{self.page} has no control {spec}")
+                raise TourError(f"{self.page} has no control {where}")
             left, top, width, height = rect
             x, y = left + width // 2, top + height // 2
         px = self.origin[0] + x / TWIPS_PER_PIXEL * self.scale
@@ -254,8 +254,8 @@ class Tour:
                 time.sleep(gap)
 
     # Each action is one xdotool command line, its events in order.
-    def click(self, spec):
-        p = self.point(spec)
+    def click(self, where):
+        p = self.point(where)
         self.before_press(p)
         xdotool("mousemove", str(p[0]), str(p[1]), "sleep", "0.03", "mousedown", "1", "sleep", "0.03", "mouseup", "1")
         self.last_press = (p, time.monotonic())
