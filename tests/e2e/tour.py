@@ -10,13 +10,16 @@ window: a click is a move and a press, a drag presses, moves and releases, a
 typed text clicks its box and types the UTF-8 text as key events. `expect
 screen` waits for the window to carry that page's title, so a forward button
 still covered makes the tour fail there, naming the page and the step. Every
-wait is bounded.
+wait is bounded. With TOUR_TRACE set, the program runs under strace, which
+records into that file every call that could write a file or open a socket;
+the tour then fails on any such call that is not a connection to the display.
 """
 
 import json
 import os
 import re
 import shlex
+import signal
 import subprocess
 import sys
 import time
@@ -25,6 +28,11 @@ PAGE_WAIT = 20.0       # seconds for a page to show after the click that opens i
 END_WAIT = 15.0        # seconds for the program to end after its close mark
 DOUBLE_CLICK_GAP = 0.7 # two presses closer than this at one place would be a double-click
 TWIPS_PER_PIXEL = 15
+# The system calls a traced tour records: those that create, write, rename or
+# remove a file or a folder, and those that open, bind or connect a socket.
+TRACED_CALLS = ["open", "openat", "openat2", "creat", "truncate", "mkdir", "mkdirat", "rename", "renameat",
+                "renameat2", "unlink", "unlinkat", "rmdir", "link", "linkat", "symlink", "symlinkat",
+                "socket", "socketpair", "bind", "listen", "connect"]
 DESIGN_WIDTH, DESIGN_HEIGHT = 1024, 768
 
 
@@ -192,15 +200,39 @@ class Tour:
     def __init__(self, nizam, defs, log):
         self.defs = defs
         self.titles = {s["windowTitle"]: name for name, s in defs.items()}
-        self.app = subprocess.Popen([nizam], stdout=log, stderr=subprocess.STDOUT)
+        self.trace = os.environ.get("TOUR_TRACE")
+        command = [nizam]
+        if self.trace:
+            # Every call that could write a file or open a socket, and only
+            # those (a filter in the kernel: the others run at full speed).
+            command = ["strace", "-f", "-qq", "--seccomp-bpf", "-o", self.trace,
+                       "-e", "trace=" + ",".join(TRACED_CALLS), "--", nizam]
+        self.app = subprocess.Popen(command, stdout=log, stderr=subprocess.STDOUT)
+        self.pid = self.program_pid()
         self.page = None
         self.win = None
         self.origin = (0, 0)
         self.scale = 1.0
         self.last_press = (None, 0.0)
 
+    def program_pid(self):
+        """The process of nizam itself: under strace, the tracer's child."""
+        if not self.trace:
+            return self.app.pid
+        deadline = time.monotonic() + PAGE_WAIT
+        while time.monotonic() < deadline and self.app.poll() is None:
+            try:
+                with open(f"/proc/{self.app.pid}/task/{self.app.pid}/children") as f:
+                    children = f.read().split()
+            except OSError:
+                children = []
+            if children:
+                return int(children[0])
+            time.sleep(0.02)
+        raise TourError("nizam did not start under strace")
+
     def shown_page(self):
-        for win, name in windows_of(self.app.pid):
+        for win, name in windows_of(self.pid):
             if name in self.titles:
                 return win, self.titles[name]
         return None, None
@@ -287,8 +319,42 @@ class Tour:
 
     def stop(self):
         if self.app.poll() is None:
+            if self.pid != self.app.pid:
+                try:
+                    os.kill(self.pid, signal.SIGKILL)  # a killed tracer would leave it running
+                except ProcessLookupError:
+                    pass
             self.app.kill()
             self.app.wait()
+
+
+def trace_faults(trace, display):
+    """What a traced run did beyond reading its files and talking to its
+    display: a file or folder created, opened for writing, renamed or removed
+    (the kernel's /dev and /proc aside), a socket other than a local one, a
+    socket bound or listening, a connection to anything but the display."""
+    display_socket = "/tmp/.X11-unix/X" + display.lstrip(":").split(".")[0]
+    faults = []
+    with open(trace, errors="replace") as f:
+        for line in f:
+            m = re.match(r"\d+\s+(\w+)\((.*)\)\s+=\s+(-?\d+)", line.strip())
+            if not m or m.group(3).startswith("-"):
+                continue  # an unfinished line, or a call that failed (a file not found)
+            call, args = m.group(1), m.group(2)
+            paths = re.findall(r'"((?:[^"\\]|\\.)*)"', args)
+            if call in ("open", "openat", "openat2", "creat", "truncate"):
+                if call in ("creat", "truncate") or re.search(r"O_WRONLY|O_RDWR|O_CREAT|O_TRUNC", args):
+                    if not any(p.startswith(("/dev/", "/proc/")) for p in paths):
+                        faults.append(line.strip())
+            elif call in ("socket", "socketpair"):
+                if "AF_UNIX" not in args and "AF_LOCAL" not in args:
+                    faults.append(line.strip())
+            elif call == "connect":
+                if not any(p.lstrip("@") == display_socket for p in paths):
+                    faults.append(line.strip())
+            elif call in ("bind", "listen") or call.startswith(("mkdir", "rename", "unlink", "rmdir", "link", "symlink")):
+                faults.append(line.strip())
+    return faults
 
 
 def unquote(text):
@@ -361,6 +427,13 @@ def main():
             return 1
         finally:
             tour.stop()
+    if tour.trace:
+        faults = trace_faults(tour.trace, os.environ["DISPLAY"])
+        if faults:
+            print("tour failed: the program wrote files or opened sockets other than the display's:\n"
+                  + "\n".join(faults[:40]))
+            return 1
+        print("the traced tour wrote no file and opened no socket but the display's")
     print(f"tour passed: {len(steps)} steps, {len(pages)} pages shown ({len(set(pages))} distinct) "
           f"in {time.monotonic() - started:.0f} s")
     return 0

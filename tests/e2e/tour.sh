@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The course end to end: starts the real nizam in its own Xvfb display and
 # replays tour.scn on it with real pointer and key events (tour.py).
+# The program runs under strace: the tour fails if it creates, writes,
+# renames or removes a file, or opens a socket other than the display's.
 # TOUR_FILE names another tour file to replay, for a shorter walk.
 # Usage: tour.sh NIZAM NIZAM_SCENARIO
 set -euo pipefail
@@ -16,7 +18,8 @@ cleanup() {
 trap cleanup EXIT
 start_xvfb 1280x1024
 status=0
-TOUR_WORK=$work python3 "$here/tour.py" "$nizam" "$runner" "${TOUR_FILE:-$here/tour.scn}" || status=$?
+mkdir -p "$work/home" "$work/runtime" && chmod 700 "$work/runtime"
+XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home" TOUR_WORK=$work TOUR_TRACE=$work/trace python3 "$here/tour.py" "$nizam" "$runner" "${TOUR_FILE:-$here/tour.scn}" || status=$?
 if [ "$status" -ne 0 ] && ! kill -0 "$xvfb" 2>/dev/null; then
   echo "Xvfb ended during the tour:"; cat "$work/xvfb.log"
 fi
