@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QMutexLocker>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTextStream>
@@ -72,7 +71,7 @@ std::vector<std::string> SvgAssetStore::keys() const {
 }
 
 QByteArray SvgAssetStore::bytes(const QString& file) const {
-    QMutexLocker lock(&mutex_);
+    std::unique_lock lock(mutex_);
     auto it = data_.find(file);
     if (it != data_.end()) return *it;
     QFile f(folder_ + '/' + file);
@@ -83,7 +82,7 @@ QByteArray SvgAssetStore::bytes(const QString& file) const {
 }
 
 void SvgAssetStore::reportOnce(const std::string& key, const QString& file, const QString& why) const {
-    QMutexLocker lock(&mutex_);
+    std::unique_lock lock(mutex_);
     const QString id = QString::fromStdString(key) + '|' + file;
     if (reported_.contains(id)) return;
     reported_.append(id);
@@ -97,7 +96,7 @@ std::optional<PixelSize> SvgAssetStore::pictureSize(const std::string& key) cons
     if (list.isEmpty()) return std::nullopt;
     const QString file = list.last();  // for icons, the largest
     {
-        QMutexLocker lock(&mutex_);
+        std::unique_lock lock(mutex_);
         auto it = sizes_.find(file);
         if (it != sizes_.end())
             return *it ? std::optional<PixelSize>(PixelSize{(*it)->width(), (*it)->height()}) : std::nullopt;
@@ -105,7 +104,7 @@ std::optional<PixelSize> SvgAssetStore::pictureSize(const std::string& key) cons
     QSvgRenderer svg(bytes(file));
     std::optional<QSize> size;
     if (svg.isValid()) size = svg.defaultSize();
-    QMutexLocker lock(&mutex_);
+    std::unique_lock lock(mutex_);
     sizes_.insert(file, size);
     return size ? std::optional<PixelSize>(PixelSize{size->width(), size->height()}) : std::nullopt;
 }
@@ -155,7 +154,7 @@ void SvgAssetStore::store(const QString& cacheKey, const QImage& image) {
 QImage SvgAssetStore::image(const std::string& key, QSize size) {
     if (size.isEmpty()) return {};
     const QString ck = cacheKeyOf(key, size);
-    QMutexLocker lock(&mutex_);
+    std::unique_lock lock(mutex_);
     // A render of the same picture at the same size already under way is
     // waited for, not repeated.
     while (true) {
@@ -166,7 +165,7 @@ QImage SvgAssetStore::image(const std::string& key, QSize size) {
             return *it;
         }
         if (!inFlight_.contains(ck)) break;
-        rendered_.wait(&mutex_);
+        rendered_.wait(lock);
     }
     inFlight_.insert(ck);
     lock.unlock();
@@ -176,16 +175,16 @@ QImage SvgAssetStore::image(const std::string& key, QSize size) {
         reportOnce(key, QString(), "no source in the picture manifest");
     else
         img = render(key, list.last(), size);
-    lock.relock();
+    lock.lock();
     if (!list.isEmpty()) ++renders_;
     inFlight_.remove(ck);
     if (!img.isNull()) store(ck, img);
-    rendered_.wakeAll();
+    rendered_.notify_all();
     return img;
 }
 
 void SvgAssetStore::prerender(const Wanted& current, const Wanted& ahead) {
-    QMutexLocker lock(&mutex_);
+    std::unique_lock lock(mutex_);
     pinned_.clear();
     for (const auto& [key, size] : current) pinned_.insert(cacheKeyOf(key, size));
     pending_.clear();
@@ -205,7 +204,7 @@ void SvgAssetStore::prerender(const Wanted& current, const Wanted& ahead) {
         while (true) {
             std::pair<std::string, QSize> next;
             {
-                QMutexLocker l(&mutex_);
+                std::lock_guard l(mutex_);
                 if (pending_.empty()) {
                     working_ = false;
                     return;
@@ -221,18 +220,18 @@ void SvgAssetStore::prerender(const Wanted& current, const Wanted& ahead) {
 void SvgAssetStore::waitForPrerender() { pool_.waitForDone(); }
 
 bool SvgAssetStore::cached(const std::string& key, QSize size) const {
-    QMutexLocker lock(&mutex_);
+    std::unique_lock lock(mutex_);
     return cache_.contains(cacheKeyOf(key, size));
 }
 
 long SvgAssetStore::renderCount() const {
-    QMutexLocker lock(&mutex_);
+    std::unique_lock lock(mutex_);
     return renders_;
 }
 
 void SvgAssetStore::clearCache() {
     pool_.waitForDone();
-    QMutexLocker lock(&mutex_);
+    std::unique_lock lock(mutex_);
     cache_.clear();
     lru_.clear();
     pinned_.clear();
@@ -240,7 +239,7 @@ void SvgAssetStore::clearCache() {
 }
 
 std::size_t SvgAssetStore::cachedBytes() const {
-    QMutexLocker lock(&mutex_);
+    std::unique_lock lock(mutex_);
     return bytes_;
 }
 

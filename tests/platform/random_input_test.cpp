@@ -55,9 +55,10 @@ bool covers(const Screen& s, ControlId id, const DesktopHost& host, QPoint p) {
 
 class RandomInput {
 public:
+    // The program folder is the build's, so the pages' animations really play.
     RandomInput(unsigned long seed, std::string assets)
         : seed_(seed), rng_(static_cast<std::mt19937::result_type>(seed)), store_(QString::fromStdString(assets)),
-          host_(store_, QDir::tempPath(), {.quitOnEnd = false, .recordPrograms = true, .fitToScreen = false}),
+          host_(store_, QStringLiteral(NIZAM_PROGRAM_DIR), {.quitOnEnd = false, .recordPrograms = true, .fitToScreen = false}),
           nav_(host_, screenRegistry()) {
         host_.attach(&nav_);
         for (const auto& e : screenRegistry())
