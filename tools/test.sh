@@ -24,9 +24,8 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 # page of the real window on Qt's offscreen platform, two runs of 50,000 events
 # with their own seeds side by side (several minutes on two cores: the pages'
 # animations load and play under the sanitizers too), and the picture store's
-# threads. Qt is not
-# instrumented: tests/sanitizers/lsan.supp lists the leaks inside Qt that are
-# not ours, each explained there.
+# threads. Qt is not instrumented: tests/sanitizers/lsan.supp lists the leaks
+# inside Qt that are not ours, each explained there.
 cmake -S . -B build-asan-desktop -DCMAKE_BUILD_TYPE=Debug -DNIZAM_SANITIZE=ON -DNIZAM_RANDOM_EVENTS=50000
 cmake --build build-asan-desktop -j"$jobs" --target random_input_tests store_thread_tests
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
