@@ -1,6 +1,7 @@
 #include "app/navigator.h"
 
 #include <cstdio>
+#include <stdexcept>
 
 namespace nizam {
 
@@ -11,7 +12,11 @@ struct Navigator::Entry {
 
 Navigator::Navigator(HostPlatform& host, std::vector<RegistryEntry> registry)
     : host_(host), registry_(std::move(registry)) {
-    for (const auto& r : registry_) entries_.push_back(std::make_unique<Entry>(Entry{r, nullptr}));
+    for (const auto& r : registry_) {
+        if (!r.module) throw std::invalid_argument("screen " + r.name + " has no module");
+        if (entry(r.name)) throw std::invalid_argument("screen " + r.name + " is registered twice");
+        entries_.push_back(std::make_unique<Entry>(Entry{r, nullptr}));
+    }
 }
 
 Navigator::~Navigator() {
@@ -26,13 +31,6 @@ Navigator::Entry* Navigator::entry(std::string_view name) {
         if (e->reg.name == name) return e.get();
     }
     return nullptr;
-}
-
-bool Navigator::isBuilt(std::string_view name) const {
-    for (const auto& e : entries_) {
-        if (e->reg.name == name) return e->reg.module != nullptr;
-    }
-    return false;
 }
 
 template <class F>
@@ -82,9 +80,8 @@ void Navigator::show(std::string_view name) {
         return;
     }
     Entry* e = entry(name);
-    if (!e || !e->reg.module) {
-        std::fprintf(stderr, "nizam: screen %.*s is not built yet\n", static_cast<int>(name.size()),
-                     name.data());
+    if (!e) {
+        std::fprintf(stderr, "nizam: there is no screen named %.*s\n", static_cast<int>(name.size()), name.data());
         return;
     }
     if (current_) unload();  // never two screens loaded at once
@@ -120,10 +117,9 @@ void Navigator::unload() {
 void Navigator::quit() { unload(); }
 
 void Navigator::goTo(std::string_view screen) {
-    Entry* e = entry(screen);
-    if (!e || !e->reg.module) {
-        // The current screen stays as it is.
-        std::fprintf(stderr, "nizam: screen %.*s is not built yet\n", static_cast<int>(screen.size()),
+    if (!entry(screen)) {
+        // A name outside the registry: the current screen stays as it is.
+        std::fprintf(stderr, "nizam: there is no screen named %.*s\n", static_cast<int>(screen.size()),
                      screen.data());
         return;
     }

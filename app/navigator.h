@@ -15,9 +15,11 @@
 
 namespace nizam {
 
+// One screen of the program: its name and its module (never null; the
+// Navigator refuses a registry with an entry that lacks one).
 struct RegistryEntry {
     std::string name;
-    const ScreenModule* module = nullptr;  // nullptr: the screen is not built yet
+    const ScreenModule* module = nullptr;
 };
 
 class Navigator final : public AppActions {
@@ -29,6 +31,7 @@ class Navigator final : public AppActions {
     };
 
 public:
+    // Throws std::invalid_argument when an entry has no module or a name is repeated.
     Navigator(HostPlatform& host, std::vector<RegistryEntry> registry);
     ~Navigator() override;
 
@@ -56,7 +59,6 @@ public:
     bool ended() const { return ended_; }
     const std::string& pointerShape() const { return pointerShape_; }
     const std::vector<RegistryEntry>& registry() const { return registry_; }
-    bool isBuilt(std::string_view name) const;
     bool dragging() const { return current_ && current_->router.dragging(); }
 
     // Input from the platform. Positions are in twips of the client area.

@@ -6,7 +6,7 @@
 
 namespace nizam {
 
-// All 41 screens of the program, with the module of each screen that is built.
+// All 41 screens of the program, Form1 to Form41, each with its module.
 std::vector<RegistryEntry> screenRegistry();
 
 }  // namespace nizam

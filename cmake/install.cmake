@@ -115,6 +115,7 @@ set(NIZAM_DEB_DEPENDS
     "libqt6gui6 (>= 6.4.0)"
     "libqt6widgets6 (>= 6.4.0)"
     "libqt6svg6 (>= 6.4.0)"
+    "libqt6network6 (>= 6.4.0)"
     "libqt6qml6 (>= 6.4.0)"
     "libqt6quick6 (>= 6.4.0)"
     "libqt6quickwidgets6 (>= 6.4.0)"

@@ -24,6 +24,7 @@
 #include <QTextOption>
 #include <cmath>
 #include <cstdio>
+#include <set>
 
 #include "app/navigation.h"
 #include "app/page_titles.h"
@@ -540,6 +541,10 @@ void DesktopHost::createWindow(Screen& screen) {
             pal.setColor(QPalette::Base, Qt::white);
             edit->setPalette(pal);
             edit->setFocusPolicy(Qt::StrongFocus);
+            // An answer is a word, a number or a short formula: a huge paste
+            // is cut to this bound, so it is never normalised, copied into
+            // the page's state or laid out at its full length.
+            edit->setMaxLength(kAnswerBoxMaxLength);
             QObject::connect(edit, &QLineEdit::textEdited, edit, [this, id, edit](const QString& text) {
                 const QString clean = normalizeTyped(text);
                 if (clean != text) {
@@ -664,8 +669,12 @@ void DesktopHost::startProgram(const std::string& path, int windowStyle) {
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
     process.setStandardInputFile(QProcess::nullDevice());
-    if (!process.startDetached())
-        std::fprintf(stderr, "nizam: cannot start %s: %s\n", path.c_str(), qPrintable(process.errorString()));
+    if (process.startDetached()) return;
+    // Told once: a pupil who clicks the button again gets no further line.
+    static std::set<std::string> told;
+    if (!told.insert(path).second) return;
+    std::fprintf(stderr, "nizam: cannot start %s: %s\n", path.c_str(), qPrintable(process.errorString()));
+    std::fflush(stderr);
 }
 
 std::unique_ptr<MoviePlayer> DesktopHost::createPlayer(Screen& screen, ControlId id) {

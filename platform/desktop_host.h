@@ -38,6 +38,8 @@ public:
         bool fitToScreen = true;
     };
     DesktopHost(SvgAssetStore& store, QString programFolder, Options options);
+    // The most characters an answer box takes, typed or pasted.
+    static constexpr int kAnswerBoxMaxLength = 1000;
     ~DesktopHost() override;
 
     // Input from the window goes to this navigator.

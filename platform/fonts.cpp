@@ -1,26 +1,60 @@
 #include "platform/fonts.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
+#include <QStringList>
+#include <algorithm>
+#include <cstdio>
 
 namespace nizam::platform {
 
 int registerBundledFonts(const QString& programFolder) {
     const QDir dir(programFolder + "/fonts");
+    QStringList files = dir.entryList({"*.ttf", "*.otf"}, QDir::Files, QDir::Name);
+    if (files.isEmpty()) {
+        std::fprintf(stderr, "nizam: no font files in %s: the system's Arabic fonts are used instead\n",
+                     qUtf8Printable(dir.path()));
+        std::fflush(stderr);
+        return 0;
+    }
+    QStringList missing;
+    for (const char* name : kBundledFonts) {
+        const QString file = QString::fromLatin1(name);
+        if (!files.contains(file)) missing.append(file);
+    }
     int registered = 0;
-    for (const QString& file : dir.entryList({"*.ttf", "*.otf"}, QDir::Files)) {
-        if (QFontDatabase::addApplicationFont(dir.filePath(file)) >= 0) ++registered;
+    for (const QString& file : files) {
+        const QString path = dir.filePath(file);
+        // A font larger than any real one is not read into memory at all.
+        if (QFileInfo(path).size() <= kMaxFontFileBytes && QFontDatabase::addApplicationFont(path) >= 0)
+            ++registered;
+        else
+            missing.append(file);
+    }
+    if (!missing.isEmpty()) {
+        std::fprintf(stderr, "nizam: missing or unreadable font%s in %s: %s; the system's fonts stand in\n",
+                     missing.size() > 1 ? "s" : "", qUtf8Printable(dir.path()),
+                     qUtf8Printable(missing.join(QStringLiteral(", "))));
+        std::fflush(stderr);
     }
     return registered;
 }
 
 QFont mappedFont(const Font& design, double scale) {
-    QString family = "DejaVu Sans";
-    if (design.name == "Times New Roman")
-        family = design.charset == 178 ? "Amiri" : "DejaVu Sans";
+    // The bundled family first; the others stand in when it could not be
+    // loaded, so Arabic text is still drawn with an Arabic font of the
+    // system (Qt then falls back further, by script, to any font that has
+    // the letters).
+    QStringList families;
+    if (design.name == "Times New Roman" && design.charset == 178)
+        families = {"Amiri", "Noto Naskh Arabic", "Noto Sans Arabic", "DejaVu Sans"};
     else if (design.name == "MS Sans Serif")
-        family = "Noto Sans Arabic";
-    QFont font(family);
+        families = {"Noto Sans Arabic", "Noto Naskh Arabic", "Amiri", "DejaVu Sans"};
+    else
+        families = {"DejaVu Sans", "Noto Sans Arabic", "Noto Naskh Arabic"};
+    QFont font(families.first());
+    font.setFamilies(families);
     // Design sizes are points at 96 dpi: 4/3 pixel per point at scale 1.
     font.setPixelSize(std::max(1, static_cast<int>(design.size * 4.0 / 3.0 * scale + 0.5)));
     font.setBold(design.bold);

@@ -1,10 +1,21 @@
 #include "platform/qml_movie_player.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QQmlAbstractUrlInterceptor>
+#include <QQmlNetworkAccessManagerFactory>
 #include <QQmlComponent>
+#include <QSet>
+#include <QUrl>
 #include <QQmlEngine>
 #include <QQmlError>
 #include <QQuickItem>
@@ -29,7 +40,8 @@ namespace {
 // behind the animation, and a move would clear the page's hover highlight).
 class PlayerView : public QQuickWidget {
 public:
-    explicit PlayerView(QWidget* parent) : QQuickWidget(parent) {}
+    // A null engine gives the widget one of its own.
+    PlayerView(QQmlEngine* engine, QWidget* parent) : QQuickWidget(engine, parent) {}
     std::function<void()> onResize;
 
 protected:
@@ -58,6 +70,45 @@ protected:
         e->accept();
     }
 };
+
+// The scenes may use only files: any other address (http, ftp, ...) in an
+// import, a picture source or a request is turned into an empty one, which
+// fails to load, so the animations never reach the network.
+class LocalFilesOnly : public QQmlAbstractUrlInterceptor {
+public:
+    QUrl intercept(const QUrl& url, DataType) override {
+        if (url.isEmpty() || url.isLocalFile() || url.scheme() == QLatin1String("qrc") || url.isRelative()) return url;
+        return QUrl(QStringLiteral("file:///nonexistent-outside-address"));
+    }
+};
+
+// Behind the URL check, the engine's network access itself: every request
+// that is not for a local file fails at once, before any socket is opened
+// (a scene's XMLHttpRequest and pictures go through here).
+class LocalOnlyNetwork : public QNetworkAccessManager {
+public:
+    using QNetworkAccessManager::QNetworkAccessManager;
+
+protected:
+    QNetworkReply* createRequest(Operation op, const QNetworkRequest& request, QIODevice* data) override {
+        const QUrl url = request.url();
+        if (url.isLocalFile() || url.scheme() == QLatin1String("qrc"))
+            return QNetworkAccessManager::createRequest(op, request, data);
+        // An address without a scheme fails with "protocol unknown", at once.
+        return QNetworkAccessManager::createRequest(op, QNetworkRequest(QUrl(QStringLiteral("refused:"))), nullptr);
+    }
+};
+
+class LocalOnlyNetworkFactory : public QQmlNetworkAccessManagerFactory {
+public:
+    QNetworkAccessManager* create(QObject* parent) override { return new LocalOnlyNetwork(parent); }
+};
+
+// Animations already told of as unplayable, with why: each is told once per run.
+QSet<QString>& toldAnimations() {
+    static QSet<QString> told;
+    return told;
+}
 
 // One line describing why a scene could not be loaded. The file is named by
 // the caller, so a QML error is reduced to its line and description.
@@ -89,11 +140,84 @@ QObject* findTimeline(QQuickItem* root, QString& reason) {
     return nullptr;
 }
 
+// One QML engine for every player of a window: an engine costs megabytes
+// and milliseconds to make, and a page with an animation is made afresh on
+// every visit. The engine is a child of the top-level window, so it goes
+// with the window, while the application is still running (an engine left
+// to the application's own end would wait for its image loader forever).
+QQmlEngine* sharedEngine(QWidget* parent) {
+    static const QString kName = QStringLiteral("nizam-animation-engine");
+    QWidget* top = parent ? parent->window() : nullptr;
+    if (!top) return nullptr;
+    if (auto* engine = top->findChild<QQmlEngine*>(kName, Qt::FindDirectChildrenOnly)) return engine;
+    auto* engine = new QQmlEngine(top);
+    engine->setObjectName(kName);
+    return engine;
+}
+
+// The compiled scenes, one per file, kept for the life of the engine so a
+// later visit of a page does not read and compile its scene again. Each is
+// kept with a digest of the text it was compiled from: a file whose text
+// has changed since is compiled afresh.
+struct CompiledScene {
+    QByteArray digest;
+    QPointer<QQmlComponent> component;
+};
+QHash<QString, CompiledScene>& compiledScenes() {
+    static QHash<QString, CompiledScene> scenes;
+    return scenes;
+}
+
+// The scene compiled from `path`, or null with `reason` set.
+QQmlComponent* compiledScene(QQmlEngine* engine, const QString& path, QString& reason) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reason = QStringLiteral("not a readable file");
+        return nullptr;
+    }
+    const QByteArray text = file.readAll();
+    file.close();
+    const QByteArray digest = QCryptographicHash::hash(text, QCryptographicHash::Sha1);
+
+    auto& scenes = compiledScenes();
+    auto found = scenes.find(path);
+    if (found != scenes.end() && found->component && found->component->engine() == engine &&
+        found->digest == digest) {
+        return found->component.data();
+    }
+    if (found != scenes.end()) {
+        delete found->component.data();
+        scenes.erase(found);
+    }
+
+    // Compiled from the text just read, not from the URL: the engine would
+    // otherwise hand back what it compiled from that URL before, a changed
+    // file or a failed one included. The URL still places the scene in its
+    // folder for its imports.
+    auto component = std::make_unique<QQmlComponent>(engine);
+    component->setData(text, QUrl::fromLocalFile(path));
+    if (component->isError()) {
+        reason = describe(component->errors());
+        return nullptr;
+    }
+    if (!component->isReady()) {
+        reason = QStringLiteral("the scene did not finish loading");
+        return nullptr;
+    }
+    component->setParent(engine);
+    QQmlComponent* ready = component.release();
+    scenes.insert(path, CompiledScene{digest, ready});
+    return ready;
+}
+
 }  // namespace
 
 void QmlMoviePlayer::prepareRendering() {
     // An explicit choice in the environment wins, e.g. to try the OpenGL
     // renderer on a given machine.
+    // The scenes are read from the program's folder as they are: the engine
+    // keeps no compiled copy of them on disk, so the program writes no file.
+    if (!qEnvironmentVariableIsSet("QML_DISABLE_DISK_CACHE")) qputenv("QML_DISABLE_DISK_CACHE", "1");
     if (qEnvironmentVariableIsSet("QT_QUICK_BACKEND")) return;
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
 }
@@ -111,9 +235,19 @@ QString QmlMoviePlayer::sceneFileFor(const std::string& moviePath) {
 
 QmlMoviePlayer::QmlMoviePlayer(QWidget* parent, const QRect& rect)
     : clock_(std::make_unique<QVariantAnimation>()) {
-    auto* view = new PlayerView(parent);
+    auto* view = new PlayerView(sharedEngine(parent), parent);
     view_ = view;
     view->setClearColor(Qt::white);
+    {
+        static LocalFilesOnly localFilesOnly;
+        QQmlEngine* engine = view->engine();
+        engine->addUrlInterceptor(&localFilesOnly);
+        static LocalOnlyNetworkFactory localOnlyNetwork;
+        engine->setNetworkAccessManagerFactory(&localOnlyNetwork);
+        // A scene's own run-time warnings are not the pupil's business: a
+        // scene that cannot be played is told in one line by setMovie.
+        engine->setOutputWarningsToStandardError(false);
+    }
     view->setAttribute(Qt::WA_OpaquePaintEvent);
     view->setFocusPolicy(Qt::NoFocus);
     view->setGeometry(rect);
@@ -146,7 +280,14 @@ QmlMoviePlayer::QmlMoviePlayer(QWidget* parent, const QRect& rect)
 
     clock_->setEasingCurve(QEasingCurve::Linear);
     QObject::connect(clock_.get(), &QVariantAnimation::valueChanged,
-                     [this](const QVariant& value) { setFrame(value.toDouble()); });
+                     [this](const QVariant& value) {
+                         // The scenes are drawn frame by frame at 25 frames a
+                         // second; the clock ticks with the display, more
+                         // often. Only a whole frame reached is shown, so a
+                         // tick between two frames costs no redraw.
+                         const double whole = std::floor(value.toDouble() + 1e-6);
+                         if (whole != frame()) setFrame(whole);
+                     });
     // Without looping the animation stops on its last frame. (The player's
     // own stops are made with the clock's signals blocked, so this is only
     // the natural end.)
@@ -205,6 +346,11 @@ void QmlMoviePlayer::setMovie(const std::string& path) {
         refreshMenu();
         return;
     }
+    // Once per file and fault: played again it says nothing more; a file
+    // changed on disk with another fault is told again.
+    const QString told = sceneFile_ + QLatin1Char('\n') + reason;
+    if (toldAnimations().contains(told)) return;
+    toldAnimations().insert(told);
     std::fprintf(stderr, "nizam: cannot play animation %s: %s\n", qUtf8Printable(sceneFile_),
                  qUtf8Printable(reason));
     std::fflush(stderr);
@@ -284,22 +430,11 @@ bool QmlMoviePlayer::load(const QString& file, QString& reason) {
         return false;
     }
 
-    QQmlEngine* engine = view_->engine();
-    // Always read the file afresh, even one loaded before.
-    engine->clearComponentCache();
-    QQmlComponent component(engine, QUrl::fromLocalFile(info.absoluteFilePath()),
-                            QQmlComponent::PreferSynchronous);
-    if (component.isError()) {
-        reason = describe(component.errors());
-        return false;
-    }
-    if (!component.isReady()) {
-        reason = QStringLiteral("the scene did not finish loading");
-        return false;
-    }
-    std::unique_ptr<QObject> object(component.create());
+    QQmlComponent* component = compiledScene(view_->engine(), info.absoluteFilePath(), reason);
+    if (!component) return false;
+    std::unique_ptr<QObject> object(component->create());
     if (!object) {
-        reason = describe(component.errors());
+        reason = describe(component->errors());
         return false;
     }
     auto* root = qobject_cast<QQuickItem*>(object.get());

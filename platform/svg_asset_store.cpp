@@ -4,8 +4,13 @@
 #include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QTextStream>
+#include <QXmlStreamReader>
+#include <algorithm>
 #include <cstdio>
+#include <malloc.h>
 
 namespace nizam::platform {
 
@@ -17,17 +22,41 @@ QString cacheKeyOf(const std::string& key, QSize size) {
 
 SvgAssetStore::SvgAssetStore(const QString& assetsFolder, std::size_t cacheBudget)
     : folder_(assetsFolder), budget_(cacheBudget) {
+    // Rendered pictures are megabytes each and come and go with the pages.
+    // The C library would by default raise its threshold for giving such
+    // blocks their own mapping once a few are freed, and then keep them in
+    // its heap, where freed pictures stay resident; a fixed threshold has
+    // every picture mapped on its own and its memory returned when evicted.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
     pool_.setMaxThreadCount(1);
     const QDir dir(assetsFolder + "/manifest");
+    const QStringList names = dir.entryList({"*.tsv"}, QDir::Files, QDir::Name);
+    if (!QFileInfo(assetsFolder).isDir()) {
+        errors_.append(QStringLiteral("the pictures folder %1 is missing: the pages show without their pictures")
+                           .arg(assetsFolder));
+        quiet_ = true;
+    } else if (names.isEmpty()) {
+        errors_.append(QStringLiteral("no picture manifest (*.tsv) in %1: the pages show without their pictures")
+                           .arg(dir.path()));
+        quiet_ = true;
+    }
     QHash<QString, QString> givenAt;  // key -> "manifest/file.tsv:line"
-    for (const QString& name : dir.entryList({"*.tsv"}, QDir::Files, QDir::Name)) {
+    for (const QString& name : names) {
         QFile f(dir.filePath(name));
+        if (QFileInfo(f).size() > kMaxFileBytes) {
+            errors_.append(QStringLiteral("picture manifest %1 is larger than %2 bytes: not read")
+                               .arg(f.fileName())
+                               .arg(kMaxFileBytes));
+            continue;
+        }
         if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
             errors_.append(QStringLiteral("cannot read picture manifest %1").arg(f.fileName()));
             continue;
         }
         QTextStream in(&f);
         int lineNumber = 0;
+        int badLines = 0;
+        int firstBad = 0;
         while (!in.atEnd()) {
             ++lineNumber;
             const QString line = in.readLine().trimmed();
@@ -35,7 +64,8 @@ SvgAssetStore::SvgAssetStore(const QString& assetsFolder, std::size_t cacheBudge
             const QString place = QStringLiteral("manifest/%1:%2").arg(name).arg(lineNumber);
             QStringList parts = line.split('\t', Qt::SkipEmptyParts);
             if (parts.size() < 2) {
-                errors_.append(QStringLiteral("%1: a key without a picture file").arg(place));
+                // A damaged file would give a line for each of its lines: they are counted.
+                if (badLines++ == 0) firstBad = lineNumber;
                 continue;
             }
             const QString key = parts.takeFirst();
@@ -46,6 +76,19 @@ SvgAssetStore::SvgAssetStore(const QString& assetsFolder, std::size_t cacheBudge
             givenAt.insert(key, place);
             manifest_.insert(key, parts);
         }
+        if (badLines == 1)
+            errors_.append(QStringLiteral("manifest/%1:%2: a key without a picture file").arg(name).arg(firstBad));
+        else if (badLines > 1)
+            errors_.append(QStringLiteral("manifest/%1: %2 lines are not a key and its picture files (the first at line %3)")
+                               .arg(name)
+                               .arg(badLines)
+                               .arg(firstBad));
+    }
+    if (manifest_.isEmpty() && !quiet_) {
+        // Every manifest is damaged: one line says so, not one for each picture.
+        errors_.append(QStringLiteral("the picture manifests in %1 name no picture: the pages show without their pictures")
+                           .arg(dir.path()));
+        quiet_ = true;
     }
     for (const QString& e : errors_) std::fprintf(stderr, "nizam: %s\n", qPrintable(e));
 }
@@ -70,25 +113,104 @@ std::vector<std::string> SvgAssetStore::keys() const {
     return out;
 }
 
+namespace {
+// The leading number of a length ("210mm", "1024", "1e9px"), or -1.
+double leadingNumber(QStringView text) {
+    text = text.trimmed();
+    qsizetype n = 0;
+    while (n < text.size() && (text[n].isDigit() || text[n] == '.' || text[n] == '-' || text[n] == '+' ||
+                               text[n] == 'e' || text[n] == 'E'))
+        ++n;
+    bool ok = false;
+    const double value = text.left(n).toDouble(&ok);
+    return ok ? value : -1;
+}
+}  // namespace
+
+QString SvgAssetStore::refusal(const QByteArray& content) {
+    if (content.isEmpty()) return QStringLiteral("the file is empty");
+    if (content.size() > kMaxFileBytes)
+        return QStringLiteral("larger than %1 bytes").arg(kMaxFileBytes);
+    // The whole document is read as XML first: a truncated or garbled file is
+    // told by its first fault, entities and outside references are refused
+    // before the renderer could expand or follow them.
+    QXmlStreamReader xml(content);
+    bool root = true;
+    while (!xml.atEnd()) {
+        const auto token = xml.readNext();
+        if (token == QXmlStreamReader::DTD) {
+            if (!xml.entityDeclarations().isEmpty() || xml.dtdSystemId().size() > 0)
+                return QStringLiteral("declares XML entities or an outside document type");
+            continue;
+        }
+        if (token == QXmlStreamReader::EntityReference)
+            return QStringLiteral("uses an XML entity");
+        if (token != QXmlStreamReader::StartElement) continue;
+        const QXmlStreamAttributes attributes = xml.attributes();
+        if (root) {
+            root = false;
+            if (xml.name() != QLatin1String("svg")) return QStringLiteral("not an SVG picture");
+            double w = leadingNumber(attributes.value(QLatin1String("width")));
+            double h = leadingNumber(attributes.value(QLatin1String("height")));
+            const QStringList box = attributes.value(QLatin1String("viewBox"))
+                                        .toString()
+                                        .split(QRegularExpression(QStringLiteral("[\\s,]+")), Qt::SkipEmptyParts);
+            if (box.size() == 4) {
+                w = std::max(w, leadingNumber(box[2]));
+                h = std::max(h, leadingNumber(box[3]));
+            }
+            if (w > kMaxSide || h > kMaxSide)
+                return QStringLiteral("declares a size above %1 pixels").arg(kMaxSide);
+        }
+        for (const QXmlStreamAttribute& a : attributes) {
+            if (a.name() != QLatin1String("href")) continue;
+            const QStringView target = a.value().trimmed();
+            if (!target.isEmpty() && !target.startsWith('#') && !target.startsWith(QLatin1String("data:")))
+                return QStringLiteral("refers to the outside file %1").arg(target.left(200).toString());
+        }
+    }
+    if (xml.hasError())
+        // The line alone: the reader's own words may be in the desktop's language.
+        return QStringLiteral("not a readable SVG picture (broken at line %1)").arg(xml.lineNumber());
+    if (root) return QStringLiteral("not an SVG picture");
+    return {};
+}
+
 QByteArray SvgAssetStore::bytes(const QString& file) const {
     std::unique_lock lock(mutex_);
     auto it = data_.find(file);
     if (it != data_.end()) return *it;
     QFile f(folder_ + '/' + file);
     QByteArray content;
-    if (f.open(QIODevice::ReadOnly)) content = f.readAll();
+    QString why;
+    if (!f.exists()) {
+        why = QStringLiteral("no such file");
+    } else if (f.size() > kMaxFileBytes) {
+        why = QStringLiteral("larger than %1 bytes").arg(kMaxFileBytes);  // not read at all
+    } else if (!f.open(QIODevice::ReadOnly)) {
+        why = QStringLiteral("cannot be read: %1").arg(f.errorString());
+    } else {
+        content = f.read(kMaxFileBytes + 1);  // a file grown since is still read within the bound
+        why = refusal(content);
+        if (!why.isEmpty()) content.clear();
+    }
+    if (!why.isEmpty()) refused_.insert(file, why);
     data_.insert(file, content);
     return content;
 }
 
 void SvgAssetStore::reportOnce(const std::string& key, const QString& file, const QString& why) const {
     std::unique_lock lock(mutex_);
-    const QString id = QString::fromStdString(key) + '|' + file;
+    if (quiet_) return;  // the missing folder or manifest was said once
+    const QString id = file.isEmpty() ? QStringLiteral("key:") + QString::fromStdString(key) : file;
     if (reported_.contains(id)) return;
-    reported_.append(id);
-    std::fprintf(stderr, "nizam: picture %s: %s (%s)\n", key.c_str(),
-                 qPrintable(file.isEmpty() ? QStringLiteral("no source file") : folder_ + '/' + file),
-                 qPrintable(why));
+    reported_.insert(id);
+    if (file.isEmpty())
+        std::fprintf(stderr, "nizam: picture %s has no file in the picture manifest\n", key.c_str());
+    else
+        std::fprintf(stderr, "nizam: cannot show picture %s (%s): %s\n", qPrintable(folder_ + '/' + file),
+                     key.c_str(), qPrintable(why));
+    std::fflush(stderr);
 }
 
 std::optional<PixelSize> SvgAssetStore::pictureSize(const std::string& key) const {
@@ -101,9 +223,17 @@ std::optional<PixelSize> SvgAssetStore::pictureSize(const std::string& key) cons
         if (it != sizes_.end())
             return *it ? std::optional<PixelSize>(PixelSize{(*it)->width(), (*it)->height()}) : std::nullopt;
     }
-    QSvgRenderer svg(bytes(file));
+    const QByteArray content = bytes(file);
     std::optional<QSize> size;
-    if (svg.isValid()) size = svg.defaultSize();
+    if (content.isEmpty()) {
+        std::unique_lock lock(mutex_);
+        const QString why = refused_.value(file);
+        lock.unlock();
+        reportOnce(key, file, why);
+    } else {
+        QSvgRenderer svg(content);
+        if (svg.isValid()) size = svg.defaultSize();
+    }
     std::unique_lock lock(mutex_);
     sizes_.insert(file, size);
     return size ? std::optional<PixelSize>(PixelSize{size->width(), size->height()}) : std::nullopt;
@@ -112,7 +242,16 @@ std::optional<PixelSize> SvgAssetStore::pictureSize(const std::string& key) cons
 QImage SvgAssetStore::render(const std::string& key, const QString& file, QSize size) const {
     const QByteArray content = bytes(file);
     if (content.isEmpty()) {
-        reportOnce(key, file, "missing or unreadable");
+        std::unique_lock lock(mutex_);
+        const QString why = refused_.value(file);
+        lock.unlock();
+        reportOnce(key, file, why);
+        return {};
+    }
+    if (qint64(size.width()) * size.height() > kMaxRenderPixels) {
+        reportOnce(key, file, QStringLiteral("asked for at %1 x %2 pixels, above the bound")
+                                  .arg(size.width())
+                                  .arg(size.height()));
         return {};
     }
     QSvgRenderer svg(content);
@@ -133,8 +272,8 @@ QImage SvgAssetStore::render(const std::string& key, const QString& file, QSize 
 void SvgAssetStore::store(const QString& cacheKey, const QImage& image) {
     // Called with mutex_ held.
     if (cache_.contains(cacheKey)) return;
-    cache_.insert(cacheKey, image);
     lru_.push_back(cacheKey);
+    cache_.insert(cacheKey, Cached{image, std::prev(lru_.end())});
     bytes_ += static_cast<std::size_t>(image.sizeInBytes());
     // Oldest first, never a picture of the page on show nor the one just stored.
     for (auto it = lru_.begin(); bytes_ > budget_ && it != lru_.end() && *it != cacheKey;) {
@@ -144,7 +283,7 @@ void SvgAssetStore::store(const QString& cacheKey, const QImage& image) {
         }
         auto victim = cache_.find(*it);
         if (victim != cache_.end()) {
-            bytes_ -= static_cast<std::size_t>(victim->sizeInBytes());
+            bytes_ -= static_cast<std::size_t>(victim->image.sizeInBytes());
             cache_.erase(victim);
         }
         it = lru_.erase(it);
@@ -160,9 +299,8 @@ QImage SvgAssetStore::image(const std::string& key, QSize size) {
     while (true) {
         auto it = cache_.find(ck);
         if (it != cache_.end()) {
-            lru_.remove(ck);
-            lru_.push_back(ck);
-            return *it;
+            lru_.splice(lru_.end(), lru_, it->use);
+            return it->image;
         }
         if (!inFlight_.contains(ck)) break;
         rendered_.wait(lock);
@@ -246,7 +384,12 @@ std::size_t SvgAssetStore::cachedBytes() const {
 std::vector<QImage> SvgAssetStore::iconImages(const std::string& key) {
     std::vector<QImage> out;
     for (const QString& file : sources(key)) {
-        QSvgRenderer svg(bytes(file));
+        const QByteArray content = bytes(file);
+        if (content.isEmpty()) {
+            render(key, file, QSize(1, 1));  // reports why, once
+            continue;
+        }
+        QSvgRenderer svg(content);
         if (!svg.isValid()) {
             reportOnce(key, file, "not a readable SVG picture");
             continue;

@@ -12,6 +12,7 @@
 #include <QThreadPool>
 #include <condition_variable>
 #include <deque>
+#include <iterator>
 #include <list>
 #include <mutex>
 #include <optional>
@@ -24,9 +25,23 @@ class SvgAssetStore : public AssetStore {
 public:
     // Rendered pictures kept at most: a full page at 1024 x 768 is 3 MB, so
     // this holds the current page, the pages it leads to and a few more.
-    static constexpr std::size_t kDefaultCacheBudget = 48u * 1024u * 1024u;
+    static constexpr std::size_t kDefaultCacheBudget = 32u * 1024u * 1024u;
     // Every pointer icon is this one picture unless the manifest names another.
     static constexpr const char* kPointerIconFile = "kit/pointer.svg";
+    // A picture file larger than this is refused without being read: the
+    // largest picture of the course is about 50 KB.
+    static constexpr qint64 kMaxFileBytes = 4 * 1024 * 1024;
+    // A picture declaring a width or height above this many pixels, or
+    // asked for at such a size, is refused instead of allocated.
+    static constexpr int kMaxSide = 8192;
+    // A render asked for above this many pixels (1 GB of image) is refused.
+    static constexpr qint64 kMaxRenderPixels = 256LL * 1024 * 1024;
+
+    // Why a picture source cannot be used, or empty when it can: it is
+    // empty, larger than kMaxFileBytes, declares XML entities, refers to a
+    // file outside itself, is not an SVG picture, or declares a size above
+    // kMaxSide.
+    static QString refusal(const QByteArray& content);
 
     using Wanted = std::vector<std::pair<std::string, QSize>>;
 
@@ -35,7 +50,9 @@ public:
     explicit SvgAssetStore(const QString& assetsFolder, std::size_t cacheBudget = kDefaultCacheBudget);
     ~SvgAssetStore() override;
 
-    // What was wrong in the manifests, one line each (empty when all is well).
+    // What was wrong in the pictures folder or its manifests, one line each
+    // (empty when all is well). A missing folder or manifest is one line, and
+    // no further line is then said about each picture it would have named.
     const QStringList& manifestErrors() const { return errors_; }
 
     std::optional<PixelSize> pictureSize(const std::string& key) const override;
@@ -48,7 +65,8 @@ public:
     std::vector<std::string> keys() const;
 
     // The picture rendered at `size` device pixels; a null image when the key
-    // has no readable source (reported once on stderr, naming key and file).
+    // has no usable source (reported once on stderr for each file, naming it
+    // and the first key that asked for it).
     QImage image(const std::string& key, QSize size);
     // Renders the pictures on a worker thread, so they are ready when shown:
     // first the page on show, whose pictures are never evicted until the next
@@ -70,7 +88,9 @@ public:
 
 private:
     QStringList sources(const std::string& key) const;  // the manifest's files, or the default pointer icon
-    QByteArray bytes(const QString& file) const;  // the file's content, read once
+    // The file's content, read once; empty, with the reason in refused_,
+    // when it is missing, unreadable or refused.
+    QByteArray bytes(const QString& file) const;
     QImage render(const std::string& key, const QString& file, QSize size) const;
     void store(const QString& cacheKey, const QImage& image);
     void reportOnce(const std::string& key, const QString& file, const QString& why) const;
@@ -84,7 +104,13 @@ private:
     // Standard mutex and condition, not Qt's: ThreadSanitizer sees every
     // lock, unlock and wait of these, where Qt's are partly inside Qt itself.
     mutable std::mutex mutex_;
-    QHash<QString, QImage> cache_;
+    // A cached picture and its place in lru_ (oldest use first), so that a
+    // use moves it to the back without searching the list.
+    struct Cached {
+        QImage image;
+        std::list<QString>::iterator use;
+    };
+    QHash<QString, Cached> cache_;
     std::list<QString> lru_;
     std::size_t bytes_ = 0;
     QSet<QString> inFlight_;  // cache keys being rendered now
@@ -93,7 +119,9 @@ private:
     std::deque<std::pair<std::string, QSize>> pending_;  // left to prerender
     bool working_ = false;     // the worker is draining pending_
     long renders_ = 0;
-    mutable QStringList reported_;
+    mutable QHash<QString, QString> refused_;  // file -> why it cannot be used
+    mutable QSet<QString> reported_;  // files (or keys without a file) already reported
+    bool quiet_ = false;  // the folder or manifest is missing: said once already
     QThreadPool pool_;
 };
 

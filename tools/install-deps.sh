@@ -13,6 +13,7 @@ packages=(
   libgl-dev
   fonts-noto-core fonts-noto-extra fonts-hosny-amiri fonts-dejavu-core
   xvfb xauth x11-utils xdotool imagemagick
+  strace
   desktop-file-utils appstream file
 )
 

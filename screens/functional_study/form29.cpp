@@ -1,5 +1,5 @@
-// Form29: the functional specification of the alarm device. In a notebook
-// drawing of the specification that the customer hands to the manufacturer,
+// Form29: the functional requirements book of the alarm device. In a notebook
+// drawing of the requirements book that the customer hands to the manufacturer,
 // the pupil drags one label under each of its five headings. A right check
 // uncovers the menu button, the end of the functional study.
 #include "media/programs.h"

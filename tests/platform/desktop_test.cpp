@@ -25,6 +25,7 @@
 #include "app/registry.h"
 #include "platform/desktop_host.h"
 #include "platform/qml_movie_player.h"
+#include "platform/fonts.h"
 #include "platform/svg_asset_store.h"
 #include "platform/text_filter.h"
 #include "tests/unit/test_screens.h"
@@ -154,6 +155,172 @@ void writeFile(const QString& folder, const QString& name, const QByteArray& con
 
 constexpr const char* kSmallSvg =
     R"(<svg xmlns="http://www.w3.org/2000/svg" width="4" height="3" viewBox="0 0 4 3"><rect width="4" height="3" fill="#f00"/></svg>)";
+
+// Each way a picture file can be damaged: the store refuses it, draws
+// nothing, and says so in one line naming the file, however often it is asked.
+TEST(SvgAssetStore, DamagedPictureFilesAreRefusedWithOneLineEach) {
+    const QByteArray good = kSmallSvg;
+    struct Case {
+        const char* name;
+        QByteArray content;
+        const char* why;
+    };
+    const std::vector<Case> cases = {
+        {"empty", QByteArray(), "empty"},
+        {"truncated", good.left(good.size() / 2), "not a readable SVG"},
+        {"garbage", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR garbage", 24), "not a readable SVG"},
+        {"not_svg", "<html><body>x</body></html>", "not an SVG"},
+        {"entities",
+         R"(<?xml version="1.0"?><!DOCTYPE svg [<!ENTITY a "aaaaaaaaaa"><!ENTITY b "&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;">)"
+         R"(<!ENTITY c "&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;">]><svg xmlns="http://www.w3.org/2000/svg" width="4" height="3"><text>&c;</text></svg>)",
+         "entit"},
+        {"outside_file",
+         R"(<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" width="4" height="3">)"
+         R"(<image xlink:href="/etc/passwd" width="4" height="3"/></svg>)",
+         "outside file /etc/passwd"},
+        {"outside_url",
+         R"(<svg xmlns="http://www.w3.org/2000/svg" width="4" height="3"><image href="http://example.invalid/a.png"/></svg>)",
+         "outside file"},
+        {"absurd_size", R"(<svg xmlns="http://www.w3.org/2000/svg" width="1000000" height="3"/>)", "size above"},
+        {"absurd_viewbox", R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 4 1e9"/>)", "size above"},
+        {"too_large", good + QByteArray(SvgAssetStore::kMaxFileBytes, ' '), "larger than"},
+    };
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QByteArray manifest;
+    for (const Case& c : cases) {
+        writeFile(dir.path(), QString::fromLatin1(c.name) + ".svg", c.content);
+        manifest += QByteArray("Key_") + c.name + '\t' + c.name + ".svg\n";
+    }
+    manifest += "Also_Empty\tempty.svg\n";  // a second key on a damaged file
+    writeFile(dir.path(), "manifest/t.tsv", manifest);
+
+    SvgAssetStore store(dir.path());
+    ASSERT_TRUE(store.manifestErrors().isEmpty());
+    for (const Case& c : cases) {
+        const std::string key = std::string("Key_") + c.name;
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(store.pictureSize(key).has_value()) << c.name;
+        EXPECT_TRUE(store.image(key, QSize(4, 3)).isNull()) << c.name;
+        EXPECT_TRUE(store.image(key, QSize(8, 6)).isNull()) << c.name;
+        EXPECT_TRUE(store.iconImages(key).empty()) << c.name;
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << c.name << ":\n" << err;
+        EXPECT_NE(err.find(std::string(c.name) + ".svg"), std::string::npos) << err;
+        EXPECT_NE(err.find(c.why), std::string::npos) << c.name << ": " << err;
+    }
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(store.image("Also_Empty", QSize(4, 3)).isNull());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "a file already told of is not told again";
+}
+
+TEST(SvgAssetStore, AnAbsurdRenderSizeIsRefusedNotAllocated) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    writeFile(dir.path(), "good.svg", kSmallSvg);
+    writeFile(dir.path(), "manifest/t.tsv", "Good\tgood.svg\n");
+    SvgAssetStore store(dir.path());
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(store.image("Good", QSize(100000, 100000)).isNull());
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("good.svg"), std::string::npos) << err;
+    EXPECT_FALSE(store.image("Good", QSize(4, 3)).isNull()) << "the picture itself is still good";
+}
+
+// A missing folder or manifest is said once, not once for each picture.
+TEST(SvgAssetStore, AMissingFolderOrManifestIsOneLine) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    writeFile(dir.path(), "noManifest/good.svg", kSmallSvg);
+    writeFile(dir.path(), "garbled/manifest/t.tsv", QByteArray(5000, 'x').replace(100, 1, "\n").replace(900, 1, "\n"));
+    struct Case {
+        QString folder;
+        const char* said;
+    };
+    for (const Case& c : {Case{dir.filePath("gone"), "pictures folder"}, Case{dir.filePath("noManifest"), "manifest"},
+                          Case{dir.filePath("garbled"), "3 lines"}}) {
+        testing::internal::CaptureStderr();
+        {
+            SvgAssetStore store(c.folder);
+            for (const char* key : {"Form1_Image1_Picture", "Form2_Image1_Picture", "Form3_Image1_MouseIcon",
+                                    "Form4_Image1_MouseIcon"}) {
+                EXPECT_TRUE(store.image(key, QSize(4, 3)).isNull());
+                EXPECT_FALSE(store.pictureSize(key).has_value());
+            }
+        }
+        const std::string err = testing::internal::GetCapturedStderr();
+        const auto lines = std::count(err.begin(), err.end(), '\n');
+        EXPECT_NE(err.find(c.said), std::string::npos) << err;
+        EXPECT_NE(err.find(c.folder.toStdString()), std::string::npos) << err;
+        // A garbled manifest also says that it names nothing; nothing more is
+        // said about each picture.
+        EXPECT_EQ(lines, c.folder.endsWith("garbled") ? 2 : 1) << err;
+    }
+}
+
+// Every pointer icon without a row of its own is one picture: when that file
+// is missing it is told once, not once for every hot-spot.
+TEST(SvgAssetStore, AMissingPointerIconIsToldOnce) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    writeFile(dir.path(), "good.svg", kSmallSvg);
+    writeFile(dir.path(), "manifest/t.tsv", "Good\tgood.svg\n");
+    SvgAssetStore store(dir.path());
+    testing::internal::CaptureStderr();
+    for (int i = 0; i < 28; ++i) {
+        const std::string key = "Form" + std::to_string(i) + "_Image1_MouseIcon";
+        EXPECT_TRUE(store.image(key, QSize(32, 32)).isNull());
+        EXPECT_TRUE(store.iconImages(key).empty());
+    }
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_NE(err.find(SvgAssetStore::kPointerIconFile), std::string::npos) << err;
+}
+
+// The fonts folder: every bundled font is in the build's folder; a missing
+// folder, or a missing, emptied or garbled font, is told in one line that
+// names them, and the text is still drawn with a font that has Arabic letters.
+TEST(BundledFonts, MissingOrDamagedFontsAreOneLine) {
+    const QString built = QFileInfo(assetsFolder()).path();
+    for (const char* name : kBundledFonts)
+        EXPECT_TRUE(QFileInfo::exists(built + "/fonts/" + name)) << name << " is not in the build's fonts folder";
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(registerBundledFonts(dir.filePath("nowhere")), 0);
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_NE(err.find("nowhere/fonts"), std::string::npos) << err;
+
+    // Every bundled font but three: one missing, one empty, one garbage.
+    QDir(dir.path()).mkpath("fonts");
+    for (const char* name : kBundledFonts) {
+        const std::string_view n = name;
+        if (n == "Amiri-Regular.ttf") continue;
+        if (n == "DejaVuSans.ttf") {
+            writeFile(dir.path(), QStringLiteral("fonts/") + name, QByteArray());
+        } else if (n == "NotoSansArabic-Bold.ttf") {
+            writeFile(dir.path(), QStringLiteral("fonts/") + name, QByteArray(2048, '\x5a'));
+        } else {
+            ASSERT_TRUE(QFile::copy(built + "/fonts/" + name, dir.filePath(QStringLiteral("fonts/") + name)));
+        }
+    }
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(registerBundledFonts(dir.path()), static_cast<int>(std::size(kBundledFonts)) - 3);
+    err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    for (const char* name : {"Amiri-Regular.ttf", "DejaVuSans.ttf", "NotoSansArabic-Bold.ttf"})
+        EXPECT_NE(err.find(name), std::string::npos) << err;
+
+    // Each design font falls back on other families that draw Arabic.
+    for (const Font& design : {Font{"Times New Roman", 12, true, 178}, Font{"MS Sans Serif", 10, false, 0},
+                               Font{"Verdana", 10, false, 0}}) {
+        const QFont f = mappedFont(design, 1.0);
+        EXPECT_GE(f.families().size(), 3) << design.name;
+        EXPECT_TRUE(f.families().contains("Noto Naskh Arabic")) << design.name;
+    }
+}
 
 TEST(PictureManifest, TheRealManifestsGiveEveryKeyOnceAndOnlyKeysOfBuiltScreens) {
     SvgAssetStore store(assetsFolder());
@@ -439,6 +606,26 @@ TEST_F(Desktop, PastedMarksAndLineBreaksAreNotReported) {
     EXPECT_EQ(screen().state(id("Text1")).text, "جهاز انذار!");
 }
 
+TEST_F(Desktop, AHugePasteIsCutToTheBoxBound) {
+    auto* edit = static_cast<QLineEdit*>(host.nativeWidget(id("Text1")));
+    edit->setFocus();
+    QString huge;
+    huge.reserve(1'000'000);
+    for (int i = 0; i < 100'000; ++i) huge += QStringLiteral("\u062C\u0647\u0627\u0632 \u200F\u0627\u0646\u0630");
+    QGuiApplication::clipboard()->setText(huge);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    settle();
+    const std::string& text = screen().state(id("Text1")).text;
+    EXPECT_FALSE(text.empty());
+    EXPECT_LE(QString::fromStdString(text).size(), DesktopHost::kAnswerBoxMaxLength);
+    EXPECT_LE(edit->text().size(), DesktopHost::kAnswerBoxMaxLength);
+    EXPECT_FALSE(edit->text().contains(QChar(0x200F))) << "the cut text is still normalised";
+    // The page changes and comes back with its box as before.
+    nav.open("Lab");
+    settle();
+    EXPECT_TRUE(screen().state(id("Text1")).text.empty());
+}
+
 TEST_F(Desktop, DragWithRealEventsDropsUnderTheReleaseOnly) {
     const QPoint label = centre("Image3", 1);
     QTest::mouseMove(win(), label);
@@ -513,10 +700,21 @@ TEST(DesktopPrograms, TheCalculatorStartsDetachedFromTheProgramFolder) {
     QTemporaryDir empty;
     DesktopHost bare(store, empty.path(), {.quitOnEnd = false, .recordPrograms = false});
     testing::internal::CaptureStderr();
-    bare.startProgram(empty.filePath("calc").toStdString(), kMaximizedFocus);
+    for (int i = 0; i < 3; ++i) bare.startProgram(empty.filePath("calc").toStdString(), kMaximizedFocus);
+    // A calculator replaced by garbage or emptied: one line each, however often clicked.
+    for (const QByteArray& content : {QByteArray("\x7f" "ELF\x02garbage", 12), QByteArray()}) {
+        QFile broken(empty.filePath(content.isEmpty() ? "calc-empty" : "calc-garbage"));
+        ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+        broken.write(content);
+        broken.close();
+        broken.setPermissions(broken.permissions() | QFileDevice::ExeOwner);
+        for (int i = 0; i < 3; ++i) bare.startProgram(broken.fileName().toStdString(), kMaximizedFocus);
+    }
     const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_NE(err.find("calc"), std::string::npos) << err;
-    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_NE(err.find(empty.filePath("calc").toStdString() + ":"), std::string::npos) << err;
+    EXPECT_NE(err.find("calc-garbage"), std::string::npos) << err;
+    EXPECT_NE(err.find("calc-empty"), std::string::npos) << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 3) << err;
 }
 
 // The pages' movies in the real window, played from the program's folder:

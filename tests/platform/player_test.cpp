@@ -233,6 +233,43 @@ TEST_F(PlayerTest, SetMovieReadsTheFileAfresh) {
     EXPECT_EQ(player->frameCount(), 400);
 }
 
+// The players of a window share one engine and each scene is compiled once:
+// a page made again still gets a scene of its own from the first frame, two
+// players of one page run apart, and a file mended after a failed load is
+// read again rather than its failure remembered.
+TEST_F(PlayerTest, ScenesKeptAcrossPlayersStayApart) {
+    const std::string movie = writeScene("sa_velmo", movingSquare());
+    {
+        auto first = makePlayer();
+        playMovie(*first, movie);
+        spin(300);
+        ASSERT_GT(first->currentFrame(), 10);
+    }
+    auto again = makePlayer();
+    playMovie(*again, movie);
+    ASSERT_TRUE(again->hasMovie());
+    EXPECT_LE(again->currentFrame(), 1);
+    EXPECT_TRUE(again->isPlaying());
+
+    auto beside = makePlayer(QRect(400, 30, 320, 360));
+    EXPECT_EQ(beside->widget()->engine(), again->widget()->engine());
+    playMovie(*beside, movie);
+    again->pause();
+    const int held = again->currentFrame();
+    spin(200);
+    EXPECT_EQ(again->currentFrame(), held);
+    EXPECT_GT(beside->currentFrame(), 5);
+
+    const std::string broken = writeScene("dpi_velmo", "import QtQuick\nItem { width: \n");
+    auto player = makePlayer();
+    player->setMovie(broken);
+    EXPECT_FALSE(player->hasMovie());
+    writeScene("dpi_velmo", movingSquare(300));
+    player->setMovie(broken);
+    ASSERT_TRUE(player->hasMovie());
+    EXPECT_EQ(player->frameCount(), 300);
+}
+
 TEST_F(PlayerTest, PauseHoldsTheFrameAndPlayResumesFromIt) {
     auto player = makePlayer();
     playMovie(*player, writeScene("rempli", movingSquare()));
@@ -428,6 +465,12 @@ TEST_F(PlayerTest, BrokenFilesAreReportedOnceAndLeaveThePlayerEmpty) {
         EXPECT_FALSE(player->hasMovie());
         EXPECT_FALSE(player->isPlaying());
         EXPECT_EQ(player->currentFrame(), 0);
+
+        // Played again, on this player or another, it is not told again.
+        testing::internal::CaptureStderr();
+        playMovie(*player, movie);
+        playMovie(*makePlayer(), movie);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     }
 }
 

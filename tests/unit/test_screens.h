@@ -16,8 +16,8 @@ namespace nizam::test {
 // "Drop Image4(0) <- Image3(1)", "Move Form".
 std::vector<std::string>& eventLog();
 
-// "Lab" (the test screen) and "Next" (a second screen to navigate to); plus
-// "Unbuilt", registered without a module.
+// "Lab" (the test screen) and "Next" (a second screen to navigate to, whose
+// Image1(2) goes to "Nowhere", a name outside the registry).
 std::vector<RegistryEntry> testRegistry();
 
 // Centre of a control of the current screen, in twips.

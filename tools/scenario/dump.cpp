@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <sstream>
 
+#include "app/page_titles.h"
+
 namespace nizam::scenario {
 
 namespace {
@@ -112,11 +114,11 @@ std::string dumpDefinitions(const std::vector<RegistryEntry>& registry, const As
     o << "{\"screens\": [";
     bool firstScreen = true;
     for (const auto& e : registry) {
-        if (!e.module) continue;
         const ScreenDef& s = e.module->def;
         o << (firstScreen ? "\n" : ",\n");
         firstScreen = false;
         o << "  {\"name\": " << quote(s.name) << ", \"caption\": " << quote(s.caption)
+          << ", \"windowTitle\": " << quote(windowTitle(s.name))
           << ", \"backColor\": " << s.backColor << ",\n   \"clientWidth\": " << s.clientWidth
           << ", \"clientHeight\": " << s.clientHeight
           << ", \"icon\": " << (s.hasIcon ? quote(s.iconKey()) : "null") << ",\n   \"controls\": [";
