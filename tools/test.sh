@@ -22,7 +22,7 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 
 # The desktop platform under AddressSanitizer and UBSan: random input over every
 # page of the real window on Qt's offscreen platform, two runs of 50,000 events
-# with their own seeds side by side (several minutes on two cores: the pages'
+# with their own seeds side by side (about four minutes on two cores: the pages'
 # animations load and play under the sanitizers too), and the picture store's
 # threads. Qt is not instrumented: tests/sanitizers/lsan.supp lists the leaks
 # inside Qt that are not ours, each explained there.
