@@ -4,7 +4,6 @@
 // ThreadSanitizer, where a data race fails it.
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <atomic>
 #include <random>
 #include <set>
@@ -110,10 +109,3 @@ TEST(SvgAssetStoreThreads, APictureAskedForAtOnceIsRenderedOnce) {
 
 }  // namespace
 }  // namespace nizam::platform
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
