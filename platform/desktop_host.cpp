@@ -452,6 +452,8 @@ double DesktopHost::scale() const { return window_->scale(); }
 QRect DesktopHost::clientRect() const { return window_->clientRect(); }
 long DesktopHost::framesDrawn() const { return window_->frames; }
 
+const Screen* DesktopHost::shownScreen() const { return window_->screen; }
+
 QWidget* DesktopHost::nativeWidget(ControlId id) const {
     if (id < 0 || id >= static_cast<ControlId>(window_->natives.size())) return nullptr;
     return window_->natives[static_cast<std::size_t>(id)];

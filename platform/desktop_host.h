@@ -50,6 +50,8 @@ public:
 
     // Program starts recorded when Options::recordPrograms is set.
     const std::vector<std::pair<std::string, int>>& recordedPrograms() const { return programs_; }
+    // The screen the window draws, or nullptr between pages and after the end.
+    const Screen* shownScreen() const;
     // The native widget of a control of the current screen, or nullptr.
     QWidget* nativeWidget(ControlId id) const;
     // Window pixel of a twip position of the current screen, and back.

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QMutexLocker>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QFileInfo>
@@ -178,7 +177,7 @@ QString SvgAssetStore::refusal(const QByteArray& content) {
 }
 
 QByteArray SvgAssetStore::bytes(const QString& file) const {
-    QMutexLocker lock(&mutex_);
+    std::unique_lock lock(mutex_);
     auto it = data_.find(file);
     if (it != data_.end()) return *it;
     QFile f(folder_ + '/' + file);
@@ -201,7 +200,7 @@ QByteArray SvgAssetStore::bytes(const QString& file) const {
 }
 
 void SvgAssetStore::reportOnce(const std::string& key, const QString& file, const QString& why) const {
-    QMutexLocker lock(&mutex_);
+    std::unique_lock lock(mutex_);
     if (quiet_) return;  // the missing folder or manifest was said once
     const QString id = file.isEmpty() ? QStringLiteral("key:") + QString::fromStdString(key) : file;
     if (reported_.contains(id)) return;
@@ -219,7 +218,7 @@ std::optional<PixelSize> SvgAssetStore::pictureSize(const std::string& key) cons
     if (list.isEmpty()) return std::nullopt;
     const QString file = list.last();  // for icons, the largest
     {
-        QMutexLocker lock(&mutex_);
+        std::unique_lock lock(mutex_);
         auto it = sizes_.find(file);
         if (it != sizes_.end())
             return *it ? std::optional<PixelSize>(PixelSize{(*it)->width(), (*it)->height()}) : std::nullopt;
@@ -227,7 +226,7 @@ std::optional<PixelSize> SvgAssetStore::pictureSize(const std::string& key) cons
     const QByteArray content = bytes(file);
     std::optional<QSize> size;
     if (content.isEmpty()) {
-        QMutexLocker lock(&mutex_);
+        std::unique_lock lock(mutex_);
         const QString why = refused_.value(file);
         lock.unlock();
         reportOnce(key, file, why);
@@ -235,7 +234,7 @@ std::optional<PixelSize> SvgAssetStore::pictureSize(const std::string& key) cons
         QSvgRenderer svg(content);
         if (svg.isValid()) size = svg.defaultSize();
     }
-    QMutexLocker lock(&mutex_);
+    std::unique_lock lock(mutex_);
     sizes_.insert(file, size);
     return size ? std::optional<PixelSize>(PixelSize{size->width(), size->height()}) : std::nullopt;
 }
@@ -243,7 +242,7 @@ std::optional<PixelSize> SvgAssetStore::pictureSize(const std::string& key) cons
 QImage SvgAssetStore::render(const std::string& key, const QString& file, QSize size) const {
     const QByteArray content = bytes(file);
     if (content.isEmpty()) {
-        QMutexLocker lock(&mutex_);
+        std::unique_lock lock(mutex_);
         const QString why = refused_.value(file);
         lock.unlock();
         reportOnce(key, file, why);
@@ -273,8 +272,8 @@ QImage SvgAssetStore::render(const std::string& key, const QString& file, QSize 
 void SvgAssetStore::store(const QString& cacheKey, const QImage& image) {
     // Called with mutex_ held.
     if (cache_.contains(cacheKey)) return;
-    cache_.insert(cacheKey, image);
     lru_.push_back(cacheKey);
+    cache_.insert(cacheKey, Cached{image, std::prev(lru_.end())});
     bytes_ += static_cast<std::size_t>(image.sizeInBytes());
     // Oldest first, never a picture of the page on show nor the one just stored.
     for (auto it = lru_.begin(); bytes_ > budget_ && it != lru_.end() && *it != cacheKey;) {
@@ -284,7 +283,7 @@ void SvgAssetStore::store(const QString& cacheKey, const QImage& image) {
         }
         auto victim = cache_.find(*it);
         if (victim != cache_.end()) {
-            bytes_ -= static_cast<std::size_t>(victim->sizeInBytes());
+            bytes_ -= static_cast<std::size_t>(victim->image.sizeInBytes());
             cache_.erase(victim);
         }
         it = lru_.erase(it);
@@ -294,18 +293,17 @@ void SvgAssetStore::store(const QString& cacheKey, const QImage& image) {
 QImage SvgAssetStore::image(const std::string& key, QSize size) {
     if (size.isEmpty()) return {};
     const QString ck = cacheKeyOf(key, size);
-    QMutexLocker lock(&mutex_);
+    std::unique_lock lock(mutex_);
     // A render of the same picture at the same size already under way is
     // waited for, not repeated.
     while (true) {
         auto it = cache_.find(ck);
         if (it != cache_.end()) {
-            lru_.remove(ck);
-            lru_.push_back(ck);
-            return *it;
+            lru_.splice(lru_.end(), lru_, it->use);
+            return it->image;
         }
         if (!inFlight_.contains(ck)) break;
-        rendered_.wait(&mutex_);
+        rendered_.wait(lock);
     }
     inFlight_.insert(ck);
     lock.unlock();
@@ -315,16 +313,16 @@ QImage SvgAssetStore::image(const std::string& key, QSize size) {
         reportOnce(key, QString(), "no source in the picture manifest");
     else
         img = render(key, list.last(), size);
-    lock.relock();
+    lock.lock();
     if (!list.isEmpty()) ++renders_;
     inFlight_.remove(ck);
     if (!img.isNull()) store(ck, img);
-    rendered_.wakeAll();
+    rendered_.notify_all();
     return img;
 }
 
 void SvgAssetStore::prerender(const Wanted& current, const Wanted& ahead) {
-    QMutexLocker lock(&mutex_);
+    std::unique_lock lock(mutex_);
     pinned_.clear();
     for (const auto& [key, size] : current) pinned_.insert(cacheKeyOf(key, size));
     pending_.clear();
@@ -344,7 +342,7 @@ void SvgAssetStore::prerender(const Wanted& current, const Wanted& ahead) {
         while (true) {
             std::pair<std::string, QSize> next;
             {
-                QMutexLocker l(&mutex_);
+                std::lock_guard l(mutex_);
                 if (pending_.empty()) {
                     working_ = false;
                     return;
@@ -360,18 +358,18 @@ void SvgAssetStore::prerender(const Wanted& current, const Wanted& ahead) {
 void SvgAssetStore::waitForPrerender() { pool_.waitForDone(); }
 
 bool SvgAssetStore::cached(const std::string& key, QSize size) const {
-    QMutexLocker lock(&mutex_);
+    std::unique_lock lock(mutex_);
     return cache_.contains(cacheKeyOf(key, size));
 }
 
 long SvgAssetStore::renderCount() const {
-    QMutexLocker lock(&mutex_);
+    std::unique_lock lock(mutex_);
     return renders_;
 }
 
 void SvgAssetStore::clearCache() {
     pool_.waitForDone();
-    QMutexLocker lock(&mutex_);
+    std::unique_lock lock(mutex_);
     cache_.clear();
     lru_.clear();
     pinned_.clear();
@@ -379,7 +377,7 @@ void SvgAssetStore::clearCache() {
 }
 
 std::size_t SvgAssetStore::cachedBytes() const {
-    QMutexLocker lock(&mutex_);
+    std::unique_lock lock(mutex_);
     return bytes_;
 }
 

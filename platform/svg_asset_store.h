@@ -5,15 +5,16 @@
 #include <QByteArray>
 #include <QHash>
 #include <QImage>
-#include <QMutex>
 #include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QSet>
 #include <QThreadPool>
-#include <QWaitCondition>
+#include <condition_variable>
 #include <deque>
+#include <iterator>
 #include <list>
+#include <mutex>
 #include <optional>
 
 #include "runtime/asset_store.h"
@@ -100,12 +101,20 @@ private:
     QStringList errors_;
     mutable QHash<QString, QByteArray> data_;  // file -> bytes, loaded once
     mutable QHash<QString, std::optional<QSize>> sizes_;  // file -> size
-    mutable QMutex mutex_;
-    QHash<QString, QImage> cache_;
+    // Standard mutex and condition, not Qt's: ThreadSanitizer sees every
+    // lock, unlock and wait of these, where Qt's are partly inside Qt itself.
+    mutable std::mutex mutex_;
+    // A cached picture and its place in lru_ (oldest use first), so that a
+    // use moves it to the back without searching the list.
+    struct Cached {
+        QImage image;
+        std::list<QString>::iterator use;
+    };
+    QHash<QString, Cached> cache_;
     std::list<QString> lru_;
     std::size_t bytes_ = 0;
     QSet<QString> inFlight_;  // cache keys being rendered now
-    QWaitCondition rendered_;  // a render in flight has finished
+    std::condition_variable rendered_;  // a render in flight has finished
     QSet<QString> pinned_;     // cache keys of the page on show
     std::deque<std::pair<std::string, QSize>> pending_;  // left to prerender
     bool working_ = false;     // the worker is draining pending_
