@@ -144,6 +144,7 @@ void Navigator::route(Twips x, Twips y, F&& f) {
     handle([&] {
         if (!current_) return;
         Ctx ctx{*current_->screen, *this};
+        current_->router.observe(&deliveries_);
         f(current_->router, ctx, *current_->logic);
     });
 }

@@ -60,6 +60,9 @@ public:
     const std::string& pointerShape() const { return pointerShape_; }
     const std::vector<RegistryEntry>& registry() const { return registry_; }
     bool dragging() const { return current_ && current_->router.dragging(); }
+    // Told of each control a pointer event is about to reach on the current
+    // screen (tests check that it is on show).
+    void observeDeliveries(PointerRouter::Observer observer) { deliveries_ = std::move(observer); }
 
     // Input from the platform. Positions are in twips of the client area.
     void pointerMove(Twips x, Twips y);
@@ -108,6 +111,7 @@ private:
     bool ended_ = false;
     bool started_ = false;
     Twips lastX_ = -1, lastY_ = -1;
+    PointerRouter::Observer deliveries_;
     // Screens loaded so far; each load is a new instance with its own number.
     long loads_ = 0;
     long shownInstance_ = 0;    // the number of the current screen instance

@@ -8,12 +8,16 @@ Index indexOf(const ControlDef& c) { return c.index.value_or(kNoIndex); }
 
 void PointerRouter::move(Ctx& ctx, const ScreenLogic& logic, Twips x, Twips y) {
     if (dragging_) return;  // no MouseMove reaches the logic during a drag
-    std::optional<ControlId> target = pressed_ ? pressed_ : ctx.screen.hitTest(x, y);
+    // The pressed control keeps the moves while the button is held, unless
+    // the page has hidden it since: a hidden control takes no event.
+    const bool captured = pressed_ && ctx.screen.state(*pressed_).visible;
+    std::optional<ControlId> target = captured ? pressed_ : ctx.screen.hitTest(x, y);
     if (!target) {
         if (ctx.screen.insideClient(x, y)) logic.raiseMouseMove(ctx, kFormName, kNoIndex);
         return;
     }
     const ControlDef& c = ctx.screen.control(*target);
+    reaching(ctx, *target);
     logic.raiseMouseMove(ctx, c.name, indexOf(c));
 }
 
@@ -41,11 +45,13 @@ void PointerRouter::release(Ctx& ctx, const ScreenLogic& logic, Twips x, Twips y
         ctx.screen.host().dragEnded();
         if (!target) return;  // bare screen or outside the window: nothing is dropped
         const ControlDef& t = ctx.screen.control(*target);
+        reaching(ctx, *target);
         logic.raiseDragDrop(ctx, t.name, indexOf(t), source);
         return;
     }
     if (target != source) return;  // a click is a press and a release on the same control
     const ControlDef& c = ctx.screen.control(source);
+    reaching(ctx, source);
     if (c.kind == Kind::CheckBox) ctx.screen.toggle(source);
     logic.raiseClick(ctx, c.name, indexOf(c));
 }

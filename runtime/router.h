@@ -2,6 +2,7 @@
 // primary button is held, clicks, and dragging of labels.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -22,7 +23,17 @@ public:
     // The asset key of the pointer icon to show at the point, or "" for the arrow.
     static std::string pointerShapeAt(const Screen& screen, Twips x, Twips y);
 
+    // Told of each control a pointer event is about to reach, before its
+    // handlers run (the random input tests check it is one on show).
+    using Observer = std::function<void(const Screen&, ControlId)>;
+    void observe(const Observer* observer) { observer_ = observer; }
+
 private:
+    void reaching(const Ctx& ctx, ControlId id) const {
+        if (observer_ && *observer_) (*observer_)(ctx.screen, id);
+    }
+
+    const Observer* observer_ = nullptr;
     std::optional<ControlId> pressed_;
     bool dragging_ = false;
 };

@@ -3,7 +3,8 @@
 // changes, as Qt events on Qt's offscreen platform. After every event:
 //   - at most one screen is loaded, and the window draws exactly that one;
 //   - every native control shows its model state (shown or hidden, ticked,
-//     text), and keyboard focus is never on a hidden control;
+//     text), keyboard focus is never on a hidden control, and no pointer
+//     event has reached a hidden control;
 // and every few events the window is drawn and, where a picture is not
 // covered by a control in front of it, its pixels are the ones the store
 // renders for the picture the model names.
@@ -61,6 +62,10 @@ public:
           host_(store_, QStringLiteral(NIZAM_PROGRAM_DIR), {.quitOnEnd = false, .recordPrograms = true, .fitToScreen = false}),
           nav_(host_, screenRegistry()) {
         host_.attach(&nav_);
+        nav_.observeDeliveries([this](const Screen& s, ControlId id) {
+            ++reached_;
+            if (!s.state(id).visible && hiddenReached_.empty()) hiddenReached_ = s.control(id).name;
+        });
         for (const auto& e : screenRegistry())
             if (e.module) built_.push_back(e.name);
     }
@@ -96,6 +101,7 @@ public:
     int pagesLeft() const { return pagesLeft_; }
     int ends() const { return ends_; }
     int picturesCompared() const { return compared_; }
+    long controlsReached() const { return reached_; }
     std::string context() const {
         std::ostringstream o;
         o << "seed " << seed_ << ", " << where_;
@@ -197,6 +203,7 @@ private:
         ASSERT_LE(nav_.loadedCount(), 1);
         ASSERT_EQ(nav_.ended(), nav_.current() == nullptr);
         ASSERT_EQ(host_.shownScreen(), nav_.current()) << "the window draws the loaded screen";
+        ASSERT_EQ(hiddenReached_, "") << "a pointer event reached a hidden control";
         const Screen* s = nav_.current();
         if (!s) return;
         QWidget* focused = QApplication::focusWidget();
@@ -271,6 +278,8 @@ private:
     std::vector<std::string> built_;
     unsigned long done_ = 0;
     int pagesLeft_ = 0, ends_ = 0, compared_ = 0;
+    long reached_ = 0;            // pointer events that reached a control
+    std::string hiddenReached_;   // the first hidden control one reached
     std::string where_ = "before the first event", last_;
 };
 
@@ -291,6 +300,7 @@ TEST(RandomInputOverTheCourse, InvariantsHoldAfterEveryEvent) {
     EXPECT_GT(input.pagesLeft(), 0);
     EXPECT_GT(input.ends(), 0);
     EXPECT_GT(input.picturesCompared(), 0);
+    EXPECT_GT(input.controlsReached(), 0);
 }
 
 }  // namespace

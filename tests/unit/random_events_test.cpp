@@ -1,6 +1,7 @@
 // Thousands of random pointer and keyboard events over every built screen:
-// after each one at most one screen is loaded, and nothing crashes (the test
-// command also runs this under AddressSanitizer and UBSan).
+// after each one at most one screen is loaded, no event has reached a hidden
+// control, and nothing crashes (the test command also runs this under
+// AddressSanitizer and UBSan).
 #include <gtest/gtest.h>
 
 #include <random>
@@ -21,6 +22,12 @@ TEST(RandomEvents, NeverMoreThanOneScreenAndNoCrash) {
 
     HeadlessHost host;
     Navigator nav(host, registry);
+    int reached = 0;
+    std::string hiddenReached;
+    nav.observeDeliveries([&](const Screen& s, ControlId id) {
+        ++reached;
+        if (!s.state(id).visible && hiddenReached.empty()) hiddenReached = s.name() + "." + s.control(id).name;
+    });
     std::uniform_int_distribution<int> action(0, 99);
     std::uniform_int_distribution<Twips> coordX(-600, 16000);
     std::uniform_int_distribution<Twips> coordY(-600, 12100);
@@ -70,10 +77,12 @@ TEST(RandomEvents, NeverMoreThanOneScreenAndNoCrash) {
             ASSERT_LE(nav.loadedCount(), 1);
             ASSERT_EQ(host.openWindows.size(), static_cast<std::size_t>(nav.loadedCount()));
             ASSERT_EQ(nav.ended(), nav.current() == nullptr);
+            ASSERT_EQ(hiddenReached, "") << "an event reached a hidden control";
         }
         ++visitedScreens;
     }
     EXPECT_EQ(visitedScreens, static_cast<int>(built.size()));
+    EXPECT_GT(reached, 0);
 }
 
 }  // namespace

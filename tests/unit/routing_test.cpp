@@ -68,6 +68,18 @@ TEST_F(Routing, ClickIsPressAndReleaseOnTheSameControl) {
     EXPECT_EQ(take(), Log{});
 }
 
+TEST_F(Routing, APressedControlHiddenByThePageTakesNoMoreEvents) {
+    std::vector<ControlId> reached;
+    nav.observeDeliveries([&](const Screen&, ControlId c) { reached.push_back(c); });
+    nav.pointerPress(3100, 3100);
+    s().setVisible(id("Image1", 1), false);
+    nav.pointerMove(3110, 3110);  // no longer captured: the move goes to what is shown there
+    nav.pointerMove(5200, 3500);
+    nav.pointerRelease(3100, 3100);
+    EXPECT_EQ(take(), (Log{"Move Imagefixe", "Move Image1(2)"})) << "no click on the hidden control either";
+    EXPECT_EQ(reached, (std::vector<ControlId>{id("Imagefixe"), id("Image1", 2)}));
+}
+
 TEST_F(Routing, CheckBoxesToggleAndTextBoxesTakeFocus) {
     lab.click("Check1");
     EXPECT_EQ(s().state(id("Check1")).value, 1);
