@@ -142,10 +142,12 @@ int main(int argc, char** argv) {
     // Qt's own menus (the right-click menu of a text box) in Arabic, right to left.
     nizam::platform::installArabicTranslations();
     const QString folder = QCoreApplication::applicationDirPath();
-    nizam::platform::registerBundledFonts(folder);
-
     nizam::platform::SvgAssetStore store(folder + "/assets");
-    nizam::platform::DesktopHost host(store, folder, {});
+    // The title page is drawn from the pictures the build drew for it, so the
+    // fonts are registered just after its first frame.
+    nizam::platform::DesktopHost::Options options;
+    options.afterFirstFrame = [folder] { nizam::platform::registerBundledFonts(folder); };
+    nizam::platform::DesktopHost host(store, folder, options);
     nizam::Navigator navigator(host, nizam::screenRegistry());
     host.attach(&navigator);
     navigator.start();

@@ -146,6 +146,8 @@ QSize deviceSize(QSizeF shown, double dpr) {
 
 // The one window of the program.
 class PageWindow : public QWidget {
+    friend class DesktopHost;
+
 public:
     explicit PageWindow(DesktopHost& host) : host_(host) {
         setMouseTracking(true);
@@ -259,13 +261,12 @@ protected:
         p.setClipRect(client);
         p.fillRect(client, toQColor(screen->def().backColor));
         p.setRenderHint(QPainter::Antialiasing, false);
-        const double dpr = devicePixelRatioF();
         for (ControlId id = screen->controlCount() - 1; id >= 0; --id) {
             const ControlDef& c = screen->control(id);
             const ControlState& st = screen->state(id);
             if (!st.visible) continue;
             switch (c.kind) {
-                case Kind::Image: drawImage(p, id, c, st, dpr); break;
+                case Kind::Image: drawImage(p, id); break;
                 case Kind::Shape: drawShape(p, id, c); break;
                 case Kind::Line: drawLine(p, c); break;
                 case Kind::Label: drawLabel(p, id, c); break;
@@ -282,19 +283,36 @@ protected:
             p.drawRect(toWindow(r).adjusted(1, 1, -1, -1));
         }
         ++frames;
+        // The start-up work the first frame could do without follows it at once.
+        if (host_.deferredStartup_) QTimer::singleShot(0, this, [this] { host_.finishStartup(); });
     }
 
-    void drawImage(QPainter& p, ControlId id, const ControlDef& c, const ControlState& st, double dpr) {
-        if (st.picture.empty()) return;
+    // The picture an image control of the page shows: its key, where it is
+    // drawn and at what size in device pixels; nothing for a control without
+    // a picture or parked outside the page, which is never seen.
+    struct ShownPicture {
+        std::string key;
+        QRect target;
+        QSize device;
+    };
+    std::optional<ShownPicture> shownPicture(ControlId id) const {
+        const ControlDef& c = screen->control(id);
+        const ControlState& st = screen->state(id);
+        if (c.kind != Kind::Image || st.picture.empty()) return std::nullopt;
         const QRectF r = toWindow(screen->rect(id));
-        if (!r.intersects(clientRect())) return;  // parked outside the page: never seen
+        if (!r.intersects(clientRect())) return std::nullopt;
         QSizeF shown = c.stretch ? r.size()
                                  : QSizeF(st.picture->size.width, st.picture->size.height) * scale();
         const QRect target(QPoint(static_cast<int>(std::lround(r.x())), static_cast<int>(std::lround(r.y()))),
                            QSize(static_cast<int>(std::lround(shown.width())), static_cast<int>(std::lround(shown.height()))));
-        const QSize device = deviceSize(shown, dpr);
-        const QImage img = host_.store_.image(st.picture->key, device);
-        if (!img.isNull()) p.drawImage(target, img);
+        return ShownPicture{st.picture->key, target, deviceSize(shown, devicePixelRatioF())};
+    }
+
+    void drawImage(QPainter& p, ControlId id) {
+        const auto shown = shownPicture(id);
+        if (!shown) return;
+        const QImage img = host_.store_.image(shown->key, shown->device);
+        if (!img.isNull()) p.drawImage(shown->target, img);
     }
 
     void drawShape(QPainter& p, ControlId id, const ControlDef& c) {
@@ -442,7 +460,64 @@ private:
 };
 
 DesktopHost::DesktopHost(SvgAssetStore& store, QString programFolder, Options options)
-    : store_(store), folder_(std::move(programFolder)), options_(options), window_(std::make_unique<PageWindow>(*this)) {}
+    : store_(store),
+      folder_(std::move(programFolder)),
+      options_(options),
+      deferredStartup_(std::move(options_.afterFirstFrame)),
+      window_(std::make_unique<PageWindow>(*this)) {}
+
+void DesktopHost::setIcon(const Screen& screen) {
+    if (!screen.def().hasIcon) {
+        window_->setWindowIcon(QIcon());
+        return;
+    }
+    // Rendered once for each icon, not on every visit of its pages.
+    const std::string key = screen.def().iconKey();
+    auto it = icons_.find(key);
+    if (it == icons_.end()) {
+        QIcon icon;
+        for (const QImage& img : store_.iconImages(key)) icon.addPixmap(QPixmap::fromImage(img));
+        it = icons_.emplace(key, icon).first;
+    }
+    window_->setWindowIcon(it->second);
+}
+
+void DesktopHost::finishStartup() {
+    if (!deferredStartup_) return;
+    const auto work = std::move(deferredStartup_);
+    deferredStartup_ = nullptr;
+    work();
+    if (window_->screen) setIcon(*window_->screen);
+    // Rendering ahead waited for it (the fonts above all).
+    if (window_->screen && window_->pageShown) prerenderAround(*window_->screen);
+}
+
+bool DesktopHost::drawableWithoutStartup(const Screen& screen) const {
+    for (ControlId id = 0; id < screen.controlCount(); ++id) {
+        if (!screen.state(id).visible) continue;
+        switch (screen.control(id).kind) {
+            case Kind::Image:
+                if (const auto shown = window_->shownPicture(id); shown && !store_.takePrerendered(shown->key, shown->device))
+                    return false;
+                break;
+            case Kind::Shape:
+            case Kind::Line:
+            case Kind::Timer:  // draws nothing
+                break;
+            default:
+                return false;  // text, native controls and players need the fonts
+        }
+    }
+    return true;
+}
+
+SvgAssetStore::Wanted DesktopHost::picturesOnShow() const {
+    SvgAssetStore::Wanted out;
+    if (!window_->screen) return out;
+    for (ControlId id = 0; id < window_->screen->controlCount(); ++id)
+        if (const auto shown = window_->shownPicture(id)) out.emplace_back(shown->key, shown->device);
+    return out;
+}
 
 DesktopHost::~DesktopHost() = default;
 
@@ -512,11 +587,8 @@ void DesktopHost::createWindow(Screen& screen) {
     w.showFocus = false;  // a new page: no focus shown until the keyboard is used
     // The program's name and the page's own title, never the screen's inner name.
     w.setWindowTitle(QString::fromStdString(windowTitle(screen.name())));
-    QIcon icon;
-    if (screen.def().hasIcon) {
-        for (const QImage& img : store_.iconImages(screen.def().iconKey())) icon.addPixmap(QPixmap::fromImage(img));
-    }
-    w.setWindowIcon(icon);
+    // The icon waits with the rest of the start-up work: the first frame does not show it.
+    if (!deferredStartup_) setIcon(screen);
 
     // Native controls, in tab order.
     std::vector<std::pair<int, QWidget*>> tabOrder;
@@ -581,6 +653,8 @@ void DesktopHost::createWindow(Screen& screen) {
 void DesktopHost::showWindow(Screen& screen) {
     PageWindow& w = *window_;
     if (w.screen != &screen) return;
+    // The first page waits for the start-up work only when it needs it.
+    if (deferredStartup_ && !drawableWithoutStartup(screen)) finishStartup();
     w.pageShown = true;
     if (!w.isVisible()) w.show();
     if (auto f = screen.focus()) {
@@ -703,7 +777,7 @@ void DesktopHost::endApplication() {
 std::string DesktopHost::applicationFolder() const { return folder_.toStdString(); }
 
 void DesktopHost::prerenderAround(const Screen& screen) {
-    if (!nav_) return;
+    if (!nav_ || deferredStartup_) return;
     PageWindow& w = *window_;
     const double dpr = w.devicePixelRatioF();
     // The pictures of a screen as they are drawn: every picture control on the

@@ -5,9 +5,12 @@
 
 #include <QCursor>
 #include <QHash>
+#include <QIcon>
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,6 +39,12 @@ public:
         // it opens at the design canvas, 1024 x 768, whatever the display
         // (the scenario runner's pictures are taken at scale 1).
         bool fitToScreen = true;
+        // Start-up work the first frame can do without (the program registers
+        // its fonts here): run just after the first frame is drawn, or before
+        // it when the first page needs it (text, a native control, a player,
+        // or a picture the build did not draw ahead). Rendering ahead waits
+        // for it. Empty: nothing is deferred.
+        std::function<void()> afterFirstFrame = nullptr;
     };
     DesktopHost(SvgAssetStore& store, QString programFolder, Options options);
     // The most characters an answer box takes, typed or pasted.
@@ -62,6 +71,12 @@ public:
     QRect clientRect() const;
     // Number of frames drawn so far (the benchmark waits for the next one).
     long framesDrawn() const;
+    // Runs the deferred start-up work now, if it has not run yet.
+    void finishStartup();
+    bool startupFinished() const { return !deferredStartup_; }
+    // Every picture of the page on show (hidden ones too), with the size in
+    // device pixels it is drawn at now.
+    SvgAssetStore::Wanted picturesOnShow() const;
     // F11: full screen, or back to the size it had. Without a window manager
     // the window is given the whole display itself.
     void toggleFullScreen();
@@ -86,11 +101,17 @@ public:
 private:
     friend class PageWindow;
     void prerenderAround(const Screen& screen);
+    // Whether the page can be drawn with what the start-up work provides
+    // not there yet: only pictures, each with a drawn copy at its size.
+    bool drawableWithoutStartup(const Screen& screen) const;
+    void setIcon(const Screen& screen);
     void layoutPlayers();
 
     SvgAssetStore& store_;
     QString folder_;
     Options options_;
+    std::function<void()> deferredStartup_;
+    std::map<std::string, QIcon> icons_;  // window icons by key, rendered once
     Navigator* nav_ = nullptr;
     std::unique_ptr<PageWindow> window_;
     std::vector<std::pair<std::string, int>> programs_;

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QCryptographicHash>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTextStream>
@@ -91,6 +92,8 @@ SvgAssetStore::SvgAssetStore(const QString& assetsFolder, std::size_t cacheBudge
         quiet_ = true;
     }
     for (const QString& e : errors_) std::fprintf(stderr, "nizam: %s\n", qPrintable(e));
+    const QDir drawn(assetsFolder + "/prerendered");
+    for (const QString& name : drawn.entryList({"*.argb"}, QDir::Files)) prerendered_.insert(name);
 }
 
 SvgAssetStore::~SvgAssetStore() { pool_.waitForDone(); }
@@ -308,17 +311,105 @@ QImage SvgAssetStore::image(const std::string& key, QSize size) {
     inFlight_.insert(ck);
     lock.unlock();
     const QStringList list = sources(key);
-    QImage img;
+    QImage img = prerendered(key, size);
+    const bool rendering = img.isNull() && !list.isEmpty();
     if (list.isEmpty())
         reportOnce(key, QString(), "no source in the picture manifest");
-    else
+    else if (rendering)
         img = render(key, list.last(), size);
     lock.lock();
-    if (!list.isEmpty()) ++renders_;
+    if (rendering) ++renders_;
     inFlight_.remove(ck);
     if (!img.isNull()) store(ck, img);
     rendered_.notify_all();
     return img;
+}
+
+namespace {
+// A drawn copy is the picture's pixels as the program holds them, so it is
+// taken without decoding and without a rounding of colours: a header line
+// naming the format and the byte order, a line with the SHA-1 of the source
+// it was drawn from, then width x height 32-bit premultiplied ARGB pixels.
+constexpr char kDrawnMagic[] = "nizam-drawn-argb32pm-le\n";
+constexpr qint64 kDrawnHeaderBytes = sizeof(kDrawnMagic) - 1 + 41;
+
+QByteArray sourceHash(const QByteArray& content) {
+    return QCryptographicHash::hash(content, QCryptographicHash::Sha1).toHex();
+}
+}  // namespace
+
+QString SvgAssetStore::prerenderedName(const std::string& key, QSize size) {
+    return QStringLiteral("%1@%2x%3.argb").arg(QString::fromStdString(key)).arg(size.width()).arg(size.height());
+}
+
+bool SvgAssetStore::writePrerendered(const QString& folder, const std::string& key, const QImage& image) const {
+    static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "drawn copies are written in little-endian order");
+    const QStringList list = sources(key);
+    if (list.isEmpty() || image.isNull()) return false;
+    const QByteArray content = bytes(list.last());
+    if (content.isEmpty()) return false;
+    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QFile f(folder + '/' + prerenderedName(key, pixels.size()));
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    bool ok = f.write(kDrawnMagic, sizeof(kDrawnMagic) - 1) == qint64(sizeof(kDrawnMagic) - 1) &&
+              f.write(sourceHash(content) + '\n') == 41;
+    for (int y = 0; ok && y < pixels.height(); ++y) {
+        const qint64 row = qint64(pixels.width()) * 4;
+        ok = f.write(reinterpret_cast<const char*>(pixels.constScanLine(y)), row) == row;
+    }
+    return ok && f.flush();
+}
+
+QImage SvgAssetStore::prerendered(const std::string& key, QSize size) const {
+    if (Q_BYTE_ORDER != Q_LITTLE_ENDIAN) return {};  // copies are little-endian: rendered here instead
+    const QString name = prerenderedName(key, size);
+    if (!prerendered_.contains(name)) return {};
+    const QStringList list = sources(key);
+    if (list.isEmpty()) return {};
+    const QByteArray content = bytes(list.last());
+    if (content.isEmpty()) return {};  // the source itself is refused: said once already
+    const QString file = QStringLiteral("prerendered/") + name;
+    auto ignored = [&](const QString& why) {
+        {
+            std::unique_lock lock(mutex_);
+            if (reported_.contains(file)) return QImage();
+            reported_.insert(file);
+        }
+        std::fprintf(stderr, "nizam: passing over the drawn copy %s (%s): %s; the picture is rendered from its source\n",
+                     qPrintable(folder_ + '/' + file), key.c_str(), qPrintable(why));
+        std::fflush(stderr);
+        return QImage();
+    };
+    QFile f(folder_ + '/' + file);
+    const qint64 pixelBytes = qint64(size.width()) * size.height() * 4;
+    // Its size tells a truncated or grown file before anything is read.
+    if (f.size() != kDrawnHeaderBytes + pixelBytes)
+        return ignored(QStringLiteral("not a drawn copy of %1 x %2 pixels").arg(size.width()).arg(size.height()));
+    if (!f.open(QIODevice::ReadOnly)) return ignored(QStringLiteral("cannot be read: %1").arg(f.errorString()));
+    const QByteArray header = f.read(kDrawnHeaderBytes);
+    if (!header.startsWith(kDrawnMagic) || !header.endsWith('\n'))
+        return ignored(QStringLiteral("not a drawn copy"));
+    // Drawn from another version of the source: rendered anew, nothing to say.
+    if (header.mid(sizeof(kDrawnMagic) - 1, 40) != sourceHash(content)) return {};
+    QImage img(size, QImage::Format_ARGB32_Premultiplied);
+    if (img.isNull()) return {};
+    for (int y = 0; y < size.height(); ++y) {
+        const qint64 row = qint64(size.width()) * 4;
+        if (f.read(reinterpret_cast<char*>(img.scanLine(y)), row) != row)
+            return ignored(QStringLiteral("cannot be read whole"));
+    }
+    return img;
+}
+
+bool SvgAssetStore::takePrerendered(const std::string& key, QSize size) {
+    if (size.isEmpty()) return false;
+    if (cached(key, size)) return true;
+    // Never a render here: the caller may not have its fonts yet.
+    const QImage img = prerendered(key, size);
+    if (img.isNull()) return false;
+    std::unique_lock lock(mutex_);
+    store(cacheKeyOf(key, size), img);
+    return true;
 }
 
 void SvgAssetStore::prerender(const Wanted& current, const Wanted& ahead) {

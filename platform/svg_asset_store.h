@@ -74,6 +74,22 @@ public:
     // left to do (a new page or a new scale makes those sizes stale). A
     // picture already being rendered is never rendered a second time at once.
     void prerender(const Wanted& current, const Wanted& ahead = {});
+    // Pictures drawn by the build at the size the start page shows them at
+    // scale 1, as `<assetsFolder>/prerendered/KEY@WxH.argb` (the pixels as
+    // held here, so they are taken without decoding), each carrying the
+    // SHA-1 of the source it was drawn from: image() takes such a copy instead
+    // of rendering when its source is unchanged, so the program's first frame
+    // needs neither the fonts nor the renderer. A copy drawn from another
+    // source is passed over; a damaged one is said once on stderr, and the
+    // picture is rendered from its source as on every other page.
+    static QString prerenderedName(const std::string& key, QSize size);
+    // Writes `image`, the key's picture as rendered here, as its drawn copy
+    // into `folder` (the build's tool); false when it cannot.
+    bool writePrerendered(const QString& folder, const std::string& key, const QImage& image) const;
+    // Takes the drawn copy of the picture at that size into the cache when
+    // there is a usable one; whether the picture is cached at that size now.
+    bool takePrerendered(const std::string& key, QSize size);
+
     // Waits until every prerendering has finished (tests and benchmark).
     void waitForPrerender();
     // Whether the picture is cached at that size, and how many renders were done.
@@ -92,6 +108,8 @@ private:
     // when it is missing, unreadable or refused.
     QByteArray bytes(const QString& file) const;
     QImage render(const std::string& key, const QString& file, QSize size) const;
+    // The usable drawn copy of the picture at that size, or a null image.
+    QImage prerendered(const std::string& key, QSize size) const;
     void store(const QString& cacheKey, const QImage& image);
     void reportOnce(const std::string& key, const QString& file, const QString& why) const;
 
@@ -122,6 +140,7 @@ private:
     mutable QHash<QString, QString> refused_;  // file -> why it cannot be used
     mutable QSet<QString> reported_;  // files (or keys without a file) already reported
     bool quiet_ = false;  // the folder or manifest is missing: said once already
+    QSet<QString> prerendered_;  // the names of the drawn copies found at start
     QThreadPool pool_;
 };
 

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QContextMenuEvent>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPointer>
 #include <QQuickWidget>
@@ -212,6 +213,80 @@ TEST(SvgAssetStore, DamagedPictureFilesAreRefusedWithOneLineEach) {
     testing::internal::CaptureStderr();
     EXPECT_TRUE(store.image("Also_Empty", QSize(4, 3)).isNull());
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "a file already told of is not told again";
+}
+
+// A picture drawn ahead by the build is taken in place of a render only for
+// the size it was drawn at and the source it was drawn from; a damaged copy
+// is said once and the picture rendered from its source.
+TEST(SvgAssetStore, ADrawnCopyStandsInForItsOwnSourceOnly) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    writeFile(dir.path(), "manifest/t.tsv", "Key_Red\tred.svg\n");
+    writeFile(dir.path(), "red.svg", kSmallSvg);
+    const QString drawn = dir.filePath("prerendered");
+    ASSERT_TRUE(QDir().mkpath(drawn));
+    const QSize size(8, 6);
+    const QString copy = drawn + '/' + SvgAssetStore::prerenderedName("Key_Red", size);
+    QImage rendered;
+    {
+        SvgAssetStore store(dir.path());
+        rendered = store.image("Key_Red", size);
+        ASSERT_FALSE(rendered.isNull());
+        ASSERT_TRUE(store.writePrerendered(drawn, "Key_Red", rendered));
+    }
+    {
+        SvgAssetStore store(dir.path());
+        EXPECT_TRUE(store.takePrerendered("Key_Red", size));
+        EXPECT_EQ(store.image("Key_Red", size), rendered) << "the very pixels of the render";
+        EXPECT_EQ(store.renderCount(), 0);
+        EXPECT_FALSE(store.takePrerendered("Key_Red", QSize(4, 3))) << "no copy at that size";
+        EXPECT_FALSE(store.image("Key_Red", QSize(4, 3)).isNull());
+        EXPECT_EQ(store.renderCount(), 1);
+    }
+    QFile file(copy);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray good = file.readAll();
+    file.close();
+
+    // The source edited since: rendered anew, silently.
+    writeFile(dir.path(), "red.svg", QByteArray(kSmallSvg).replace("#f00", "#00f"));
+    {
+        SvgAssetStore store(dir.path());
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(store.takePrerendered("Key_Red", size));
+        const QImage img = store.image("Key_Red", size);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+        EXPECT_EQ(store.renderCount(), 1);
+        EXPECT_EQ(QColor(img.pixel(4, 3)), QColor(Qt::blue));
+    }
+    writeFile(dir.path(), "red.svg", kSmallSvg);
+
+    struct Case {
+        const char* damage;
+        QByteArray content;
+    };
+    QByteArray garbled = good;
+    garbled.replace(0, 5, "GIF89");
+    const std::vector<Case> cases = {
+        {"empty", QByteArray()},
+        {"truncated", good.left(good.size() - 7)},
+        {"grown", good + "more"},
+        {"garbled header", garbled},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.damage);
+        writeFile(drawn, SvgAssetStore::prerenderedName("Key_Red", size), c.content);
+        SvgAssetStore store(dir.path());
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(store.takePrerendered("Key_Red", size));
+        store.clearCache();
+        const QImage img = store.image("Key_Red", size);
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(img, rendered) << "rendered from its source instead";
+        EXPECT_EQ(store.renderCount(), 1);
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+        EXPECT_NE(err.find(SvgAssetStore::prerenderedName("Key_Red", size).toStdString()), std::string::npos) << err;
+    }
 }
 
 TEST(SvgAssetStore, AnAbsurdRenderSizeIsRefusedNotAllocated) {
@@ -1179,6 +1254,54 @@ TEST_F(Desktop, TheTextBoxMenuSpeaksArabicRightToLeft) {
     settle();
     // The page's own controls stay where its coordinates put them.
     EXPECT_EQ(host.nativeWidget(id("Check1"))->geometry(), QRectF(host.toWindow(600, 600), host.toWindow(975, 975)).toRect());
+}
+
+// The program defers its fonts until the title page's first frame, drawn
+// from the copies the build drew; a first page that needs them has them first.
+TEST(DesktopStartup, TheTitlePageIsDrawnBeforeTheDeferredWorkAndRenderingAheadWaitsForIt) {
+    struct Case {
+        const char* page;
+        bool drawnFirst;  // the first frame comes before the deferred work
+    };
+    for (const Case c : {Case{"Form2", true}, Case{"Form13", false}, Case{"Form1", false}}) {
+        SCOPED_TRACE(c.page);
+        SvgAssetStore store(assetsFolder());
+        int runs = 0;
+        long framesBefore = -1, rendersBefore = -1;
+        DesktopHost* hostSeen = nullptr;
+        DesktopHost::Options options{.quitOnEnd = false, .recordPrograms = true, .fitToScreen = false};
+        options.afterFirstFrame = [&] {
+            ++runs;
+            framesBefore = hostSeen->framesDrawn();
+            rendersBefore = store.renderCount();
+        };
+        DesktopHost host(store, QDir::tempPath(), options);
+        hostSeen = &host;
+        Navigator nav(host, screenRegistry());
+        host.attach(&nav);
+        if (std::string(c.page) == "Form2")
+            nav.start();
+        else
+            nav.open(c.page);
+        QElapsedTimer waited;
+        waited.start();
+        while ((host.framesDrawn() == 0 || !host.startupFinished()) && waited.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        ASSERT_EQ(runs, 1);
+        if (c.drawnFirst) {
+            EXPECT_GE(framesBefore, 1);
+            EXPECT_EQ(rendersBefore, 0) << "neither the page nor the pages ahead rendered before it";
+        } else {
+            EXPECT_EQ(framesBefore, 0);
+        }
+        // Then the pages ahead are rendered.
+        store.waitForPrerender();
+        EXPECT_GT(store.renderCount(), rendersBefore);
+        if (std::string(c.page) == "Form2") {
+            EXPECT_FALSE(host.window()->windowIcon().isNull()) << "set with the deferred work";
+        }
+        nav.windowClosed();
+    }
 }
 
 TEST(DesktopTitles, TheWindowShowsTheProgramAndThePageTitle) {
