@@ -65,6 +65,9 @@ public:
     int currentFrame() const;       // 0 when nothing is loaded
     int frameCount() const;         // frames from the first to the last, 0 when empty
     QString sceneFile() const { return sceneFile_; }  // the QML file last asked for
+    // Whether the scene on show is the copy compiled into the program at
+    // build time (the file is unchanged) rather than compiled from the file.
+    bool playsBuiltInScene() const { return builtIn_; }
     QQuickWidget* widget() const;
     QMenu* contextMenu() const;     // the menu of the secondary button
 
@@ -90,6 +93,7 @@ private:
     bool visible_ = true;
     bool wantPlaying_ = false;
     bool loop_ = true;
+    bool builtIn_ = false;
 };
 
 }  // namespace nizam::platform
