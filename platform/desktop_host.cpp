@@ -282,6 +282,10 @@ protected:
             p.drawRect(toWindow(r).adjusted(1, 1, -1, -1));
         }
         ++frames;
+        // With the first frame out, the animations are made ready ahead of
+        // their pages.
+        if (frames == 1)
+            QTimer::singleShot(0, this, [this] { QmlMoviePlayer::prepareAhead(this, host_.folder_); });
     }
 
     void drawImage(QPainter& p, ControlId id, const ControlDef& c, const ControlState& st, double dpr) {

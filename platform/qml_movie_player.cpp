@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -178,6 +179,13 @@ QQmlEngine* sharedEngine(QWidget* parent) {
     if (auto* engine = top->findChild<QQmlEngine*>(kName, Qt::FindDirectChildrenOnly)) return engine;
     auto* engine = new QQmlEngine(top);
     engine->setObjectName(kName);
+    static LocalFilesOnly localFilesOnly;
+    engine->addUrlInterceptor(&localFilesOnly);
+    static LocalOnlyNetworkFactory localOnlyNetwork;
+    engine->setNetworkAccessManagerFactory(&localOnlyNetwork);
+    // A scene's own run-time warnings are not the pupil's business: a
+    // scene that cannot be played is told in one line by setMovie.
+    engine->setOutputWarningsToStandardError(false);
     return engine;
 }
 
@@ -198,6 +206,11 @@ struct CompiledScene {
 QHash<QString, CompiledScene>& compiledScenes() {
     static QHash<QString, CompiledScene> scenes;
     return scenes;
+}
+
+QmlMoviePlayer::SceneCounts& madeCounts() {
+    static QmlMoviePlayer::SceneCounts counts;
+    return counts;
 }
 
 // The text compiled into the program for a scene file of that name, or an
@@ -266,6 +279,7 @@ QQmlComponent* compiledScene(QQmlEngine* engine, const QString& path, QString& r
         return nullptr;
     }
     component->setParent(engine);
+    ++(builtIn ? madeCounts().builtIn : madeCounts().fromText);
     QQmlComponent* ready = component.release();
     scenes.insert(path, CompiledScene{digest, ready, builtIn});
     return ready;
@@ -286,6 +300,30 @@ void QmlMoviePlayer::prepareRendering() {
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
 }
 
+QmlMoviePlayer::SceneCounts QmlMoviePlayer::scenesMade() { return madeCounts(); }
+
+void QmlMoviePlayer::prepareAhead(QWidget* window, const QString& folder) {
+    QQmlEngine* engine = sharedEngine(window);
+    if (!engine) return;
+    // Every scene of the folder that has a compiled copy in the program: its
+    // component made ready and kept, and one instance made and dropped at
+    // once, so the first visit of its page pays neither the engine's first
+    // look at the scene's types nor their first instantiation. A file that
+    // cannot be played is left to its page, which tells it.
+    const QStringList shipped = QDir(kCompiledScenes).entryList({QStringLiteral("*.qml")}, QDir::Files, QDir::Name);
+    for (const QString& name : shipped) {
+        const QFileInfo info(QDir(folder).filePath(name));
+        if (!info.isFile()) continue;
+        QString reason;
+        bool builtIn = false;
+        QQmlComponent* component = compiledScene(engine, info.absoluteFilePath(), reason, builtIn);
+        // An edited scene is only compiled: what it does on creation is
+        // left to its page.
+        if (!component || !builtIn) continue;
+        delete component->create();
+    }
+}
+
 QString QmlMoviePlayer::sceneFileFor(const std::string& moviePath) {
     QString path = QString::fromStdString(moviePath);
     // The animations are named as on Windows ("\situa1.swf"); no file name of
@@ -302,16 +340,6 @@ QmlMoviePlayer::QmlMoviePlayer(QWidget* parent, const QRect& rect)
     auto* view = new PlayerView(sharedEngine(parent), parent);
     view_ = view;
     view->setClearColor(Qt::white);
-    {
-        static LocalFilesOnly localFilesOnly;
-        QQmlEngine* engine = view->engine();
-        engine->addUrlInterceptor(&localFilesOnly);
-        static LocalOnlyNetworkFactory localOnlyNetwork;
-        engine->setNetworkAccessManagerFactory(&localOnlyNetwork);
-        // A scene's own run-time warnings are not the pupil's business: a
-        // scene that cannot be played is told in one line by setMovie.
-        engine->setOutputWarningsToStandardError(false);
-    }
     view->setAttribute(Qt::WA_OpaquePaintEvent);
     view->setFocusPolicy(Qt::NoFocus);
     view->setGeometry(rect);

@@ -34,6 +34,22 @@ public:
     // is created; calling it later has no effect on windows already made.
     static void prepareRendering();
 
+    // Makes ready, ahead of their pages, the scenes of `folder` (the
+    // program's) that are compiled into the program, for the players of
+    // `window`: a page's first visit then starts its animation as fast as a
+    // later one. Takes a few hundred milliseconds: call it once, after the
+    // window's first frame.
+    static void prepareAhead(QWidget* window, const QString& folder);
+
+    // How many scene components were made since the program started: from
+    // the copies compiled into the program, and compiled from a file's text.
+    // A scene is made once and kept while its file stays as it was.
+    struct SceneCounts {
+        int builtIn = 0;
+        int fromText = 0;
+    };
+    static SceneCounts scenesMade();
+
     // The QML file played for an animation path: same folder and base name,
     // ".qml" in place of the extension ("/opt/nizam/situa1.swf" gives
     // "/opt/nizam/situa1.qml").

@@ -544,6 +544,48 @@ TEST_F(PlayerTest, UnchangedScenesPlayTheirCompiledCopyEditedOnesTheirOwnText) {
     EXPECT_FALSE(player->playsBuiltInScene());
 }
 
+// Made ready ahead, after the window's first frame: the scenes of the
+// program's folder are compiled or taken from the program once, and their
+// pages' players then make nothing more. A file that cannot be played is
+// left to its page, which tells it in its one line.
+TEST_F(PlayerTest, ScenesPreparedAheadAreNotMadeAgainByTheirPages) {
+    QFile shipped(QStringLiteral(":/nizam/scenes/portail.qml"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    const QByteArray portail = shipped.readAll();
+    QFile shippedToo(QStringLiteral(":/nizam/scenes/moteur.qml"));
+    ASSERT_TRUE(shippedToo.open(QIODevice::ReadOnly));
+    const QByteArray moteur = shippedToo.readAll();
+    const std::string unchanged = writeScene("portail", portail);
+    const std::string edited = writeScene("moteur", moteur + "// edited\n");
+    const std::string broken = writeScene("demo2", QByteArray("\x7f" "ELF\x02\x01\x01", 7) + QByteArray(200, '\0'));
+
+    const auto before = QmlMoviePlayer::scenesMade();
+    testing::internal::CaptureStderr();
+    QmlMoviePlayer::prepareAhead(page_.get(), dir_.path());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    const auto ahead = QmlMoviePlayer::scenesMade();
+    EXPECT_EQ(ahead.builtIn, before.builtIn + 1);
+    EXPECT_EQ(ahead.fromText, before.fromText + 1);
+
+    auto player = makePlayer();
+    playMovie(*player, unchanged);
+    ASSERT_TRUE(player->hasMovie());
+    EXPECT_TRUE(player->playsBuiltInScene());
+    EXPECT_LE(player->currentFrame(), 1);
+    auto other = makePlayer(QRect(400, 30, 320, 360));
+    playMovie(*other, edited);
+    ASSERT_TRUE(other->hasMovie());
+    EXPECT_FALSE(other->playsBuiltInScene());
+    EXPECT_EQ(QmlMoviePlayer::scenesMade().builtIn, ahead.builtIn);
+    EXPECT_EQ(QmlMoviePlayer::scenesMade().fromText, ahead.fromText);
+
+    testing::internal::CaptureStderr();
+    playMovie(*makePlayer(), broken);
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(countLines(err), 1) << err;
+    EXPECT_NE(err.find(qmlPath("demo2").toStdString()), std::string::npos) << err;
+}
+
 // A compiled scene names its pictures relative to its file: they are read
 // from the folder of the file played, not looked for in the program.
 TEST_F(PlayerTest, CompiledScenesReadTheirPicturesBesideTheirFile) {
