@@ -167,6 +167,18 @@ QObject* findTimeline(QQuickItem* root, QString& reason) {
     return nullptr;
 }
 
+// Sets up an engine for the scenes: local files only, no network, and the
+// scenes' run-time warnings kept from stderr.
+void guardEngine(QQmlEngine* engine) {
+    static LocalFilesOnly localFilesOnly;
+    engine->addUrlInterceptor(&localFilesOnly);
+    static LocalOnlyNetworkFactory localOnlyNetwork;
+    engine->setNetworkAccessManagerFactory(&localOnlyNetwork);
+    // A scene's own run-time warnings are not the pupil's business: a
+    // scene that cannot be played is told in one line by setMovie.
+    engine->setOutputWarningsToStandardError(false);
+}
+
 // One QML engine for every player of a window: an engine costs megabytes
 // and milliseconds to make, and a page with an animation is made afresh on
 // every visit. The engine is a child of the top-level window, so it goes
@@ -179,13 +191,7 @@ QQmlEngine* sharedEngine(QWidget* parent) {
     if (auto* engine = top->findChild<QQmlEngine*>(kName, Qt::FindDirectChildrenOnly)) return engine;
     auto* engine = new QQmlEngine(top);
     engine->setObjectName(kName);
-    static LocalFilesOnly localFilesOnly;
-    engine->addUrlInterceptor(&localFilesOnly);
-    static LocalOnlyNetworkFactory localOnlyNetwork;
-    engine->setNetworkAccessManagerFactory(&localOnlyNetwork);
-    // A scene's own run-time warnings are not the pupil's business: a
-    // scene that cannot be played is told in one line by setMovie.
-    engine->setOutputWarningsToStandardError(false);
+    guardEngine(engine);
     return engine;
 }
 
@@ -337,7 +343,10 @@ QString QmlMoviePlayer::sceneFileFor(const std::string& moviePath) {
 
 QmlMoviePlayer::QmlMoviePlayer(QWidget* parent, const QRect& rect)
     : clock_(std::make_unique<QVariantAnimation>()) {
-    auto* view = new PlayerView(sharedEngine(parent), parent);
+    QQmlEngine* engine = sharedEngine(parent);
+    auto* view = new PlayerView(engine, parent);
+    // Without a window to share an engine with, the widget has its own.
+    if (!engine) guardEngine(view->engine());
     view_ = view;
     view->setClearColor(Qt::white);
     view->setAttribute(Qt::WA_OpaquePaintEvent);
