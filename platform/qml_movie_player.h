@@ -4,6 +4,10 @@
 // itself, so rewinding is frame-exact and looping is the player's business,
 // not the scene's. The file format is described in docs/animations.md.
 //
+// The shipped scenes are also compiled into the program at build time: a
+// file whose text is the shipped one is played from that compiled copy, and
+// an edited file is compiled from its own text.
+//
 // The player is a QQuickWidget placed as a child of the page widget, raised
 // above every other child, with a white background. The scene is scaled into
 // the player's rectangle keeping its proportions and centred (letterboxed).
