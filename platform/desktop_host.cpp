@@ -283,8 +283,13 @@ protected:
             p.drawRect(toWindow(r).adjusted(1, 1, -1, -1));
         }
         ++frames;
-        // The start-up work the first frame could do without follows it at once.
-        if (host_.deferredStartup_) QTimer::singleShot(0, this, [this] { host_.finishStartup(); });
+        // With the first frame out, the start-up work it could do without (the
+        // fonts first), then the animations made ready ahead of their pages.
+        if (frames == 1)
+            QTimer::singleShot(0, this, [this] {
+                host_.finishStartup();
+                QmlMoviePlayer::prepareAhead(this, host_.folder_);
+            });
     }
 
     // The picture an image control of the page shows: its key, where it is

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -71,13 +72,39 @@ protected:
     }
 };
 
+// Where the compiled copies of the scenes lie in the program's resources.
+const QString kCompiledScenes = QStringLiteral(":/nizam/scenes/");
+const QString kCompiledScenesUrl = QStringLiteral("qrc:/nizam/scenes/");
+
+// The folder of the scene files whose compiled copies are played: a picture
+// a compiled scene names relative to itself ("assets/kit/pointer.svg") is
+// the one beside its file, not one in the resources.
+QString& compiledScenesFolder() {
+    static QString folder;
+    return folder;
+}
+
 // The scenes may use only files: any other address (http, ftp, ...) in an
 // import, a picture source or a request is turned into an empty one, which
 // fails to load, so the animations never reach the network.
 class LocalFilesOnly : public QQmlAbstractUrlInterceptor {
 public:
-    QUrl intercept(const QUrl& url, DataType) override {
-        if (url.isEmpty() || url.isLocalFile() || url.scheme() == QLatin1String("qrc") || url.isRelative()) return url;
+    QUrl intercept(const QUrl& url, DataType type) override {
+        if (url.scheme() == QLatin1String("qrc")) {
+            // A file named by a compiled scene, other than QML types, is
+            // looked up beside the scene files it was compiled from.
+            const QString path = QStringLiteral("qrc:") + url.path();
+            if ((type == UrlString || type == JavaScriptFile) && path.startsWith(kCompiledScenesUrl) &&
+                !compiledScenesFolder().isEmpty()) {
+                QUrl local = QUrl::fromLocalFile(compiledScenesFolder() + QLatin1Char('/') +
+                                                 path.mid(kCompiledScenesUrl.size()));
+                local.setQuery(url.query());
+                local.setFragment(url.fragment());
+                return local;
+            }
+            return url;
+        }
+        if (url.isEmpty() || url.isLocalFile() || url.isRelative()) return url;
         return QUrl(QStringLiteral("file:///nonexistent-outside-address"));
     }
 };
@@ -140,6 +167,18 @@ QObject* findTimeline(QQuickItem* root, QString& reason) {
     return nullptr;
 }
 
+// Sets up an engine for the scenes: local files only, no network, and the
+// scenes' run-time warnings kept from stderr.
+void guardEngine(QQmlEngine* engine) {
+    static LocalFilesOnly localFilesOnly;
+    engine->addUrlInterceptor(&localFilesOnly);
+    static LocalOnlyNetworkFactory localOnlyNetwork;
+    engine->setNetworkAccessManagerFactory(&localOnlyNetwork);
+    // A scene's own run-time warnings are not the pupil's business: a
+    // scene that cannot be played is told in one line by setMovie.
+    engine->setOutputWarningsToStandardError(false);
+}
+
 // One QML engine for every player of a window: an engine costs megabytes
 // and milliseconds to make, and a page with an animation is made afresh on
 // every visit. The engine is a child of the top-level window, so it goes
@@ -152,37 +191,67 @@ QQmlEngine* sharedEngine(QWidget* parent) {
     if (auto* engine = top->findChild<QQmlEngine*>(kName, Qt::FindDirectChildrenOnly)) return engine;
     auto* engine = new QQmlEngine(top);
     engine->setObjectName(kName);
+    guardEngine(engine);
     return engine;
 }
 
-// The compiled scenes, one per file, kept for the life of the engine so a
+// A scene file larger than this is refused unread: the shipped scenes are
+// tens of kilobytes, and a damaged or foreign file must not be read into
+// memory whole.
+constexpr qint64 kLargestScene = 4 * 1024 * 1024;
+
+// The scenes made ready, one per file, kept for the life of the engine so a
 // later visit of a page does not read and compile its scene again. Each is
-// kept with a digest of the text it was compiled from: a file whose text
-// has changed since is compiled afresh.
+// kept with a digest of the text it was made from: a file whose text has
+// changed since is made afresh.
 struct CompiledScene {
     QByteArray digest;
     QPointer<QQmlComponent> component;
+    bool builtIn = false;
 };
 QHash<QString, CompiledScene>& compiledScenes() {
     static QHash<QString, CompiledScene> scenes;
     return scenes;
 }
 
-// The scene compiled from `path`, or null with `reason` set.
-QQmlComponent* compiledScene(QQmlEngine* engine, const QString& path, QString& reason) {
+QmlMoviePlayer::SceneCounts& madeCounts() {
+    static QmlMoviePlayer::SceneCounts counts;
+    return counts;
+}
+
+// The text compiled into the program for a scene file of that name, or an
+// empty array when the program has none.
+QByteArray builtInText(const QString& fileName) {
+    QFile resource(kCompiledScenes + fileName);
+    if (!resource.open(QIODevice::ReadOnly)) return {};
+    return resource.readAll();
+}
+
+// The scene made from `path`, or null with `reason` set. `builtIn` tells
+// whether it is the copy compiled into the program.
+QQmlComponent* compiledScene(QQmlEngine* engine, const QString& path, QString& reason, bool& builtIn) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         reason = QStringLiteral("not a readable file");
         return nullptr;
     }
-    const QByteArray text = file.readAll();
+    if (file.size() > kLargestScene) {
+        reason = QStringLiteral("the file is larger than %1 MB").arg(kLargestScene / (1024 * 1024));
+        return nullptr;
+    }
+    const QByteArray text = file.read(kLargestScene + 1);
     file.close();
+    if (text.size() > kLargestScene) {
+        reason = QStringLiteral("the file is larger than %1 MB").arg(kLargestScene / (1024 * 1024));
+        return nullptr;
+    }
     const QByteArray digest = QCryptographicHash::hash(text, QCryptographicHash::Sha1);
 
     auto& scenes = compiledScenes();
     auto found = scenes.find(path);
     if (found != scenes.end() && found->component && found->component->engine() == engine &&
         found->digest == digest) {
+        builtIn = found->builtIn;
         return found->component.data();
     }
     if (found != scenes.end()) {
@@ -190,12 +259,23 @@ QQmlComponent* compiledScene(QQmlEngine* engine, const QString& path, QString& r
         scenes.erase(found);
     }
 
-    // Compiled from the text just read, not from the URL: the engine would
-    // otherwise hand back what it compiled from that URL before, a changed
-    // file or a failed one included. The URL still places the scene in its
-    // folder for its imports.
     auto component = std::make_unique<QQmlComponent>(engine);
-    component->setData(text, QUrl::fromLocalFile(path));
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    builtIn = !text.isEmpty() && builtInText(name) == text;
+    if (builtIn) {
+        // The file is the one shipped: its copy compiled at build time is
+        // played, and the engine compiles nothing. Pictures it names are
+        // still read beside the file.
+        compiledScenesFolder() = info.absolutePath();
+        component->loadUrl(QUrl(kCompiledScenesUrl + name), QQmlComponent::PreferSynchronous);
+    } else {
+        // Edited or foreign: compiled from the text just read, not from the
+        // URL, as the engine would otherwise hand back what it compiled from
+        // that URL before, a changed file or a failed one included. The URL
+        // still places the scene in its folder for its imports.
+        component->setData(text, QUrl::fromLocalFile(path));
+    }
     if (component->isError()) {
         reason = describe(component->errors());
         return nullptr;
@@ -205,21 +285,49 @@ QQmlComponent* compiledScene(QQmlEngine* engine, const QString& path, QString& r
         return nullptr;
     }
     component->setParent(engine);
+    ++(builtIn ? madeCounts().builtIn : madeCounts().fromText);
     QQmlComponent* ready = component.release();
-    scenes.insert(path, CompiledScene{digest, ready});
+    scenes.insert(path, CompiledScene{digest, ready, builtIn});
     return ready;
 }
 
 }  // namespace
 
 void QmlMoviePlayer::prepareRendering() {
+    // The engine keeps no compiled copy of a scene on disk, so the program
+    // writes no file: its cache folder is one that cannot be made (the
+    // engine makes the folder before it reads or writes there, and both
+    // fail). The cache is not turned off instead, as that would also make
+    // the engine pass over the scenes compiled into the program.
+    qputenv("QML_DISK_CACHE_PATH", "/dev/null/nizam-no-cache");
     // An explicit choice in the environment wins, e.g. to try the OpenGL
     // renderer on a given machine.
-    // The scenes are read from the program's folder as they are: the engine
-    // keeps no compiled copy of them on disk, so the program writes no file.
-    if (!qEnvironmentVariableIsSet("QML_DISABLE_DISK_CACHE")) qputenv("QML_DISABLE_DISK_CACHE", "1");
     if (qEnvironmentVariableIsSet("QT_QUICK_BACKEND")) return;
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+}
+
+QmlMoviePlayer::SceneCounts QmlMoviePlayer::scenesMade() { return madeCounts(); }
+
+void QmlMoviePlayer::prepareAhead(QWidget* window, const QString& folder) {
+    QQmlEngine* engine = sharedEngine(window);
+    if (!engine) return;
+    // Every scene of the folder that has a compiled copy in the program: its
+    // component made ready and kept, and one instance made and dropped at
+    // once, so the first visit of its page pays neither the engine's first
+    // look at the scene's types nor their first instantiation. A file that
+    // cannot be played is left to its page, which tells it.
+    const QStringList shipped = QDir(kCompiledScenes).entryList({QStringLiteral("*.qml")}, QDir::Files, QDir::Name);
+    for (const QString& name : shipped) {
+        const QFileInfo info(QDir(folder).filePath(name));
+        if (!info.isFile()) continue;
+        QString reason;
+        bool builtIn = false;
+        QQmlComponent* component = compiledScene(engine, info.absoluteFilePath(), reason, builtIn);
+        // An edited scene is only compiled: what it does on creation is
+        // left to its page.
+        if (!component || !builtIn) continue;
+        delete component->create();
+    }
 }
 
 QString QmlMoviePlayer::sceneFileFor(const std::string& moviePath) {
@@ -235,19 +343,12 @@ QString QmlMoviePlayer::sceneFileFor(const std::string& moviePath) {
 
 QmlMoviePlayer::QmlMoviePlayer(QWidget* parent, const QRect& rect)
     : clock_(std::make_unique<QVariantAnimation>()) {
-    auto* view = new PlayerView(sharedEngine(parent), parent);
+    QQmlEngine* engine = sharedEngine(parent);
+    auto* view = new PlayerView(engine, parent);
+    // Without a window to share an engine with, the widget has its own.
+    if (!engine) guardEngine(view->engine());
     view_ = view;
     view->setClearColor(Qt::white);
-    {
-        static LocalFilesOnly localFilesOnly;
-        QQmlEngine* engine = view->engine();
-        engine->addUrlInterceptor(&localFilesOnly);
-        static LocalOnlyNetworkFactory localOnlyNetwork;
-        engine->setNetworkAccessManagerFactory(&localOnlyNetwork);
-        // A scene's own run-time warnings are not the pupil's business: a
-        // scene that cannot be played is told in one line by setMovie.
-        engine->setOutputWarningsToStandardError(false);
-    }
     view->setAttribute(Qt::WA_OpaquePaintEvent);
     view->setFocusPolicy(Qt::NoFocus);
     view->setGeometry(rect);
@@ -412,6 +513,7 @@ void QmlMoviePlayer::unload() {
     stopClock();
     wantPlaying_ = false;
     timeline_.clear();
+    builtIn_ = false;
     delete scene_.data();
     scene_.clear();
     startFrame_ = endFrame_ = 0;
@@ -430,7 +532,8 @@ bool QmlMoviePlayer::load(const QString& file, QString& reason) {
         return false;
     }
 
-    QQmlComponent* component = compiledScene(view_->engine(), info.absoluteFilePath(), reason);
+    bool builtIn = false;
+    QQmlComponent* component = compiledScene(view_->engine(), info.absoluteFilePath(), reason, builtIn);
     if (!component) return false;
     std::unique_ptr<QObject> object(component->create());
     if (!object) {
@@ -477,6 +580,7 @@ bool QmlMoviePlayer::load(const QString& file, QString& reason) {
 
     scene_ = root;
     timeline_ = timeline;
+    builtIn_ = builtIn;
     startFrame_ = start;
     endFrame_ = end;
     duration_ = static_cast<int>(std::lround(ms));

@@ -4,6 +4,10 @@
 // itself, so rewinding is frame-exact and looping is the player's business,
 // not the scene's. The file format is described in docs/animations.md.
 //
+// The shipped scenes are also compiled into the program at build time: a
+// file whose text is the shipped one is played from that compiled copy, and
+// an edited file is compiled from its own text.
+//
 // The player is a QQuickWidget placed as a child of the page widget, raised
 // above every other child, with a white background. The scene is scaled into
 // the player's rectangle keeping its proportions and centred (letterboxed).
@@ -33,6 +37,22 @@ public:
     // Call once at start-up, before the first window (and any QQuickWidget)
     // is created; calling it later has no effect on windows already made.
     static void prepareRendering();
+
+    // Makes ready, ahead of their pages, the scenes of `folder` (the
+    // program's) that are compiled into the program, for the players of
+    // `window`: a page's first visit then starts its animation as fast as a
+    // later one. Takes a few hundred milliseconds: call it once, after the
+    // window's first frame.
+    static void prepareAhead(QWidget* window, const QString& folder);
+
+    // How many scene components were made since the program started: from
+    // the copies compiled into the program, and compiled from a file's text.
+    // A scene is made once and kept while its file stays as it was.
+    struct SceneCounts {
+        int builtIn = 0;
+        int fromText = 0;
+    };
+    static SceneCounts scenesMade();
 
     // The QML file played for an animation path: same folder and base name,
     // ".qml" in place of the extension ("/opt/nizam/situa1.swf" gives
@@ -65,6 +85,9 @@ public:
     int currentFrame() const;       // 0 when nothing is loaded
     int frameCount() const;         // frames from the first to the last, 0 when empty
     QString sceneFile() const { return sceneFile_; }  // the QML file last asked for
+    // Whether the scene on show is the copy compiled into the program at
+    // build time (the file is unchanged) rather than compiled from the file.
+    bool playsBuiltInScene() const { return builtIn_; }
     QQuickWidget* widget() const;
     QMenu* contextMenu() const;     // the menu of the secondary button
 
@@ -90,6 +113,7 @@ private:
     bool visible_ = true;
     bool wantPlaying_ = false;
     bool loop_ = true;
+    bool builtIn_ = false;
 };
 
 }  // namespace nizam::platform

@@ -5,6 +5,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QQuickItem>
+#include <QRegularExpression>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
@@ -17,6 +21,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -26,10 +32,23 @@ namespace {
 
 using nizam::platform::QmlMoviePlayer;
 
+// The scratch folder holding the tests' home and cache folders.
+QTemporaryDir& home() {
+    static QTemporaryDir dir;
+    return dir;
+}
+
 class QtEnvironment : public testing::Environment {
 public:
     void SetUp() override {
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Whatever the engine would keep on disk lands in a scratch home,
+        // checked empty by NothingIsWrittenUnderHome.
+        ASSERT_TRUE(home().isValid());
+        qputenv("HOME", home().filePath("home").toLocal8Bit());
+        qputenv("XDG_CACHE_HOME", home().filePath("cache").toLocal8Bit());
+        qputenv("XDG_DATA_HOME", home().filePath("data").toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", home().filePath("config").toLocal8Bit());
         QmlMoviePlayer::prepareRendering();
         app_ = std::make_unique<QApplication>(argc_, argv_);
     }
@@ -443,6 +462,7 @@ TEST_F(PlayerTest, BrokenFilesAreReportedOnceAndLeaveThePlayerEmpty) {
                                   "property int duration: 100\nTimeline { endFrame: 5 }\nTimeline { endFrame: 9 } }\n",
          "\"timeline\""},
         {"empty file", "", "empty"},
+        {"too large", "import QtQuick\n" + QByteArray(5 * 1024 * 1024, ' ') + "Item {}\n", "larger than 4 MB"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -472,6 +492,140 @@ TEST_F(PlayerTest, BrokenFilesAreReportedOnceAndLeaveThePlayerEmpty) {
         playMovie(*makePlayer(), movie);
         EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     }
+}
+
+// The shipped scenes are compiled into the program at build time. A scene
+// file whose text is the shipped one is played from that compiled copy; an
+// edited file is compiled from its own text and played as edited; edited
+// back, the compiled copy is played again.
+TEST_F(PlayerTest, UnchangedScenesPlayTheirCompiledCopyEditedOnesTheirOwnText) {
+    QFile shipped(QStringLiteral(":/nizam/scenes/portail.qml"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly)) << "no compiled copy of portail.qml in the program";
+    const QByteArray original = shipped.readAll();
+    ASSERT_FALSE(original.isEmpty());
+
+    const std::string movie = writeScene("portail", original);
+    auto player = makePlayer();
+    playMovie(*player, movie);
+    ASSERT_TRUE(player->hasMovie());
+    EXPECT_TRUE(player->playsBuiltInScene());
+    const int frames = player->frameCount();
+    EXPECT_GT(frames, 120);
+    EXPECT_TRUE(player->isPlaying());
+
+    struct Case {
+        const char* what;
+        QByteArray text;
+        int frames;
+    };
+    const Case edits[] = {
+        {"a comment added", original + "// seen by the teacher\n", frames},
+        {"another scene", movingSquare(120, 1200), 120},
+        {"a byte less", original.left(original.lastIndexOf('}')) + "}", frames},
+    };
+    for (const Case& c : edits) {
+        SCOPED_TRACE(c.what);
+        writeScene("portail", c.text);
+        auto edited = makePlayer();
+        playMovie(*edited, movie);
+        ASSERT_TRUE(edited->hasMovie());
+        EXPECT_FALSE(edited->playsBuiltInScene());
+        EXPECT_EQ(edited->frameCount(), c.frames);
+    }
+
+    writeScene("portail", original);
+    playMovie(*player, movie);
+    ASSERT_TRUE(player->hasMovie());
+    EXPECT_TRUE(player->playsBuiltInScene());
+    EXPECT_EQ(player->frameCount(), frames);
+
+    // Only a file of the shipped name is matched with its compiled copy.
+    playMovie(*player, writeScene("elsewhere", original));
+    ASSERT_TRUE(player->hasMovie());
+    EXPECT_FALSE(player->playsBuiltInScene());
+}
+
+// Made ready ahead, after the window's first frame: the scenes of the
+// program's folder are compiled or taken from the program once, and their
+// pages' players then make nothing more. A file that cannot be played is
+// left to its page, which tells it in its one line.
+TEST_F(PlayerTest, ScenesPreparedAheadAreNotMadeAgainByTheirPages) {
+    QFile shipped(QStringLiteral(":/nizam/scenes/portail.qml"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    const QByteArray portail = shipped.readAll();
+    QFile shippedToo(QStringLiteral(":/nizam/scenes/moteur.qml"));
+    ASSERT_TRUE(shippedToo.open(QIODevice::ReadOnly));
+    const QByteArray moteur = shippedToo.readAll();
+    const std::string unchanged = writeScene("portail", portail);
+    const std::string edited = writeScene("moteur", moteur + "// edited\n");
+    const std::string broken = writeScene("demo2", QByteArray("\x7f" "ELF\x02\x01\x01", 7) + QByteArray(200, '\0'));
+
+    const auto before = QmlMoviePlayer::scenesMade();
+    testing::internal::CaptureStderr();
+    QmlMoviePlayer::prepareAhead(page_.get(), dir_.path());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    const auto ahead = QmlMoviePlayer::scenesMade();
+    EXPECT_EQ(ahead.builtIn, before.builtIn + 1);
+    EXPECT_EQ(ahead.fromText, before.fromText + 1);
+
+    auto player = makePlayer();
+    playMovie(*player, unchanged);
+    ASSERT_TRUE(player->hasMovie());
+    EXPECT_TRUE(player->playsBuiltInScene());
+    EXPECT_LE(player->currentFrame(), 1);
+    auto other = makePlayer(QRect(400, 30, 320, 360));
+    playMovie(*other, edited);
+    ASSERT_TRUE(other->hasMovie());
+    EXPECT_FALSE(other->playsBuiltInScene());
+    EXPECT_EQ(QmlMoviePlayer::scenesMade().builtIn, ahead.builtIn);
+    EXPECT_EQ(QmlMoviePlayer::scenesMade().fromText, ahead.fromText);
+
+    testing::internal::CaptureStderr();
+    playMovie(*makePlayer(), broken);
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(countLines(err), 1) << err;
+    EXPECT_NE(err.find(qmlPath("demo2").toStdString()), std::string::npos) << err;
+}
+
+// A compiled scene names its pictures relative to its file: they are read
+// from the folder of the file played, not looked for in the program.
+TEST_F(PlayerTest, CompiledScenesReadTheirPicturesBesideTheirFile) {
+    QFile shipped(QStringLiteral(":/nizam/scenes/demo2.qml"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    const QByteArray text = shipped.readAll();
+    const QRegularExpression named(QStringLiteral(R"re(source:\s*"([^"]+\.svg)")re"));
+    int pictures = 0;
+    for (auto m = named.globalMatch(QString::fromUtf8(text)); m.hasNext();) {
+        const QString relative = m.next().captured(1);
+        ASSERT_TRUE(QDir(dir_.path()).mkpath(QFileInfo(relative).path()));
+        QFile svg(dir_.filePath(relative));
+        ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
+        svg.write(R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10">)"
+                  R"(<rect width="10" height="10" fill="#123456"/></svg>)");
+        ++pictures;
+    }
+    ASSERT_GT(pictures, 0);
+
+    auto player = makePlayer();
+    testing::internal::CaptureStderr();
+    playMovie(*player, writeScene("demo2", text));
+    ASSERT_TRUE(player->hasMovie());
+    ASSERT_TRUE(player->playsBuiltInScene());
+    QList<QQuickItem*> images;
+    std::function<void(QQuickItem*)> collect = [&](QQuickItem* item) {
+        if (item->inherits("QQuickImage")) images.append(item);
+        for (QQuickItem* child : item->childItems()) collect(child);
+    };
+    collect(player->widget()->quickWindow()->contentItem());
+    ASSERT_EQ(images.size(), pictures);
+    QElapsedTimer waited;
+    waited.start();
+    const auto allLoaded = [&] {
+        return std::all_of(images.begin(), images.end(), [](QQuickItem* i) { return i->property("status").toInt() == 1; });
+    };
+    while (!allLoaded() && waited.elapsed() < 5000) spin(20);
+    EXPECT_TRUE(allLoaded());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
 
 TEST_F(PlayerTest, TwoTimelinesPlayTheOneNamedTimeline) {
@@ -580,6 +734,28 @@ TEST_F(PlayerTest, DestroyingThePageFirstLeavesThePlayerSafe) {
     player->setMovie(swfPath("portail"));
     const std::string err = testing::internal::GetCapturedStderr();
     EXPECT_EQ(countLines(err), 1) << err;
+}
+
+// Compiled copies and edited scenes alike, the engine keeps nothing on disk:
+// the home and cache folders the tests run with are still empty (the last case
+// of this program, so it covers every load before it).
+TEST_F(PlayerTest, NothingIsWrittenUnderHome) {
+    QFile shipped(QStringLiteral(":/nizam/scenes/situa1.qml"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    const QByteArray original = shipped.readAll();
+    auto player = makePlayer();
+    playMovie(*player, writeScene("situa1", original));
+    EXPECT_TRUE(player->playsBuiltInScene());
+    playMovie(*player, writeScene("situa1", original + "\n"));
+    EXPECT_FALSE(player->playsBuiltInScene());
+    EXPECT_TRUE(player->hasMovie());
+    spin(100);
+
+    QStringList written;
+    QDirIterator it(home().path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) written << it.next();
+    EXPECT_TRUE(written.isEmpty()) << written.join(QLatin1Char('\n')).toStdString();
 }
 
 }  // namespace
