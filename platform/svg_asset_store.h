@@ -25,7 +25,7 @@ class SvgAssetStore : public AssetStore {
 public:
     // Rendered pictures kept at most: a full page at 1024 x 768 is 3 MB, so
     // this holds the current page, the pages it leads to and a few more.
-    static constexpr std::size_t kDefaultCacheBudget = 32u * 1024u * 1024u;
+    static constexpr std::size_t kDefaultCacheBudget = 24u * 1024u * 1024u;
     // Every pointer icon is this one picture unless the manifest names another.
     static constexpr const char* kPointerIconFile = "kit/pointer.svg";
     // A picture file larger than this is refused without being read: the
