@@ -61,15 +61,20 @@ Item {
         opacity: show
         visible: show > 0
 
+        // The leader slides in with its card: the whole line is moved, not
+        // its path changed, so sliding costs no new path (a path changed
+        // between two frames has the scene drawn twice).
         Shape {
-            anchors.fill: parent
+            x: co.slide
+            width: parent.width
+            height: parent.height
             ShapePath {
                 strokeColor: co.accent
                 strokeWidth: 2
                 fillColor: "transparent"
                 strokeStyle: ShapePath.DashLine
                 dashPattern: [3, 2]
-                startX: (co.rightSide ? co.cardX : co.cardX + card.width) + co.slide
+                startX: co.rightSide ? co.cardX : co.cardX + card.width
                 startY: co.cardY + 14
                 PathLine { x: co.tx; y: co.ty }
             }
@@ -127,7 +132,10 @@ Item {
 
     // A pair of sound arcs, left and right of a source; k runs 0..1 as the
     // wave travels outwards and fades.
-    component WaveArcs: Shape {
+    // Drawn as a ring cut by a band around its centre, which leaves the parts
+    // of the ring within `half` degrees of the horizontal: a growing ring is
+    // only resized, where a changed arc path would have the scene drawn twice.
+    component WaveArcs: Item {
         id: arcs
         property real k: 0
         property real amount: 0
@@ -137,24 +145,25 @@ Item {
         property real span: 30
         property real half: 40
         property color tint: "#e0463c"
+        readonly property real stroke: 3
         readonly property real r: r0 + k * span
-        anchors.fill: parent
+        readonly property real band: r * Math.sin(half * Math.PI / 180)
+        x: cx - r - stroke
+        y: cy - band
+        width: 2 * (r + stroke)
+        height: 2 * band
+        clip: true
         opacity: amount * (1 - k) * Math.min(1, k * 6)
         visible: amount > 0
-        ShapePath {
-            strokeColor: arcs.tint
-            strokeWidth: 3
-            fillColor: "transparent"
-            capStyle: ShapePath.RoundCap
-            PathAngleArc {
-                centerX: arcs.cx; centerY: arcs.cy; radiusX: arcs.r; radiusY: arcs.r
-                startAngle: -arcs.half; sweepAngle: 2 * arcs.half
-            }
-            PathAngleArc {
-                moveToStart: true
-                centerX: arcs.cx; centerY: arcs.cy; radiusX: arcs.r; radiusY: arcs.r
-                startAngle: 180 - arcs.half; sweepAngle: 2 * arcs.half
-            }
+        Rectangle {
+            x: arcs.stroke / 2
+            y: arcs.band - arcs.r - arcs.stroke / 2
+            width: 2 * arcs.r + arcs.stroke
+            height: width
+            radius: width / 2
+            color: "transparent"
+            border.color: arcs.tint
+            border.width: arcs.stroke
         }
     }
 

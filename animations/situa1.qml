@@ -64,7 +64,10 @@ Item {
 
     // One pair of sound arcs, left and right of a source; k runs 0..1 as
     // the wave travels outwards and fades.
-    component WaveArcs: Shape {
+    // Drawn as a ring cut by a band around its centre, which leaves the parts
+    // of the ring within `half` degrees of the horizontal: a growing ring is
+    // only resized, where a changed arc path would have the scene drawn twice.
+    component WaveArcs: Item {
         id: arcs
         property real k: 0
         property real amount: 0
@@ -74,23 +77,24 @@ Item {
         property real span: 34
         property real half: 38
         property color tint: "#ffb347"
+        readonly property real stroke: 2.6
         readonly property real r: r0 + k * span
-        anchors.fill: parent
+        readonly property real band: r * Math.sin(half * Math.PI / 180)
+        x: cx - r - stroke
+        y: cy - band
+        width: 2 * (r + stroke)
+        height: 2 * band
+        clip: true
         opacity: amount * (1 - k) * Math.min(1, k * 6)
-        ShapePath {
-            strokeColor: arcs.tint
-            strokeWidth: 2.6
-            fillColor: "transparent"
-            capStyle: ShapePath.RoundCap
-            PathAngleArc {
-                centerX: arcs.cx; centerY: arcs.cy; radiusX: arcs.r; radiusY: arcs.r
-                startAngle: -arcs.half; sweepAngle: 2 * arcs.half
-            }
-            PathAngleArc {
-                moveToStart: true
-                centerX: arcs.cx; centerY: arcs.cy; radiusX: arcs.r; radiusY: arcs.r
-                startAngle: 180 - arcs.half; sweepAngle: 2 * arcs.half
-            }
+        Rectangle {
+            x: arcs.stroke / 2
+            y: arcs.band - arcs.r - arcs.stroke / 2
+            width: 2 * arcs.r + arcs.stroke
+            height: width
+            radius: width / 2
+            color: "transparent"
+            border.color: arcs.tint
+            border.width: arcs.stroke
         }
     }
 
