@@ -42,6 +42,12 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    if (Q_BYTE_ORDER != Q_LITTLE_ENDIAN) {
+        // The copies hold the pixels in little-endian order: here the
+        // program renders its title page as it renders every other page.
+        std::printf("nizam-prerender: not a little-endian machine, no pictures drawn ahead\n");
+        return 0;
+    }
     const QString out = folder + "/assets/prerendered";
     if (!QDir().mkpath(out)) {
         std::fprintf(stderr, "nizam-prerender: cannot make %s\n", qPrintable(out));
