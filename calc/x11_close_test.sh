@@ -32,10 +32,12 @@ fail() {
 # A display of our own: Xvfb picks a free number and writes it to fd 3 once
 # it accepts connections. A cookie keeps out any other program that might
 # open a display by the same number, so only our keys and clicks reach it.
+# The calculator is started three times: without -noreset the server resets
+# when each one leaves, and the next one, started meanwhile, is refused.
 cookie=$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')
 export XAUTHORITY=$work/xauthority
 xauth -q add :0 MIT-MAGIC-COOKIE-1 "$cookie" 2>/dev/null
-Xvfb -displayfd 3 -auth "$XAUTHORITY" -screen 0 "${width}x${height}x24" -nolisten tcp \
+Xvfb -displayfd 3 -auth "$XAUTHORITY" -screen 0 "${width}x${height}x24" -nolisten tcp -noreset \
   3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 for _ in $(seq 100); do
