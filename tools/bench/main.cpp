@@ -63,6 +63,13 @@ double exactCpuMs() {
     return ts.tv_sec * 1000.0 + ts.tv_nsec / 1e6;
 }
 
+// Runs the event loop for `ms` of wall-clock time.
+void runFor(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 // How many times each thread of this program has been put on a core.
 std::map<std::string, long> runCounts() {
     std::map<std::string, long> counts;
@@ -93,9 +100,7 @@ struct Idle {
 Idle idleFor(int ms) {
     const auto before = runCounts();
     const double cpu0 = exactCpuMs();
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
+    runFor(ms);
     const double cpu = exactCpuMs() - cpu0;
     const auto after = runCounts();
     long wakeups = 0;
@@ -116,9 +121,7 @@ int idleProbe(int argc, char** argv) {
     QWidget window;
     window.resize(1024, 768);
     window.show();
-    QEventLoop settle;
-    QTimer::singleShot(1000, &settle, &QEventLoop::quit);
-    settle.exec();
+    runFor(1000);
     const Idle idle = idleFor(5000);
     std::printf("%.3f\n%ld\n", idle.cpuMs, idle.wakeups);
     return 0;
@@ -286,9 +289,7 @@ constexpr AnimationTrigger kTriggers[] = {
 double cpuPercentOver(int ms) {
     const double cpu0 = cpuMs();
     const double wall0 = monotonicMs();
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
+    runFor(ms);
     return 100.0 * (cpuMs() - cpu0) / (monotonicMs() - wall0);
 }
 
@@ -431,12 +432,9 @@ int main(int argc, char** argv) {
     // waking up once to end the measure costs on this machine.
     s.nav.open("Form1");
     s.settle();
-    QEventLoop idle;
-    QTimer::singleShot(1000, &idle, &QEventLoop::quit);
-    idle.exec();
+    runFor(1000);
     const Idle idleSoon = idleFor(5000);
-    QTimer::singleShot(55000, &idle, &QEventLoop::quit);
-    idle.exec();
+    runFor(55000);
     const Idle idleLater = idleFor(5000);
     Idle idleBare;
     {
