@@ -18,6 +18,7 @@
 #include <QPixmap>
 #include <QProcess>
 #include <QScreen>
+#include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTimer>
 #include <QTranslator>
@@ -469,7 +470,13 @@ DesktopHost::DesktopHost(SvgAssetStore& store, QString programFolder, Options op
       folder_(std::move(programFolder)),
       options_(options),
       deferredStartup_(std::move(options_.afterFirstFrame)),
-      window_(std::make_unique<PageWindow>(*this)) {}
+      window_(std::make_unique<PageWindow>(*this)) {
+    // The text boxes and check boxes lie over pictures drawn for one look:
+    // every machine draws them with Qt's Fusion style, whatever style its
+    // desktop or QT_STYLE_OVERRIDE asks for.
+    if (QApplication::style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0)
+        QApplication::setStyle(QStringLiteral("Fusion"));
+}
 
 void DesktopHost::setIcon(const Screen& screen) {
     if (!screen.def().hasIcon) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QStyle>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QInputMethodEvent>
@@ -623,6 +624,26 @@ protected:
     DesktopHost host;
     Navigator nav;
 };
+
+// The pages' check boxes and text boxes are drawn in one style on every
+// machine, even when the desktop has set another one for Qt programs.
+TEST(DesktopStyle, ControlsAreDrawnWithFusionWhateverStyleWasAsked) {
+    ASSERT_NE(QApplication::setStyle(QStringLiteral("Windows")), nullptr);
+    ASSERT_EQ(QApplication::style()->name().toLower(), QStringLiteral("windows"));
+    SvgAssetStore store(assetsFolder());
+    DesktopHost::Options o;
+    o.quitOnEnd = false;
+    o.fitToScreen = false;
+    DesktopHost host(store, QDir::tempPath(), o);
+    Navigator nav(host, test::testRegistry());
+    host.attach(&nav);
+    nav.open("Lab");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::style()->name().toLower(), QStringLiteral("fusion"));
+    const auto check = nav.current()->findQuiet("Check1", std::nullopt);
+    ASSERT_TRUE(check.has_value());
+    EXPECT_EQ(host.nativeWidget(*check)->style()->name().toLower(), QStringLiteral("fusion"));
+}
 
 TEST_F(Desktop, TheWholeCheckBoxRectangleTogglesIt) {
     const Rect r = screen().rect(id("Check1"));
