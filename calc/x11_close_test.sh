@@ -49,7 +49,8 @@ done
 number=$(head -n 1 "$work/display")
 xauth -q add ":$number" MIT-MAGIC-COOKIE-1 "$cookie"
 export DISPLAY=:$number
-unset QT_QPA_PLATFORM
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+source "$(dirname "$0")/../tests/e2e/design_scale.sh"
 echo "display $DISPLAY"
 
 # Starts the calculator and waits for its window; sets app and win.

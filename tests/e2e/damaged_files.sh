@@ -9,6 +9,7 @@
 # must write no file and open no socket.
 # Usage: damaged_files.sh BIN_FOLDER SCENARIO...
 set -euo pipefail
+source "$(dirname "$0")/design_scale.sh"
 bin=$1
 shift
 scenarios=("$@")

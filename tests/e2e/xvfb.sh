@@ -4,6 +4,8 @@
 # load that can take a while, so it is given up to 30 s before the test fails
 # with Xvfb's own words. Needs $work (a scratch folder); call stop_xvfb on exit.
 
+source "$(dirname "${BASH_SOURCE[0]}")/design_scale.sh"
+
 start_xvfb() {
   local size=$1
   : >"$work/display"
