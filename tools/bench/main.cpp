@@ -49,15 +49,9 @@ double monotonicMs() {
     return ts.tv_sec * 1000.0 + ts.tv_nsec / 1e6;
 }
 
-double cpuMs() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1000.0 + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1000.0;
-}
-
 // Processor time of the whole program, all its threads, as the scheduler
 // counts it (to the nanosecond, not in whole clock ticks).
-double exactCpuMs() {
+double cpuMs() {
     timespec ts{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
     return ts.tv_sec * 1000.0 + ts.tv_nsec / 1e6;
@@ -99,9 +93,9 @@ struct Idle {
 };
 Idle idleFor(int ms) {
     const auto before = runCounts();
-    const double cpu0 = exactCpuMs();
+    const double cpu0 = cpuMs();
     runFor(ms);
-    const double cpu = exactCpuMs() - cpu0;
+    const double cpu = cpuMs() - cpu0;
     const auto after = runCounts();
     long wakeups = 0;
     for (const auto& [tid, runs] : after) {
@@ -181,16 +175,21 @@ int bareProbe(int argc, char** argv) {
     return 0;
 }
 
+// Starts this program with `flag` and returns the lines it prints.
+QList<QByteArray> probeLines(const char* self, const char* flag) {
+    QProcess process;
+    process.start(QString::fromLocal8Bit(self), {QString::fromLatin1(flag)});
+    process.waitForFinished(30000);
+    return process.readAllStandardOutput().trimmed().split('\n');
+}
+
 // Starts this program with `flag` and returns the milliseconds from the start
 // to the first frame it reports, or a negative number when it reports none.
 // `after` gets the second figure it prints, if any (the milliseconds taken
 // by the work done after the first frame).
 double probe(const char* self, const char* flag, double* after = nullptr) {
-    QProcess process;
     const double t0 = monotonicMs();
-    process.start(QString::fromLocal8Bit(self), {QString::fromLatin1(flag)});
-    process.waitForFinished(30000);
-    const QList<QByteArray> lines = process.readAllStandardOutput().trimmed().split('\n');
+    const QList<QByteArray> lines = probeLines(self, flag);
     const double frame = lines.value(0).toDouble();
     if (after) *after = lines.size() > 1 ? lines[1].toDouble() : -1;
     return frame > t0 ? frame - t0 : -1;
@@ -436,14 +435,8 @@ int main(int argc, char** argv) {
     const Idle idleSoon = idleFor(5000);
     runFor(55000);
     const Idle idleLater = idleFor(5000);
-    Idle idleBare;
-    {
-        QProcess process;
-        process.start(QString::fromLocal8Bit(argv[0]), {QStringLiteral("--idle-probe")});
-        process.waitForFinished(30000);
-        const QList<QByteArray> lines = process.readAllStandardOutput().trimmed().split('\n');
-        idleBare = {lines.value(0).toDouble(), lines.value(1).toLong()};
-    }
+    const QList<QByteArray> bareLines = probeLines(argv[0], "--idle-probe");
+    const Idle idleBare{bareLines.value(0).toDouble(), bareLines.value(1).toLong()};
 
     std::printf("%-46s %10s %10s %10s\n", "measure", "median", "p95", "target");
     const Stats st = stats(startup), sb = stats(bare), sr = stats(ratio);
