@@ -31,6 +31,7 @@
 #include "app/page_titles.h"
 #include "platform/fonts.h"
 #include "platform/qml_movie_player.h"
+#include "platform/quiet_font_cache.h"
 #include "platform/text_filter.h"
 #include "runtime/screen.h"
 
@@ -476,6 +477,8 @@ DesktopHost::DesktopHost(SvgAssetStore& store, QString programFolder, Options op
     // desktop or QT_STYLE_OVERRIDE asks for.
     if (QApplication::style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0)
         QApplication::setStyle(QStringLiteral("Fusion"));
+    // No font-cache trimming from a timer while the pupil reads a page.
+    QuietFontCache::install();
 }
 
 void DesktopHost::setIcon(const Screen& screen) {

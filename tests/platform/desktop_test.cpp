@@ -2,6 +2,7 @@
 // core's test screen, real input events, pictures, scaling and text entry.
 #include <gtest/gtest.h>
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QStyle>
 #include <QCheckBox>
@@ -10,6 +11,7 @@
 #include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QPointer>
 #include <QQuickWidget>
 #include <QLineEdit>
@@ -17,16 +19,20 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
+#include <cstdio>
 #include <random>
 #include <set>
 #include <stdexcept>
 #include <thread>
+#include <typeinfo>
 
 #include "app/page_titles.h"
 #include "app/registry.h"
 #include "platform/desktop_host.h"
 #include "platform/qml_movie_player.h"
+#include "platform/quiet_font_cache.h"
 #include "platform/fonts.h"
 #include "platform/svg_asset_store.h"
 #include "platform/text_filter.h"
@@ -643,6 +649,69 @@ TEST(DesktopStyle, ControlsAreDrawnWithFusionWhateverStyleWasAsked) {
     const auto check = nav.current()->findQuiet("Check1", std::nullopt);
     ASSERT_TRUE(check.has_value());
     EXPECT_EQ(host.nativeWidget(*check)->style()->name().toLower(), QStringLiteral("fusion"));
+}
+
+// The watch stops the timers of the class it is given, and only those.
+TEST(QuietFontCache, StopsTheTimersOfItsClassOnly) {
+    struct Ticking : QObject {
+        int ticks = 0;
+        void timerEvent(QTimerEvent*) override { ++ticks; }
+    };
+    QuietFontCache quiet(QByteArrayLiteral("QTimer"));
+    QCoreApplication::instance()->installEventFilter(&quiet);
+    QTimer watched;
+    int timeouts = 0;
+    QObject::connect(&watched, &QTimer::timeout, [&] { ++timeouts; });
+    watched.start(2);
+    Ticking other;
+    other.startTimer(2);
+    QTest::qWait(100);
+    QCoreApplication::instance()->removeEventFilter(&quiet);
+    EXPECT_EQ(timeouts, 0);
+    EXPECT_EQ(quiet.stopped(), 1);
+    EXPECT_EQ(quiet.lastCache(), &watched);
+    EXPECT_TRUE(QAbstractEventDispatcher::instance()->registeredTimers(&watched).isEmpty());
+    EXPECT_GE(other.ticks, 3);
+    // The timer's owner can still stop and start it.
+    watched.start(2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return timeouts >= 3; }, 1000));
+}
+
+// Qt's own font cache, loaded past the size it trims down to, stops waking
+// the program after its first timer, and starts no other as more engines
+// come. Run in a process of its own: the cache must start clean, and the
+// first trim comes 10 s after the engines.
+TEST(QuietFontCache, QtsFontCacheStopsTrimmingFromATimer) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const auto loadEngines = [](int from, int to) {
+        for (int px = from; px < to; ++px) {
+            QFont font(QStringLiteral("DejaVu Sans"));
+            font.setPixelSize(px);
+            QFontMetrics(font).horizontalAdvance(QStringLiteral("Nizam"));
+        }
+    };
+    const auto child = [&] {
+        QuietFontCache quiet;
+        QCoreApplication::instance()->installEventFilter(&quiet);
+        loadEngines(8, 88);
+        if (!QTest::qWaitFor([&] { return quiet.stopped() > 0; }, 15000)) {
+            std::fprintf(stderr, "the font cache set no timer\n");
+            std::exit(1);
+        }
+        QObject* cache = quiet.lastCache();
+        if (!cache || QByteArray(typeid(*cache).name()) != "10QFontCache") {
+            std::fprintf(stderr, "the timer stopped was not the font cache's\n");
+            std::exit(1);
+        }
+        loadEngines(88, 168);
+        QTest::qWait(100);
+        if (!QAbstractEventDispatcher::instance()->registeredTimers(cache).isEmpty() || quiet.stopped() != 1) {
+            std::fprintf(stderr, "the font cache still has a timer\n");
+            std::exit(1);
+        }
+        std::exit(0);
+    };
+    EXPECT_EXIT(child(), ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(Desktop, TheWholeCheckBoxRectangleTogglesIt) {
