@@ -15,13 +15,13 @@ namespace nizam::platform {
 // animation, with nobody touching it. Qt also trims the cache while engines
 // are being loaded, once it holds many, which keeps its size bounded.
 //
-// Watching the application's events, this stops such a timer the first time
-// it fires, before the cache gets the event: the cache still takes its timer
-// for running and so starts no other as more engines come (one that Qt's
-// trimming while loading starts is stopped the same way), and the program
-// is woken once for it instead of every 10 s. The engines the cache would have
-// dropped stay loaded: they are a fixed set, the course's families and
-// sizes, and a later visit of their page takes them again.
+// Watching the application's events, this stops such a timer the first time it
+// fires, before the cache gets the event: the cache still takes its timer for
+// running and so starts no other as more engines come (one that Qt's trimming
+// while loading starts is stopped the same way), and the program is woken once
+// for it instead of every 10 s. The engines the cache would have dropped stay
+// loaded: they are a fixed set, the course's families and sizes, and a later
+// visit of their page takes them again.
 class QuietFontCache : public QObject {
 public:
     // Watches the timers of the main thread's objects whose C++ class is
