@@ -5,16 +5,15 @@
 #include <QEvent>
 #include <QThread>
 #include <QTimerEvent>
-#include <cstdlib>
-#include <cxxabi.h>
-#include <memory>
-#include <string_view>
+#include <cstring>
 #include <typeinfo>
 
 namespace nizam::platform {
 
+// The name the compiler gives a class of the global namespace is its length,
+// then the name itself ("10QFontCache"): that is what typeid() reads.
 QuietFontCache::QuietFontCache(QByteArray cacheClass, QObject* parent)
-    : QObject(parent), cacheClass_(std::move(cacheClass)) {}
+    : QObject(parent), typeName_(QByteArray::number(cacheClass.size()) + cacheClass) {}
 
 void QuietFontCache::install() {
     QCoreApplication* app = QCoreApplication::instance();
@@ -26,22 +25,12 @@ void QuietFontCache::install() {
     app->installEventFilter(quiet);
 }
 
-bool QuietFontCache::isCache(QObject* object) const {
-    // Qt's font cache declares no meta-object of its own (its class name
-    // there is QObject's): it is known by its C++ type. The mangled name is
-    // compared cheaply first, and read whole only when it ends alike.
-    const char* mangled = typeid(*object).name();
-    if (!std::string_view(mangled).ends_with(std::string_view(cacheClass_.constData(), cacheClass_.size())))
-        return false;
-    int status = -1;
-    std::unique_ptr<char, void (*)(void*)> name(abi::__cxa_demangle(mangled, nullptr, nullptr, &status), std::free);
-    return status == 0 && cacheClass_ == name.get();
-}
-
 bool QuietFontCache::eventFilter(QObject* watched, QEvent* event) {
     // Every event of the main thread passes here: the type is compared first.
     if (event->type() != QEvent::Timer) return false;
-    if (!isCache(watched)) return false;
+    // Qt's font cache declares no meta-object of its own (its class name
+    // there is QObject's): it is known by its C++ type.
+    if (std::strcmp(typeid(*watched).name(), typeName_.constData()) != 0) return false;
     QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance(watched->thread());
     if (!dispatcher) return false;
     // The timer is taken from the event loop only: its number stays with its

@@ -25,8 +25,8 @@ namespace nizam::platform {
 class QuietFontCache : public QObject {
 public:
     // Watches the timers of the main thread's objects whose C++ class is
-    // `cacheClass`. Construct it in the main thread and install it with
-    // QCoreApplication::installEventFilter().
+    // `cacheClass`, a class of the global namespace. Construct it in the main
+    // thread and install it with QCoreApplication::installEventFilter().
     explicit QuietFontCache(QByteArray cacheClass = QByteArrayLiteral("QFontCache"), QObject* parent = nullptr);
 
     // Installs one on the application, once however often it is called.
@@ -40,9 +40,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool isCache(QObject* object) const;
-
-    QByteArray cacheClass_;
+    QByteArray typeName_;
     int stopped_ = 0;
     QPointer<QObject> lastCache_;
 };
