@@ -99,7 +99,7 @@ check() {
 }
 
 for mode in missing empty truncated garbage; do
-  check "$mode" assets/shell/form1_menu.svg shell/form1_menu.svg
+  check "$mode" assets/pages/form1/menu.svg pages/form1/menu.svg
   check "$mode" assets/kit/pointer.svg kit/pointer.svg
   check "$mode" demo2.qml demo2.qml
   check "$mode" mafahim_velmo.qml mafahim_velmo.qml

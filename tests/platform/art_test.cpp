@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -170,7 +171,7 @@ QByteArray readFile(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// A picture of a page: drawn by the screen itself (under pages/ or shell/),
+// A picture of a page: drawn by the screen itself (under pages/),
 // not one of the shared figures, highlights or cards.
 struct PagePicture {
     const ScreenDef* screen;
@@ -192,7 +193,7 @@ std::vector<PagePicture> pagePictures(const ScreenDef& d, const SvgAssetStore& s
     for (const ControlDef& c : d.controls) {
         if (!c.picture) continue;
         for (const QString& file : store.files(assetKey(d, c, "Picture"))) {
-            if (!file.startsWith("pages/") && !file.startsWith("shell/")) continue;
+            if (!file.startsWith("pages/")) continue;
             auto& svg = loaded[file];
             if (!svg) svg = std::make_shared<SvgPicture>(readFile(assetsFolder() + "/" + file));
             pictures.push_back({&d, &c, file, svg});
@@ -352,7 +353,7 @@ TEST_F(Art, NoPrintedTextLiesUnderANativeControl) {
 // group must be the same group.
 TEST_F(Art, RepeatedDrawingsAreExactCopiesOfTheirSource) {
     std::map<QString, std::pair<QString, QString>> sources;  // group id -> file, form
-    for (const QString& folder : {QStringLiteral("kit/idle"), QStringLiteral("pages/drawings")}) {
+    for (const QString& folder : {QStringLiteral("kit/idle"), QStringLiteral("drawings")}) {
         const QDir dir(assetsFolder() + "/" + folder);
         for (const QString& f : dir.entryList({"*.svg"}, QDir::Files)) {
             SvgPicture svg(readFile(dir.filePath(f)));
@@ -447,12 +448,14 @@ QString shownText(const QString& cell) {
     return out;
 }
 
-// The card tables: card file name -> the text the card shows.
+// The card tables, one in each page folder that has labels: card file name ->
+// the text the card shows.
 std::map<QString, QString> cardTexts() {
     std::map<QString, QString> texts;
-    const QDir dir(assetsFolder() + "/cards");
-    for (const QString& f : dir.entryList({"*.tsv"}, QDir::Files)) {
-        for (const QString& line : QString::fromUtf8(readFile(dir.filePath(f))).split('\n')) {
+    QDirIterator it(QStringLiteral(NIZAM_SCREENS_DIR), {QStringLiteral("cards.tsv")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        for (const QString& line : QString::fromUtf8(readFile(it.next())).split('\n')) {
             if (line.startsWith('#') || line.trimmed().isEmpty()) continue;
             const QStringList cells = line.split('\t');
             if (cells.size() >= 4) texts["cards/" + cells[0] + ".svg"] = shownText(cells[3]);

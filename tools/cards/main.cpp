@@ -519,7 +519,8 @@ int main(int argc, char** argv) {
         for (const auto& [key, size] : groupSize) {
             const auto& use = groupUse[key];
             if (use.first < 2) continue;
-            const QString table = QFileInfo(key.section('@', 0, -2)).fileName(), group = key.section('@', -1);
+            const QFileInfo info(key.section('@', 0, -2));
+            const QString table = info.dir().dirName() + '/' + info.fileName(), group = key.section('@', -1);
             std::printf("nizam-cards: %s, %s: %d cards at %s px, the size set by %s\n", qPrintable(table),
                         group.isEmpty() ? "the table's group" : qPrintable("group " + group), use.first,
                         qPrintable(num(size)), qPrintable(use.second));
