@@ -1,8 +1,9 @@
-// Every button of the program that navigates, written once: the screen, the
-// control (with its index for an array element) and the action, Go to a
-// screen or Quit. The screens' click handlers must take exactly these edges
-// (the unit tests compare them for every built screen), and the desktop
-// renders ahead the pages that the shown page leads to from this table.
+// Every button of the program that navigates: the screen, the control (with
+// its index for an array element) and the action, Go to a screen or Quit,
+// gathered from the pages' descriptors (their toolbars and links). The
+// screens' click handlers must take exactly these edges (the unit tests
+// compare them for every built screen), and the desktop renders ahead the
+// pages that the shown page leads to from this table.
 #pragma once
 
 #include <optional>
@@ -11,9 +12,10 @@
 #include <string_view>
 #include <vector>
 
+#include "screens/page.h"
+
 namespace nizam {
 
-enum class NavAction { GoTo, Quit };
 
 struct NavEdge {
     std::string_view screen;
@@ -27,7 +29,7 @@ struct NavEdge {
     bool operator==(const NavEdge&) const = default;
 };
 
-// All edges of all 41 screens, grouped by screen.
+// All edges of all 41 screens, grouped by screen in registry order.
 std::span<const NavEdge> navigationTable();
 
 // The edges of one screen, in table order.

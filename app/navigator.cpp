@@ -87,7 +87,7 @@ void Navigator::show(std::string_view name) {
     if (current_) unload();  // never two screens loaded at once
     if (!e->logic) {
         e->logic = std::make_unique<ScreenLogic>();
-        e->reg.module->bind(*e->logic);
+        attachPage(*e->reg.module, *e->logic);
     }
     auto loaded = std::make_unique<Loaded>();
     loaded->screen = std::make_unique<Screen>(e->reg.module->def, host_);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "runtime/logic.h"
+#include "screens/page.h"
 #include "runtime/router.h"
 #include "runtime/screen.h"
 

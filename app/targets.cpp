@@ -42,7 +42,7 @@ public:
 
 std::vector<NavigationEdge> discoverEdges(const ScreenModule& module) {
     ScreenLogic logic;
-    module.bind(logic);
+    attachPage(module, logic);
     NullHost host;
     std::vector<NavigationEdge> edges;
     for (std::size_t i = 0; i < module.def.controls.size(); ++i) {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/navigation.h"
-#include "runtime/logic.h"
+#include "screens/page.h"
 
 namespace nizam {
 

@@ -30,4 +30,8 @@ void playAnimation(Screen& screen, AppActions& app, std::string_view player, std
     screen.playMovie(player, app.applicationFile(std::string(fileName)));
 }
 
+void playAnimation(Screen& screen, AppActions& app, const Animation& animation) {
+    playAnimation(screen, app, animation.player, std::string(animation.scene) + ".swf");
+}
+
 }  // namespace nizam

@@ -25,6 +25,18 @@ void attachCalculatorButton(ScreenLogic& logic, int index);
 // received and does nothing at all.
 void attachPrintButton(ScreenLogic& logic, int index, std::string control = "Image1");
 
+// An animation a page plays: its player control and its scene's base name
+// ("situa1"). One that plays on opening starts as the page loads, before its
+// own Load handlers run; the others start on a click of the page's own.
+struct Animation {
+    std::string_view player;
+    std::string_view scene;
+    bool onLoad = true;
+};
+
+// Plays a page's animation: playAnimation with the scene's ".swf" name.
+void playAnimation(Screen& screen, AppActions& app, const Animation& animation);
+
 // Plays an animation file of the application folder on a player of the
 // screen: Movie set to the folder + "/" + file, then Rewind, then Play. The
 // file is named by its base name with the ".swf" extension ("situa1.swf");

@@ -75,28 +75,4 @@ private:
     std::vector<Binding<DropHandler>> drops_;
 };
 
-// A drag label that an answer key relies on, with the text its card must carry.
-struct LabelText {
-    std::string_view control;  // the label array, e.g. "Image3"
-    int index = 0;
-    std::string_view text;
-};
-
-// What a page must show for the pupil to copy or to recognise: the texts its
-// pictures must print exactly as the answer key spells them (a name the pupil
-// types, a code), and the texts of the drag labels the key names by index.
-// Both are checked against the art by the desktop tests.
-struct AnswerTexts {
-    std::vector<std::string_view> shown = {};
-    std::vector<LabelText> labels = {};
-};
-
-// A screen as the program knows it: its design, a function that binds its
-// handlers and, where it has any, the texts its answer key expects the art to show.
-struct ScreenModule {
-    const ScreenDef& def;
-    void (*bind)(ScreenLogic& logic);
-    AnswerTexts answers = {};
-};
-
 }  // namespace nizam

@@ -1,7 +1,7 @@
 // The screens that are built, one module per screen source file.
 #pragma once
 
-#include "runtime/logic.h"
+#include "screens/page.h"
 
 namespace nizam::screens {
 

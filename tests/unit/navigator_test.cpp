@@ -50,7 +50,7 @@ TEST(Registry, ANavigatorRefusesAnEntryWithoutModuleOrARepeatedName) {
 TEST(Registry, EveryHandlerIsBoundToAControlOfItsScreen) {
     for (const auto& e : screenRegistry()) {
         ScreenLogic logic;
-        e.module->bind(logic);
+        attachPage(*e.module, logic);
         for (const auto& name : logic.boundControls()) {
             if (name == kFormName) continue;
             bool found = false;

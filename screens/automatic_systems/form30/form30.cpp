@@ -96,30 +96,23 @@ void reset(Screen& s) {
 }
 
 void bind(ScreenLogic& logic) {
-    logic.onLoad([](Ctx& ctx) {
-        playAnimation(ctx.screen, ctx.app, "flash1", "portail.swf");
-        playAnimation(ctx.screen, ctx.app, "flash2", "barre_velmo.swf");
-    });
     HoverHighlight{1, 6}.attach(logic);
     kFeedback.attach(logic);
     DropLabel{"Image4"}.attach(logic);
-    attachPrintButton(logic, 5);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: check(ctx.screen); break;
-            case 3: reset(ctx.screen); break;
-            case 4: ctx.app.goTo("Form31"); break;
-            case 6: ctx.app.goTo("Form1"); break;
-            default: break;
-        }
-    });
 }
 
 }  // namespace
 
 // The key names the labels by index; these are the words their cards carry.
-const ScreenModule form30{kDef, bind, {.labels = {
+const ScreenModule form30{
+    .def = kDef,
+    .bind = bind,
+    .title = "ملاحظة بعض الأنظمة",
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .next = {4, "Form31"}, .menu = {6, "Form1"}, .print = 5},
+    .animations = {{"flash1", "portail"}, {"flash2", "barre_velmo"}},
+    .check = check,
+    .reset = reset,
+    .answers = {.labels = {
     {"Image3", 0, "المستعمل"},
     {"Image3", 1, "عضلية"},
     {"Image3", 2, "بدائي"},
@@ -127,6 +120,7 @@ const ScreenModule form30{kDef, bind, {.labels = {
     {"Image3", 4, "ممكنن"},
     {"Image3", 5, "-----"},
     {"Image3", 6, "آلي"},
-}}};
+}},
+};
 
 }  // namespace nizam::screens

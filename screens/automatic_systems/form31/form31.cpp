@@ -108,21 +108,17 @@ void bind(ScreenLogic& logic) {
     kFeedback.attach(logic);
     kMarks.attach(logic);
     DropLabel{"Image4"}.attach(logic);
-    attachPrintButton(logic, 5);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: check(ctx.screen); break;
-            case 3: reset(ctx.screen); break;
-            case 4: ctx.app.goTo("Form32"); break;
-            case 6: ctx.app.goTo("Form30"); break;
-            default: break;
-        }
-    });
 }
 
 }  // namespace
 
-const ScreenModule form31{kDef, bind};
+const ScreenModule form31{
+    .def = kDef,
+    .bind = bind,
+    .title = "تصنيف الأنظمة",
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .next = {4, "Form32"}, .back = {6, "Form30"}, .print = 5},
+    .check = check,
+    .reset = reset,
+};
 
 }  // namespace nizam::screens

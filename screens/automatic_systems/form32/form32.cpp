@@ -129,6 +129,9 @@ void hideVideo(Screen& s) {
     s.hide("Image13");
 }
 
+// The motor's video, played when the pupil asks for it.
+constexpr Animation kVideo{"flash2", "moteur", false};
+
 void bind(ScreenLogic& logic) {
     HoverHighlight{1, 7}.attach(logic);
     kFeedback.attach(logic);
@@ -137,18 +140,12 @@ void bind(ScreenLogic& logic) {
     logic.onLoad([](Ctx& ctx) { hideVideo(ctx.screen); });
     attachPointerOnly(logic, "Image13");
     DropLabel{"Image4"}.attach(logic);
-    attachPrintButton(logic, 5);
     logic.onClick("Image1", [](Ctx& ctx, Index i) {
         switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: check(ctx.screen); break;
-            case 3: reset(ctx.screen); break;
-            case 4: ctx.app.goTo("Form33"); break;
-            case 6: ctx.app.goTo("Form31"); break;
             case 7:
                 ctx.screen.show("flash2");
                 ctx.screen.show("Image13");
-                playAnimation(ctx.screen, ctx.app, "flash2", "moteur.swf");
+                playAnimation(ctx.screen, ctx.app, kVideo);
                 break;
             default: break;
         }
@@ -159,7 +156,15 @@ void bind(ScreenLogic& logic) {
 }  // namespace
 
 // Every cell takes the label of its own index; these are the words the labels carry.
-const ScreenModule form32{kDef, bind, {.labels = {
+const ScreenModule form32{
+    .def = kDef,
+    .bind = bind,
+    .title = "الوظيفة الإجمالية",
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .next = {4, "Form33"}, .back = {6, "Form31"}, .print = 5},
+    .animations = {kVideo},
+    .check = check,
+    .reset = reset,
+    .answers = {.labels = {
     {"Image3", 0, "طاقة كهربائية"},
     {"Image3", 1, "طاقة"},
     {"Image3", 2, "طاقة ميكانيكية"},
@@ -172,6 +177,7 @@ const ScreenModule form32{kDef, bind, {.labels = {
     {"Image3", 9, "مادة"},
     {"Image3", 10, "البضائع في المكان 2"},
     {"Image3", 11, "نقل البضائع"},
-}}};
+}},
+};
 
 }  // namespace nizam::screens

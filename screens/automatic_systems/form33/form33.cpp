@@ -105,11 +105,14 @@ void reset(Screen& s) {
     kMarks.hideAll(s);
 }
 
+// The barrier's video, played when the pupil asks for it.
+constexpr Animation kVideo{"flash2", "barre_velmo", false};
+
 void showVideo(Ctx& ctx) {
     ctx.screen.show("Shape2", 4);
     ctx.screen.show("flash2");
     ctx.screen.show("Image11");
-    playAnimation(ctx.screen, ctx.app, "flash2", "barre_velmo.swf");
+    playAnimation(ctx.screen, ctx.app, kVideo);
 }
 
 void hideVideo(Screen& s) {
@@ -126,14 +129,8 @@ void bind(ScreenLogic& logic) {
     logic.onLoad([](Ctx& ctx) { hideVideo(ctx.screen); });
     attachPointerOnly(logic, "Image11");
     DropLabel{"Image4"}.attach(logic);
-    attachPrintButton(logic, 5);
     logic.onClick("Image1", [](Ctx& ctx, Index i) {
         switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: check(ctx.screen); break;
-            case 3: reset(ctx.screen); break;
-            case 4: ctx.app.goTo("Form34"); break;
-            case 6: ctx.app.goTo("Form32"); break;
             case 7: showVideo(ctx); break;
             default: break;
         }
@@ -144,7 +141,15 @@ void bind(ScreenLogic& logic) {
 }  // namespace
 
 // The key names the labels by index; these are the words their cards carry.
-const ScreenModule form33{kDef, bind, {.labels = {
+const ScreenModule form33{
+    .def = kDef,
+    .bind = bind,
+    .title = "التمثيل الوظيفي للنظام",
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .next = {4, "Form34"}, .back = {6, "Form32"}, .print = 5},
+    .animations = {kVideo},
+    .check = check,
+    .reset = reset,
+    .answers = {.labels = {
     {"Image3", 0, "ملابس\nمتسخة"},
     {"Image3", 1, "طاقة"},
     {"Image3", 2, "ماء ومسحوق\nضبط المدة\nوالحرارة"},
@@ -154,6 +159,7 @@ const ScreenModule form33{kDef, bind, {.labels = {
     {"Image3", 6, "تعليمات\nالتحكم"},
     {"Image3", 7, "فتح وغلق\nالحاجز"},
     {"Image3", 8, "الذراع مرفوع\nثم مغلق"},
-}}};
+}},
+};
 
 }  // namespace nizam::screens

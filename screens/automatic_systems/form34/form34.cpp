@@ -32,19 +32,15 @@ const ScreenDef kDef = makeDef();
 
 void bind(ScreenLogic& logic) {
     HoverHighlight{1, 4}.attach(logic);
-    attachPrintButton(logic, 4);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: ctx.app.goTo("Form33"); break;
-            case 3: ctx.app.goTo("Form35"); break;
-            default: break;
-        }
-    });
 }
 
 }  // namespace
 
-const ScreenModule form34{kDef, bind};
+const ScreenModule form34{
+    .def = kDef,
+    .bind = bind,
+    .title = "المنفذات والملتقطات والمنفعلات",
+    .toolbar = {.quit = 1, .next = {3, "Form35"}, .back = {2, "Form33"}, .print = 4},
+};
 
 }  // namespace nizam::screens

@@ -97,24 +97,20 @@ const ScreenDef kDef = makeDef();
 const ElementGrid kGrid{14, {{{1, 5}, {9, 14}, {1, 3}}}};
 
 void bind(ScreenLogic& logic) {
-    logic.onLoad([](Ctx& ctx) { playAnimation(ctx.screen, ctx.app, "flash3", "rempli.swf"); });
     HoverHighlight{1, 6}.attach(logic);
     kGrid.attach(logic);
-    attachPrintButton(logic, 5);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: kGrid.check(ctx.screen); break;
-            case 3: kGrid.reset(ctx.screen); break;
-            case 4: ctx.app.goTo("Form36"); break;
-            case 6: ctx.app.goTo("Form34"); break;
-            default: break;
-        }
-    });
 }
 
 }  // namespace
 
-const ScreenModule form35{kDef, bind};
+const ScreenModule form35{
+    .def = kDef,
+    .bind = bind,
+    .title = "نظام آلي لملء القارورات",
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .next = {4, "Form36"}, .back = {6, "Form34"}, .print = 5},
+    .animations = {{"flash3", "rempli"}},
+    .check = [](Screen& s) { kGrid.check(s); },
+    .reset = [](Screen& s) { kGrid.reset(s); },
+};
 
 }  // namespace nizam::screens

@@ -93,24 +93,20 @@ const ScreenDef kDef = makeDef();
 const ElementGrid kGrid{12, {{{1, 5}, {8, 12}, {2, 2}}}};
 
 void bind(ScreenLogic& logic) {
-    logic.onLoad([](Ctx& ctx) { playAnimation(ctx.screen, ctx.app, "flash3", "percage.swf"); });
     HoverHighlight{1, 6}.attach(logic);
     kGrid.attach(logic);
-    attachPrintButton(logic, 5);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: kGrid.check(ctx.screen); break;
-            case 3: kGrid.reset(ctx.screen); break;
-            case 4: ctx.app.goTo("Form1"); break;
-            case 6: ctx.app.goTo("Form35"); break;
-            default: break;
-        }
-    });
 }
 
 }  // namespace
 
-const ScreenModule form36{kDef, bind};
+const ScreenModule form36{
+    .def = kDef,
+    .bind = bind,
+    .title = "نظام آلي للثقب",
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .back = {6, "Form35"}, .menu = {4, "Form1"}, .print = 5},
+    .animations = {{"flash3", "percage"}},
+    .check = [](Screen& s) { kGrid.check(s); },
+    .reset = [](Screen& s) { kGrid.reset(s); },
+};
 
 }  // namespace nizam::screens

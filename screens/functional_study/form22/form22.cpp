@@ -149,24 +149,21 @@ void bind(ScreenLogic& logic) {
     kFeedback.attach(logic);
     kMarks.attach(logic);
     DropLabel{"Image4"}.attach(logic);
-    attachPrintButton(logic, 5);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: check(ctx.screen); break;
-            case 3: reset(ctx.screen); break;
-            case 4: ctx.app.goTo("Form23"); break;
-            case 6: ctx.app.goTo("Form3"); break;
-            default: break;
-        }
-    });
 }
 
 }  // namespace
 
 // The key names the labels by index: slot k takes label k (16 and 17 either
 // way round). These are the texts those labels carry on their cards.
-const ScreenModule form22{kDef, bind, {.labels = {
+const ScreenModule form22{
+    .def = kDef,
+    .bind = bind,
+    .title = "إدراك الحاجة",
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .next = {4, "Form23"}, .back = {6, "Form3"}, .print = 5,
+                .gate = "Image10"},
+    .check = check,
+    .reset = reset,
+    .answers = {.labels = {
     {"Image3", 0, "ثانوية الأمير عبد القادر"},
     {"Image3", 1, "متوسطة ابن رشد - باتنة"},
     {"Image3", 2, "التاريخ: .........................."},
@@ -185,6 +182,7 @@ const ScreenModule form22{kDef, bind, {.labels = {
     {"Image3", 15, "هل تؤيدون فكرة إنجاز هذا الجهاز؟"},
     {"Image3", 16, "هل تهتمون بشكل الجهاز؟"},
     {"Image3", 17, "هل تهتمون بحماية تجهيزات المؤسسة؟"},
-}}};
+}},
+};
 
 }  // namespace nizam::screens

@@ -90,22 +90,17 @@ void bind(ScreenLogic& logic) {
     HoverHighlight{1, 7}.attach(logic);
     kFeedback.attach(logic);
     kMarks.attach(logic);
-    attachPrintButton(logic, 5);
-    attachCalculatorButton(logic, 7);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: check(ctx.screen); break;
-            case 3: reset(ctx.screen); break;
-            case 4: ctx.app.goTo("Form5"); break;
-            case 6: ctx.app.goTo("Form22"); break;
-            default: break;
-        }
-    });
 }
 
 }  // namespace
 
-const ScreenModule form23{kDef, bind};
+const ScreenModule form23{
+    .def = kDef,
+    .bind = bind,
+    .title = "تفريغ الاستبيان",
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .next = {4, "Form5"}, .back = {6, "Form22"}, .print = 5, .calculator = 7},
+    .check = check,
+    .reset = reset,
+};
 
 }  // namespace nizam::screens

@@ -94,28 +94,25 @@ void bind(ScreenLogic& logic) {
     kFeedback.attach(logic);
     kMarks.attach(logic);
     DropLabel{"Image4"}.attach(logic);
-    attachPrintButton(logic, 5);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: check(ctx.screen); break;
-            case 3: reset(ctx.screen); break;
-            case 4: ctx.app.goTo("Form1"); break;
-            case 6: ctx.app.goTo("Form5"); break;
-            default: break;
-        }
-    });
 }
 
 }  // namespace
 
 // The key names the answer labels by index; these are the texts their cards carry.
-const ScreenModule form24{kDef, bind, {.labels = {
+const ScreenModule form24{
+    .def = kDef,
+    .bind = bind,
+    .title = "إقرار الحاجة",
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .back = {6, "Form5"}, .menu = {4, "Form1"}, .print = 5},
+    .check = check,
+    .reset = reset,
+    .answers = {.labels = {
     {"Image3", 0, "حدوث السرقة خاصة في الليل"},
     {"Image3", 1, "الحفاظ على التجهيزات التعليمية\nالموجودة في القاعة"},
     {"Image3", 2, "توقف السرقة وهذا مستبعد"},
     {"Image3", 3, "إفراغ القاعة من كل تجهيزاتها\nوهذا غير ممكن"},
     {"Image3", 4, "القبض على السارق"},
-}}};
+}},
+};
 
 }  // namespace nizam::screens

@@ -100,29 +100,26 @@ void bind(ScreenLogic& logic) {
     kFeedback.attach(logic);
     kMarks.attach(logic);
     DropLabel{"Image4"}.attach(logic);
-    attachPrintButton(logic, 5);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: check(ctx.screen); break;
-            case 3: reset(ctx.screen); break;
-            case 4: ctx.app.goTo("Form1"); break;
-            case 6: ctx.app.goTo("Form26"); break;
-            default: break;
-        }
-    });
 }
 
 }  // namespace
 
 // Line k takes label k: these are the formulations the labels carry.
-const ScreenModule form25{kDef, bind, {.labels = {
+const ScreenModule form25{
+    .def = kDef,
+    .bind = bind,
+    .title = "تحديد الوظائف",
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .next = {6, "Form26"}, .menu = {4, "Form1"}, .print = 5},
+    .check = check,
+    .reset = reset,
+    .answers = {.labels = {
     {"Image3", 0, "إعلام الحارس عند حدوث تسلل إلى المحيط"},
     {"Image3", 1, "أن يكون الجهاز جميل الشكل"},
     {"Image3", 2, "تزويد الجهاز بالطاقة اللازمة لتشغيله"},
     {"Image3", 3, "سهولة الصيانة"},
     {"Image3", 4, "التقليل من حجم الجهاز"},
     {"Image3", 5, "أن تكون التكلفة مناسبة"},
-}}};
+}},
+};
 
 }  // namespace nizam::screens

@@ -93,14 +93,8 @@ void bind(ScreenLogic& logic) {
     logic.onMouseMove(std::string(kFormName), hideReminder);
     logic.onMouseMove("Imagefixe", hideReminder);
     DropLabel{"Image4"}.attach(logic);
-    attachPrintButton(logic, 5);
     logic.onClick("Image1", [](Ctx& ctx, Index i) {
         switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: check(ctx.screen); break;
-            case 3: reset(ctx.screen); break;
-            case 4: ctx.app.goTo("Form25"); break;
-            case 6: ctx.app.goTo("Form27"); break;
             case 7: ctx.screen.show("Image15"); break;
             default: break;
         }
@@ -110,13 +104,21 @@ void bind(ScreenLogic& logic) {
 }  // namespace
 
 // Cell k takes label k: these are the reasons the labels carry.
-const ScreenModule form26{kDef, bind, {.labels = {
+const ScreenModule form26{
+    .def = kDef,
+    .bind = bind,
+    .title = "إقرار الوظائف",
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .next = {6, "Form27"}, .back = {4, "Form25"}, .print = 5},
+    .check = check,
+    .reset = reset,
+    .answers = {.labels = {
     {"Image3", 0, "حدوث السرقة خاصة في الليل"},
     {"Image3", 1, "عدم اهتمام المستعمل بالشكل"},
     {"Image3", 2, "تجنب التشغيل اليدوي"},
     {"Image3", 3, "اشتغال الجهاز دون أي طاقة خارجية"},
     {"Image3", 4, "ضمان إمكانية استبدال القطع التالفة"},
     {"Image3", 5, "استعمال قطع لا تتلف"},
-}}};
+}},
+};
 
 }  // namespace nizam::screens

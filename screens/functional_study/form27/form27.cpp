@@ -96,14 +96,8 @@ void bind(ScreenLogic& logic) {
     logic.onMouseMove(std::string(kFormName), hideReminder);
     logic.onMouseMove("Imagefixe", hideReminder);
     DropLabel{"Image4"}.attach(logic);
-    attachPrintButton(logic, 5);
     logic.onClick("Image1", [](Ctx& ctx, Index i) {
         switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: check(ctx.screen); break;
-            case 3: reset(ctx.screen); break;
-            case 4: ctx.app.goTo("Form26"); break;
-            case 6: ctx.app.goTo("Form28"); break;
             case 7: ctx.screen.show("Image15"); break;
             default: break;
         }
@@ -113,13 +107,21 @@ void bind(ScreenLogic& logic) {
 }  // namespace
 
 // Cell k takes label k: these are the characteristics the labels carry.
-const ScreenModule form27{kDef, bind, {.labels = {
+const ScreenModule form27{
+    .def = kDef,
+    .bind = bind,
+    .title = "خصائص الوظائف",
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .next = {6, "Form28"}, .back = {4, "Form26"}, .print = 5},
+    .check = check,
+    .reset = reset,
+    .answers = {.labels = {
     {"Image3", 0, "سماع الصوت من بعيد"},
     {"Image3", 1, "الشكل الخارجي"},
     {"Image3", 2, "نوع الطاقة"},
     {"Image3", 3, "الطاقة الكهربائية"},
     {"Image3", 4, "إمكانية استبدال القطع"},
     {"Image3", 5, "سعر يناسب إمكانيات المؤسسة"},
-}}};
+}},
+};
 
 }  // namespace nizam::screens

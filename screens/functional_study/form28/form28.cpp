@@ -140,15 +140,8 @@ void bind(ScreenLogic& logic) {
     // The verdict figures are hidden once more after the highlights.
     logic.onLoad([](Ctx& ctx) { kFeedback.hideVerdicts(ctx.screen); });
     DropLabel{"Image4"}.attach(logic);
-    attachPrintButton(logic, 5);
-    attachCalculatorButton(logic, 8);
     logic.onClick("Image1", [](Ctx& ctx, Index i) {
         switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: check(ctx.screen); break;
-            case 3: reset(ctx.screen); break;
-            case 4: ctx.app.goTo("Form29"); break;
-            case 6: ctx.app.goTo("Form27"); break;
             case 7: ctx.screen.show("Image15"); break;
             default: break;
         }
@@ -160,10 +153,18 @@ void bind(ScreenLogic& logic) {
 // The staircase takes the six codes as the table prints them; pair cell k
 // takes label k, and these are the weighted codes the labels carry (the
 // last digit is the weight, set as a red subscript).
-const ScreenModule form28{kDef, bind, {.shown = {"FP", "FC1", "FC2", "FC3", "FC4", "FC5"}, .labels = {
+const ScreenModule form28{
+    .def = kDef,
+    .bind = bind,
+    .title = "ترتيب الوظائف",
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .next = {4, "Form29"}, .back = {6, "Form27"}, .print = 5, .calculator = 8},
+    .check = check,
+    .reset = reset,
+    .answers = {.shown = {"FP", "FC1", "FC2", "FC3", "FC4", "FC5"}, .labels = {
     {"Image3", 0, "FP2"},
     {"Image3", 1, "FC32"},
     {"Image3", 2, "FC51"},
-}}};
+}},
+};
 
 }  // namespace nizam::screens

@@ -71,17 +71,6 @@ void bind(ScreenLogic& logic) {
     HoverHighlight{1, 6}.attach(logic);
     kFeedback.attach(logic);
     DropLabel{"Image4"}.attach(logic);
-    attachPrintButton(logic, 5);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: kFeedback.check(ctx.screen, headingsRight(ctx.screen)); break;
-            case 3: reset(ctx.screen); break;
-            case 4: ctx.app.goTo("Form1"); break;
-            case 6: ctx.app.goTo("Form28"); break;
-            default: break;
-        }
-    });
 }
 
 }  // namespace
@@ -89,12 +78,20 @@ void bind(ScreenLogic& logic) {
 // Heading k takes label k: the project, the goal, the functional expression
 // of the need, the characteristics, the ranking (read right to left, from the
 // most important function).
-const ScreenModule form29{kDef, bind, {.labels = {
+const ScreenModule form29{
+    .def = kDef,
+    .bind = bind,
+    .title = "دفتر الشروط الوظيفي",
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .back = {6, "Form28"}, .menu = {4, "Form1"}, .print = 5},
+    .check = [](Screen& s) { kFeedback.check(s, headingsRight(s)); },
+    .reset = reset,
+    .answers = {.labels = {
     {"Image3", 0, "إنجاز جهاز إنذار"},
     {"Image3", 1, "حماية تجهيزات قاعة التكنولوجيا من السرقة ليلا"},
     {"Image3", 2, "إعلام الحارس عند حدوث تسلل إلى قاعة التكنولوجيا"},
     {"Image3", 3, "انظر جدول خصائص الوظائف الخدماتية"},
     {"Image3", 4, "FC1 - FC4 - FC5 - FC3 - FC2 - FP"},
-}}};
+}},
+};
 
 }  // namespace nizam::screens

@@ -62,22 +62,21 @@ bool answersRight(const Screen& s) {
            && isClear(s, "Check2") && isClear(s, "Check3") && isClear(s, "Check4") && isClear(s, "Check5");
 }
 
-void playSituation(Ctx& ctx) { playAnimation(ctx.screen, ctx.app, "flash1", "situa1.swf"); }
+// The situation plays when the pupil asks for it.
+constexpr Animation kSituation{"flash1", "situa1", false};
+
+void playSituation(Ctx& ctx) { playAnimation(ctx.screen, ctx.app, kSituation); }
 
 void bind(ScreenLogic& logic) {
     HoverHighlight{1, 6}.attach(logic);
     kFeedback.attach(logic);
-    attachPrintButton(logic, 5);
     logic.onClick("Image1", [](Ctx& ctx, Index i) {
         switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: kFeedback.check(ctx.screen, answersRight(ctx.screen)); break;
             case 3:
                 clearChecks(ctx.screen, {"Check1", "Check2", "Check3", "Check4", "Check5", "Check6"});
                 kFeedback.reset(ctx.screen);
                 clearTexts(ctx.screen, {"Text1"});
                 break;
-            case 4: ctx.app.goTo("Form4"); break;
             case 6: playSituation(ctx); break;
             default: break;
         }
@@ -91,6 +90,14 @@ void bind(ScreenLogic& logic) {
 }  // namespace
 
 // The candidate list prints the device's name with its hamza; the pupil copies it from there.
-const ScreenModule form3{kDef, bind, {.shown = {"جهاز إنذار"}}};
+const ScreenModule form3{
+    .def = kDef,
+    .bind = bind,
+    .title = "الوضعية الإشكالية",
+    .toolbar = {.quit = 1, .check = 2, .next = {4, "Form4"}, .print = 5},
+    .animations = {kSituation},
+    .check = [](Screen& s) { kFeedback.check(s, answersRight(s)); },
+    .answers = {.shown = {"جهاز إنذار"}},
+};
 
 }  // namespace nizam::screens

@@ -31,18 +31,18 @@ ScreenDef makeDef() {
 
 const ScreenDef kDef = makeDef();
 
+// The video of the connected house, played when the pupil asks for it.
+constexpr Animation kVideo{"flash1", "maison_numerique_1", false};
+
 void bind(ScreenLogic& logic) {
     // The player stays hidden until the pupil asks for the video.
     logic.onLoad([](Ctx& ctx) { ctx.screen.hide("flash1"); });
     HoverHighlight{1, 4, "Image3"}.attach(logic);
     logic.onClick("Image1", [](Ctx& ctx, Index i) {
         switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: ctx.app.goTo("Form3"); break;
-            case 3: ctx.app.goTo("Form22"); break;
             case 4:
                 ctx.screen.show("flash1");
-                playAnimation(ctx.screen, ctx.app, "flash1", "maison_numerique_1.swf");
+                playAnimation(ctx.screen, ctx.app, kVideo);
                 break;
             default: break;
         }
@@ -51,6 +51,12 @@ void bind(ScreenLogic& logic) {
 
 }  // namespace
 
-const ScreenModule form4{kDef, bind};
+const ScreenModule form4{
+    .def = kDef,
+    .bind = bind,
+    .title = "التعرف على بعض أجهزة الإنذار",
+    .toolbar = {.quit = 1, .next = {3, "Form22"}, .back = {2, "Form3"}},
+    .animations = {kVideo},
+};
 
 }  // namespace nizam::screens

@@ -120,18 +120,13 @@ void bind(ScreenLogic& logic) {
     HoverHighlight{1, 6}.attach(logic);
     kFeedback.attach(logic);
     DropLabel{"Image8"}.attach(logic);
-    attachPrintButton(logic, 5);
     logic.onClick("Image1", [](Ctx& ctx, Index i) {
         switch (i) {
-            case 1: ctx.app.quit(); break;
             case 2: {
                 const Screen& s = ctx.screen;
                 kFeedback.check(ctx.screen, diagramRight(s) && toolsRight(s) && orderRight(s));
                 break;
             }
-            case 3: reset(ctx.screen); break;
-            case 4: ctx.app.goTo("Form24"); break;
-            case 6: ctx.app.goTo("Form23"); break;
             default: break;
         }
     });
@@ -141,7 +136,13 @@ void bind(ScreenLogic& logic) {
 
 // The diagram's panel names the need diagram as the pupil types it. The key
 // names the diagram's labels by index; these are the texts their cards carry.
-const ScreenModule form5{kDef, bind, {.shown = {kNeedDiagram}, .labels = {
+const ScreenModule form5{
+    .def = kDef,
+    .bind = bind,
+    .title = "التعبير عن الحاجة",
+    .toolbar = {.quit = 1, .reset = 3, .next = {4, "Form24"}, .back = {6, "Form23"}, .print = 5},
+    .reset = reset,
+    .answers = {.shown = {kNeedDiagram}, .labels = {
     {"Image6", 0, "لأي غرض؟"},
     {"Image6", 1, "على ماذا يؤثر؟"},
     {"Image6", 2, "لمن يقدم خدمة؟"},
@@ -149,6 +150,7 @@ const ScreenModule form5{kDef, bind, {.shown = {kNeedDiagram}, .labels = {
     {"Image6", 4, "المدرسة - التلاميذ"},
     {"Image6", 5, "حاسة السمع"},
     {"Image6", 6, "الإنذار بالصوت عند حدوث\nتسلل إلى القاعة"},
-}}};
+}},
+};
 
 }  // namespace nizam::screens

@@ -70,27 +70,24 @@ void bind(ScreenLogic& logic) {
     HoverHighlight{1, 6}.attach(logic);
     kFeedback.attach(logic);
     DropLabel{"Image4"}.attach(logic);
-    attachPrintButton(logic, 5);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: check(ctx.screen); break;
-            case 3: reset(ctx.screen); break;
-            case 4: ctx.app.goTo("Form38"); break;
-            case 6: ctx.app.goTo("Form1"); break;
-            default: break;
-        }
-    });
 }
 
 }  // namespace
 
 // The key names the labels by index; these are the words their cards carry.
-const ScreenModule form37{kDef, bind, {.labels = {
+const ScreenModule form37{
+    .def = kDef,
+    .bind = bind,
+    .title = "نظام آلي لضخ الماء",
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .next = {4, "Form38"}, .menu = {6, "Form1"}, .print = 5},
+    .check = check,
+    .reset = reset,
+    .answers = {.labels = {
     {"Image3", 0, "منخفض"},
     {"Image3", 1, "تعمل"},
     {"Image3", 2, "مرتفع"},
     {"Image3", 3, "متوقفة"},
-}}};
+}},
+};
 
 }  // namespace nizam::screens

@@ -95,23 +95,19 @@ void bind(ScreenLogic& logic) {
     HoverHighlight{1, 6}.attach(logic);
     kFeedback.attach(logic);
     DropLabel{"Image8"}.attach(logic);
-    attachPrintButton(logic, 5);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: check(ctx.screen); break;
-            case 3: reset(ctx.screen); break;
-            case 4: ctx.app.goTo("Form39"); break;
-            case 6: ctx.app.goTo("Form37"); break;
-            default: break;
-        }
-    });
 }
 
 }  // namespace
 
 // The key names the labels by index; these are the texts their cards carry.
-const ScreenModule form38{kDef, bind, {.labels = {
+const ScreenModule form38{
+    .def = kDef,
+    .bind = bind,
+    .title = "نظام ضخ الماء: تحليل الحاجة",
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .next = {4, "Form39"}, .back = {6, "Form37"}, .print = 5},
+    .check = check,
+    .reset = reset,
+    .answers = {.labels = {
     {"Image6", 0, "مياه البئر"},
     {"Image6", 1, "المستعمل"},
     {"Image6", 2, "نظام آلي لضخ الماء"},
@@ -120,6 +116,7 @@ const ScreenModule form38{kDef, bind, {.labels = {
     {"Image6", 5, "توفير الماء للشرب ولسقي الأراضي"},
     {"Image6", 6, "وصول الماء إلى الأراضي دون ضخ بفضل أمطار كافية أو مجرى طبيعي"},
     {"Image6", 7, "الاستغناء عن سقي الأراضي الزراعية، وهذا مستحيل لحاجة السكان إلى الغذاء"},
-}}};
+}},
+};
 
 }  // namespace nizam::screens

@@ -91,23 +91,19 @@ void bind(ScreenLogic& logic) {
     HoverHighlight{1, 6}.attach(logic);
     kFeedback.attach(logic);
     DropLabel{"Image8"}.attach(logic);
-    attachPrintButton(logic, 5);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: check(ctx.screen); break;
-            case 3: reset(ctx.screen); break;
-            case 4: ctx.app.goTo("Form40"); break;
-            case 6: ctx.app.goTo("Form38"); break;
-            default: break;
-        }
-    });
 }
 
 }  // namespace
 
 // The key names the labels by index; these are the texts their cards carry.
-const ScreenModule form39{kDef, bind, {.labels = {
+const ScreenModule form39{
+    .def = kDef,
+    .bind = bind,
+    .title = "نظام ضخ الماء: مخطط الوظائف",
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .next = {4, "Form40"}, .back = {6, "Form38"}, .print = 5},
+    .check = check,
+    .reset = reset,
+    .answers = {.labels = {
     {"Image6", 0, "الصيانة"},
     {"Image6", 1, "الطاقة"},
     {"Image6", 2, "مياه البئر"},
@@ -117,6 +113,7 @@ const ScreenModule form39{kDef, bind, {.labels = {
     {"Image6", 6, "مقاومة التأثيرات المناخية"},
     {"Image6", 7, "احترام قواعد السلامة"},
     {"Image6", 8, "مراعاة القدرة الشرائية للمستعمل"},
-}}};
+}},
+};
 
 }  // namespace nizam::screens

@@ -100,28 +100,24 @@ void bind(ScreenLogic& logic) {
     kFeedback.attach(logic);  // Load: the verdict figures first, then the highlights
     HoverHighlight{1, 7}.attach(logic);
     DropLabel{"Image4"}.attach(logic);
-    attachPrintButton(logic, 5);
-    attachCalculatorButton(logic, 7);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: check(ctx.screen); break;
-            case 3: reset(ctx.screen); break;
-            case 4: ctx.app.goTo("Form1"); break;
-            case 6: ctx.app.goTo("Form39"); break;
-            default: break;
-        }
-    });
 }
 
 }  // namespace
 
 // The key names the labels by index; these are the texts their cards show:
 // a function's code and, in red, its weight.
-const ScreenModule form40{kDef, bind, {.labels = {
+const ScreenModule form40{
+    .def = kDef,
+    .bind = bind,
+    .title = "نظام ضخ الماء: جدول المقارنة",
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .back = {6, "Form39"}, .menu = {4, "Form1"}, .print = 5, .calculator = 7},
+    .check = check,
+    .reset = reset,
+    .answers = {.labels = {
     {"Image3", 0, "FP 1"},
     {"Image3", 1, "FC3 3"},
     {"Image3", 2, "FC4 3"},
-}}};
+}},
+};
 
 }  // namespace nizam::screens

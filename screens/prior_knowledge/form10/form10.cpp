@@ -68,15 +68,9 @@ void bind(ScreenLogic& logic) {
     // has no handler, so the pointer over it keeps it on show.
     logic.onMouseMove(std::string(kFormName), hideTable);
     logic.onMouseMove("Imagefixe", hideTable);
-    attachPrintButton(logic, 5);
     logic.onClick("Image1", [](Ctx& ctx, Index i) {
         switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: kFeedback.check(ctx.screen, answersRight(ctx.screen)); break;
-            case 3: reset(ctx.screen); break;
-            case 4: ctx.app.goTo("Form11"); break;
             case 6: ctx.screen.show("Image3"); break;
-            case 7: ctx.app.goTo("Form9"); break;
             default: break;
         }
     });
@@ -84,6 +78,13 @@ void bind(ScreenLogic& logic) {
 
 }  // namespace
 
-const ScreenModule form10{kDef, bind};
+const ScreenModule form10{
+    .def = kDef,
+    .bind = bind,
+    .title = "الترميز اللوني للمقاومات",
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .next = {4, "Form11"}, .back = {7, "Form9"}, .print = 5},
+    .check = [](Screen& s) { kFeedback.check(s, answersRight(s)); },
+    .reset = reset,
+};
 
 }  // namespace nizam::screens

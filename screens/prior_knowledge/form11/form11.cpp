@@ -83,21 +83,17 @@ void bind(ScreenLogic& logic) {
     HoverHighlight{1, 6}.attach(logic);
     kFeedback.attach(logic);
     DropLabel{"Image4"}.attach(logic);
-    attachPrintButton(logic, 5);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: kFeedback.check(ctx.screen, answersRight(ctx.screen)); break;
-            case 3: reset(ctx.screen); break;
-            case 4: ctx.app.goTo("Form1"); break;
-            case 6: ctx.app.goTo("Form10"); break;
-            default: break;
-        }
-    });
 }
 
 }  // namespace
 
-const ScreenModule form11{kDef, bind};
+const ScreenModule form11{
+    .def = kDef,
+    .bind = bind,
+    .title = "بعض المركبات الإلكترونية",
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .back = {6, "Form10"}, .menu = {4, "Form1"}, .print = 5},
+    .check = [](Screen& s) { kFeedback.check(s, answersRight(s)); },
+    .reset = reset,
+};
 
 }  // namespace nizam::screens

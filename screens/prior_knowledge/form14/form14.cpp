@@ -30,18 +30,17 @@ ScreenDef makeDef() {
 const ScreenDef kDef = makeDef();
 
 void bind(ScreenLogic& logic) {
-    // The animation starts as the page opens, before the highlights are hidden.
-    logic.onLoad([](Ctx& ctx) { playAnimation(ctx.screen, ctx.app, "flash1", "dpi_velmo.swf"); });
     HoverHighlight{1, 3}.attach(logic);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        if (i == 1) ctx.app.quit();
-        if (i == 2) ctx.app.goTo("Form1");
-        if (i == 3) ctx.app.goTo("Form17");
-    });
 }
 
 }  // namespace
 
-const ScreenModule form14{kDef, bind};
+const ScreenModule form14{
+    .def = kDef,
+    .bind = bind,
+    .title = "منهجية المشروع الصناعي",
+    .toolbar = {.quit = 1, .next = {3, "Form17"}, .menu = {2, "Form1"}},
+    .animations = {{"flash1", "dpi_velmo"}},
+};
 
 }  // namespace nizam::screens

@@ -31,21 +31,17 @@ ScreenDef makeDef() {
 const ScreenDef kDef = makeDef();
 
 void bind(ScreenLogic& logic) {
-    // The animation starts as the page opens, before the highlights are hidden.
-    logic.onLoad([](Ctx& ctx) { playAnimation(ctx.screen, ctx.app, "flash1", "mafahim_velmo.swf"); });
     HoverHighlight{1, 3}.attach(logic);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: ctx.app.goTo("Form1"); break;
-            case 3: ctx.app.goTo("Form6"); break;
-            default: break;
-        }
-    });
 }
 
 }  // namespace
 
-const ScreenModule form15{kDef, bind};
+const ScreenModule form15{
+    .def = kDef,
+    .bind = bind,
+    .title = "مفاهيم أساسية",
+    .toolbar = {.quit = 1, .next = {3, "Form6"}, .menu = {2, "Form1"}},
+    .animations = {{"flash1", "mafahim_velmo"}},
+};
 
 }  // namespace nizam::screens

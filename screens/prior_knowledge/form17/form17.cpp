@@ -98,31 +98,27 @@ void bind(ScreenLogic& logic) {
     HoverHighlight{1, 7}.attach(logic);
     kFeedback.attach(logic);
     DropLabel{"Image4"}.attach(logic);
-    attachPrintButton(logic, 5);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: check(ctx.screen); break;
-            case 3: reset(ctx.screen); break;
-            case 4: ctx.app.goTo("Form18"); break;
-            // The menu button of this first activity leads back to the topic's introduction.
-            case 6: ctx.app.goTo("Form14"); break;
-            case 7: ctx.app.goTo("Form14"); break;
-            default: break;
-        }
-    });
 }
 
 }  // namespace
 
 // The key names the tool labels by index; these are the texts their cards show.
-const ScreenModule form17{kDef, bind, {.labels = {
+const ScreenModule form17{
+    .def = kDef,
+    .bind = bind,
+    .title = "دورة حياة المنتوج",
+    // The menu button of this first activity leads back to the topic's introduction.
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .next = {4, "Form18"}, .back = {7, "Form14"}, .menu = {6, "Form14"}, .print = 5},
+    .check = check,
+    .reset = reset,
+    .answers = {.labels = {
     {"Image3", 0, "بياني الحاجة"},
     {"Image3", 1, "تساؤل"},
     {"Image3", 2, "مخطط الوظائف"},
     {"Image3", 3, "أسئلة إقرار الحاجة"},
     {"Image3", 4, "معيار التقدير، المستوى، المرونة"},
     {"Image3", 5, "أداتا FAST و SADT"},
-}}};
+}},
+};
 
 }  // namespace nizam::screens

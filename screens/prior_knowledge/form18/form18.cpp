@@ -126,24 +126,19 @@ void bind(ScreenLogic& logic) {
     kFeedback.attach(logic);
     kMarks.attach(logic);
     DropLabel{"Image4"}.attach(logic);
-    attachPrintButton(logic, 5);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: check(ctx.screen); break;
-            case 3: reset(ctx.screen); break;
-            case 4: ctx.app.goTo("Form19"); break;
-            case 6: ctx.app.goTo("Form1"); break;
-            case 7: ctx.app.goTo("Form17"); break;
-            default: break;
-        }
-    });
 }
 
 }  // namespace
 
 // The key names the phrase labels by index; these are the texts their cards show.
-const ScreenModule form18{kDef, bind, {.labels = {
+const ScreenModule form18{
+    .def = kDef,
+    .bind = bind,
+    .title = "تحليل الحاجة إلى منتوج",
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .next = {4, "Form19"}, .back = {7, "Form17"}, .menu = {6, "Form1"}, .print = 5},
+    .check = check,
+    .reset = reset,
+    .answers = {.labels = {
     {"Image3", 0, "الهوائي المقعر"},
     {"Image3", 1, "المستعمل"},
     {"Image3", 2, "موجه الهوائي المقعر"},
@@ -152,6 +147,7 @@ const ScreenModule form18{kDef, bind, {.labels = {
     {"Image3", 5, "استقبال قنوات فضائية أكثر"},
     {"Image3", 6, "تثبيت الهوائي على قمر صناعي واحد"},
     {"Image3", 7, "التوجيه اليدوي من طرف المستعمل"},
-}}};
+}},
+};
 
 }  // namespace nizam::screens

@@ -81,23 +81,19 @@ void reset(Screen& s) {
 void bind(ScreenLogic& logic) {
     HoverHighlight{1, 7}.attach(logic);
     kFeedback.attach(logic);
-    attachPrintButton(logic, 5);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: check(ctx.screen); break;
-            case 3: reset(ctx.screen); break;
-            case 4: ctx.app.goTo("Form20"); break;
-            case 6: ctx.app.goTo("Form1"); break;
-            case 7: ctx.app.goTo("Form18"); break;
-            default: break;
-        }
-    });
 }
 
 }  // namespace
 
 // The pupil copies the codes from the diagram.
-const ScreenModule form19{kDef, bind, {.shown = {"FP", "FC1", "FC2", "FC3", "FC4"}}};
+const ScreenModule form19{
+    .def = kDef,
+    .bind = bind,
+    .title = "مخطط وظائف القلم الجاف",
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .next = {4, "Form20"}, .back = {7, "Form18"}, .menu = {6, "Form1"}, .print = 5},
+    .check = check,
+    .reset = reset,
+    .answers = {.shown = {"FP", "FC1", "FC2", "FC3", "FC4"}},
+};
 
 }  // namespace nizam::screens

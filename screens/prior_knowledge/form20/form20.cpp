@@ -86,23 +86,17 @@ void reset(Screen& s) {
 void bind(ScreenLogic& logic) {
     HoverHighlight{1, 8}.attach(logic);
     kFeedback.attach(logic);
-    attachPrintButton(logic, 5);
-    attachCalculatorButton(logic, 8);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: check(ctx.screen); break;
-            case 3: reset(ctx.screen); break;
-            case 4: ctx.app.goTo("Form21"); break;
-            case 6: ctx.app.goTo("Form1"); break;
-            case 7: ctx.app.goTo("Form19"); break;
-            default: break;
-        }
-    });
 }
 
 }  // namespace
 
-const ScreenModule form20{kDef, bind};
+const ScreenModule form20{
+    .def = kDef,
+    .bind = bind,
+    .title = "جدول المقارنة",
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .next = {4, "Form21"}, .back = {7, "Form19"}, .menu = {6, "Form1"}, .print = 5, .calculator = 8},
+    .check = check,
+    .reset = reset,
+};
 
 }  // namespace nizam::screens

@@ -121,30 +121,26 @@ void bind(ScreenLogic& logic) {
     HoverHighlight{1, 7}.attach(logic);
     kFeedback.attach(logic);
     DropLabel{"Image4"}.attach(logic);
-    attachPrintButton(logic, 5);
-    attachCalculatorButton(logic, 7);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: check(ctx.screen); break;
-            case 3: reset(ctx.screen); break;
-            case 4: ctx.app.goTo("Form1"); break;
-            case 6: ctx.app.goTo("Form20"); break;
-            default: break;
-        }
-    });
 }
 
 }  // namespace
 
 // The key names the point labels by index; these are the texts their cards
 // show: the preferred function and, in red, its points.
-const ScreenModule form21{kDef, bind, {.labels = {
+const ScreenModule form21{
+    .def = kDef,
+    .bind = bind,
+    .title = "إنجاز جدول المقارنة",
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .back = {6, "Form20"}, .menu = {4, "Form1"}, .print = 5, .calculator = 7},
+    .check = check,
+    .reset = reset,
+    .answers = {.labels = {
     {"Image3", 0, "FP 3"},
     {"Image3", 1, "FP 2"},
     {"Image3", 2, "FC3 1"},
     {"Image3", 3, "FC1 2"},
     {"Image3", 4, "FC1 3"},
-}}};
+}},
+};
 
 }  // namespace nizam::screens

@@ -94,30 +94,22 @@ void reset(Screen& s) {
     clearChecks(s, "Check1", 0, 11);
 }
 
-void goOn(Ctx& ctx) { ctx.app.goTo("Form7"); }
-
 void bind(ScreenLogic& logic) {
     HoverHighlight{1, 6}.attach(logic);
     kFeedback.attach(logic);
-    attachPrintButton(logic, 5);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: kFeedback.check(ctx.screen, answersRight(ctx.screen)); break;
-            case 3: reset(ctx.screen); break;
-            case 4: goOn(ctx); break;
-            case 6: ctx.app.goTo("Form15"); break;
-            default: break;
-        }
-    });
-    // The continue highlight reaches below its hot-spot; a click there goes on too.
-    logic.onClick("Image2", [](Ctx& ctx, Index i) {
-        if (i == 4) goOn(ctx);
-    });
 }
 
 }  // namespace
 
-const ScreenModule form6{kDef, bind};
+const ScreenModule form6{
+    .def = kDef,
+    .bind = bind,
+    .title = "الحاجة والمنتوج المادي",
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .next = {4, "Form7"}, .back = {6, "Form15"}, .print = 5},
+    // The continue highlight reaches below its hot-spot; a click there goes on too.
+    .links = {{"Image2", 4, NavAction::GoTo, "Form7"}},
+    .check = [](Screen& s) { kFeedback.check(s, answersRight(s)); },
+    .reset = reset,
+};
 
 }  // namespace nizam::screens

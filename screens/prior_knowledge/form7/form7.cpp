@@ -65,27 +65,24 @@ void bind(ScreenLogic& logic) {
     HoverHighlight{1, 6}.attach(logic);
     kFeedback.attach(logic);
     DropLabel{"Image4"}.attach(logic);
-    attachPrintButton(logic, 5);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: kFeedback.check(ctx.screen, answersRight(ctx.screen)); break;
-            case 3: reset(ctx.screen); break;
-            case 4: ctx.app.goTo("Form8"); break;
-            case 6: ctx.app.goTo("Form6"); break;
-            default: break;
-        }
-    });
 }
 
 }  // namespace
 
 // The key names the four dragged words by index; these are the words their cards carry.
-const ScreenModule form7{kDef, bind, {.labels = {
+const ScreenModule form7{
+    .def = kDef,
+    .bind = bind,
+    .title = "الحاجة والمنتوج ووظائفه",
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .next = {4, "Form8"}, .back = {6, "Form6"}, .print = 5},
+    .check = [](Screen& s) { kFeedback.check(s, answersRight(s)); },
+    .reset = reset,
+    .answers = {.labels = {
     {"Image3", 0, "الوظائف"},
     {"Image3", 1, "المنتوج"},
     {"Image3", 2, "خدماتية"},
     {"Image3", 4, "الحاجة"},
-}}};
+}},
+};
 
 }  // namespace nizam::screens

@@ -86,21 +86,17 @@ void bind(ScreenLogic& logic) {
     kFeedback.attach(logic);
     kMarks.attach(logic);
     DropLabel{"Image4"}.attach(logic);
-    attachPrintButton(logic, 5);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: check(ctx.screen); break;
-            case 3: reset(ctx.screen); break;
-            case 4: ctx.app.goTo("Form9"); break;
-            case 6: ctx.app.goTo("Form7"); break;
-            default: break;
-        }
-    });
 }
 
 }  // namespace
 
-const ScreenModule form8{kDef, bind};
+const ScreenModule form8{
+    .def = kDef,
+    .bind = bind,
+    .title = "الوظيفة الخدمية والوظيفة التقنية",
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .next = {4, "Form9"}, .back = {6, "Form7"}, .print = 5},
+    .check = check,
+    .reset = reset,
+};
 
 }  // namespace nizam::screens

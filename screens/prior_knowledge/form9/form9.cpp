@@ -91,29 +91,26 @@ void bind(ScreenLogic& logic) {
     HoverHighlight{1, 6}.attach(logic);
     kFeedback.attach(logic);
     DropLabel{"Image4"}.attach(logic);
-    attachPrintButton(logic, 5);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: kFeedback.check(ctx.screen, answersRight(ctx.screen)); break;
-            case 3: reset(ctx.screen); break;
-            case 4: ctx.app.goTo("Form10"); break;
-            case 6: ctx.app.goTo("Form8"); break;
-            default: break;
-        }
-    });
 }
 
 }  // namespace
 
 // The key names the six phrases by index; these are the texts their cards carry.
-const ScreenModule form9{kDef, bind, {.labels = {
+const ScreenModule form9{
+    .def = kDef,
+    .bind = bind,
+    .title = "المؤسسة والسوق",
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .next = {4, "Form10"}, .back = {6, "Form8"}, .print = 5},
+    .check = [](Screen& s) { kFeedback.check(s, answersRight(s)); },
+    .reset = reset,
+    .answers = {.labels = {
     {"Image3", 0, "المؤسسة هي"},
     {"Image3", 1, "وحدة إنتاج"},
     {"Image3", 2, "تعتمد على"},
     {"Image3", 3, "العمل ورأس المال"},
     {"Image3", 4, "من أجل إنتاج"},
     {"Image3", 5, "سلع أو خدمات"},
-}}};
+}},
+};
 
 }  // namespace nizam::screens

@@ -41,30 +41,30 @@ ScreenDef makeDef() {
 
 const ScreenDef kDef = makeDef();
 
-// Where each menu entry Image1(i) leads.
-constexpr std::array<std::string_view, 9> kMenuTargets = {
-    "Form13",  // 0: help, how do I answer the questions
-    "Form37",  // 1: integration file
-    "Form41",  // 2: basic terms
-    "Form15",  // 3: basic concepts
-    "Form14",  // 4: industrial project methodology
-    "Form16",  // 5: automatic systems
-    "Form3",   // 6: problem situation
-    "Form22",  // 7: need analysis
-    "Form25",  // 8: feasibility study
-};
-
 void bind(ScreenLogic& logic) {
     HoverHighlight{0, 8}.attach(logic);
     attachPointerOnly(logic, "Image3");
-    logic.onClick("Image3", [](Ctx& ctx, Index) { ctx.app.quit(); });
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        if (i >= 0 && i < static_cast<Index>(kMenuTargets.size())) ctx.app.goTo(kMenuTargets[i]);
-    });
 }
 
 }  // namespace
 
-const ScreenModule form1{kDef, bind};
+// The menu's close mark is Image3; each entry Image1(i) leads to its topic.
+const ScreenModule form1{
+    .def = kDef,
+    .bind = bind,
+    .title = "القائمة الرئيسية",
+    .links = {
+        {"Image3", {}, NavAction::Quit},
+        {"Image1", 0, NavAction::GoTo, "Form13"},  // help, how do I answer the questions
+        {"Image1", 1, NavAction::GoTo, "Form37"},  // integration file
+        {"Image1", 2, NavAction::GoTo, "Form41"},  // basic terms
+        {"Image1", 3, NavAction::GoTo, "Form15"},  // basic concepts
+        {"Image1", 4, NavAction::GoTo, "Form14"},  // industrial project methodology
+        {"Image1", 5, NavAction::GoTo, "Form16"},  // automatic systems
+        {"Image1", 6, NavAction::GoTo, "Form3"},   // problem situation
+        {"Image1", 7, NavAction::GoTo, "Form22"},  // need analysis
+        {"Image1", 8, NavAction::GoTo, "Form25"},  // feasibility study
+    },
+};
 
 }  // namespace nizam::screens

@@ -76,26 +76,23 @@ void bind(ScreenLogic& logic) {
     HoverHighlight{1, 7}.attach(logic);
     kFeedback.attach(logic);
     DropLabel{"Image4"}.attach(logic);
-    attachPrintButton(logic, 5);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 1: ctx.app.quit(); break;
-            case 2: kFeedback.check(ctx.screen, answersRight(ctx.screen)); break;
-            case 3: reset(ctx.screen); break;
-            case 4: ctx.app.goTo("Form3"); break;
-            case 6: ctx.app.goTo("Form1"); break;
-            case 7: ctx.app.goTo("Form10"); break;
-            default: break;
-        }
-    });
 }
 
 }  // namespace
 
 // The key names the two labels by index; these are the words their cards carry.
-const ScreenModule form12{kDef, bind, {.labels = {
+const ScreenModule form12{
+    .def = kDef,
+    .bind = bind,
+    .title = "نموذج للإجابة عن الأسئلة",
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .next = {4, "Form3"}, .back = {7, "Form10"}, .menu = {6, "Form1"},
+                .print = 5, .gate = {}},
+    .check = [](Screen& s) { kFeedback.check(s, answersRight(s)); },
+    .reset = reset,
+    .answers = {.labels = {
     {"Image3", 0, "مهن، فنون، صناعة"},
     {"Image3", 1, "علم، دراسة، تقنيات"},
-}}};
+}},
+};
 
 }  // namespace nizam::screens

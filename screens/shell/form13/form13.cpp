@@ -29,21 +29,20 @@ ScreenDef makeDef() {
 const ScreenDef kDef = makeDef();
 
 void bind(ScreenLogic& logic) {
-    // The demonstration starts as the page opens, before the highlights are hidden.
-    logic.onLoad([](Ctx& ctx) { playAnimation(ctx.screen, ctx.app, "flash1", "demo2.swf"); });
     HoverHighlight{1, 2}.attach(logic);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        if (i == 1) ctx.app.quit();
-        if (i == 2) ctx.app.goTo("Form1");
-    });
-    // The menu highlight reaches below its hot-spot; a click on that part leads to the menu too.
-    logic.onClick("Image2", [](Ctx& ctx, Index i) {
-        if (i == 2) ctx.app.goTo("Form1");
-    });
 }
 
 }  // namespace
 
-const ScreenModule form13{kDef, bind};
+// The demonstration starts as the page opens, before the highlights are hidden.
+const ScreenModule form13{
+    .def = kDef,
+    .bind = bind,
+    .title = "كيف أجيب عن الأسئلة؟",
+    .toolbar = {.quit = 1, .menu = {2, "Form1"}},
+    // The menu highlight reaches below its hot-spot; a click on that part leads to the menu too.
+    .links = {{"Image2", 2, NavAction::GoTo, "Form1"}},
+    .animations = {{"flash1", "demo2"}},
+};
 
 }  // namespace nizam::screens

@@ -26,14 +26,15 @@ const ScreenDef kDef = makeDef();
 
 void bind(ScreenLogic& logic) {
     HoverHighlight{1, 2}.attach(logic);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        if (i == 1) ctx.app.quit();
-        if (i == 2) ctx.app.goTo("Form1");
-    });
 }
 
 }  // namespace
 
-const ScreenModule form2{kDef, bind};
+const ScreenModule form2{
+    .def = kDef,
+    .bind = bind,
+    .title = "دراسة وإنجاز نظام آلي",
+    .toolbar = {.quit = 1, .next = {2, "Form1"}},
+};
 
 }  // namespace nizam::screens

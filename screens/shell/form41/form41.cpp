@@ -27,18 +27,19 @@ ScreenDef makeDef() {
 const ScreenDef kDef = makeDef();
 
 void bind(ScreenLogic& logic) {
-    logic.onLoad([](Ctx& ctx) { playAnimation(ctx.screen, ctx.app, "flash1", "traduction_velmo.swf"); });
     HoverHighlight{1, 2}.attach(logic);
     // Only the hot-spots act: the part of the menu highlight outside its
     // hot-spot takes no click on this page.
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        if (i == 1) ctx.app.quit();
-        if (i == 2) ctx.app.goTo("Form1");
-    });
 }
 
 }  // namespace
 
-const ScreenModule form41{kDef, bind};
+const ScreenModule form41{
+    .def = kDef,
+    .bind = bind,
+    .title = "مصطلحات أساسية",
+    .toolbar = {.quit = 1, .menu = {2, "Form1"}},
+    .animations = {{"flash1", "traduction_velmo"}},
+};
 
 }  // namespace nizam::screens
