@@ -18,11 +18,13 @@ set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 # The identity desktops and software centres know the program by. The
 # screenshots are the README's pictures, made by the program itself
-# (docs/shots/make-shots.scn), as published under NIZAM_SHOTS_URL.
+# (docs/shots/make-shots.scn), as published under NIZAM_SHOTS_URL. The
+# maintainer is named by the package and its copyright file.
 set(NIZAM_APP_ID "org.example.nizam" CACHE STRING "Reverse-DNS identifier of the desktop entry, icons and AppStream file")
-set(NIZAM_HOMEPAGE "https://nizam.example.org" CACHE STRING "The project's web page, named in the AppStream file")
+set(NIZAM_HOMEPAGE "https://nizam.example.org" CACHE STRING "The project's web page, named in the AppStream file, the package and its copyright file; empty for none")
 set(NIZAM_SHOTS_URL "${NIZAM_HOMEPAGE}/shots" CACHE STRING "Web folder holding docs/shots/title.png and menu-hover.png")
 set(NIZAM_RELEASE_DATE "2026-12-10")
+set(CPACK_PACKAGE_CONTACT "Nizam maintainers <maintainers@nizam.example.org>" CACHE STRING "Maintainer of the Debian package")
 set(NIZAM_INSTALL_DIR "lib/nizam" CACHE STRING "Folder of the programs, fonts, pictures and animations, under the prefix")
 
 # The latest entry of the Debian changelog gives the package's revision
@@ -195,7 +197,6 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 # this version, so that a release and its changelog cannot part ways.
 set(CPACK_DEBIAN_PACKAGE_RELEASE ${nizam_changelog_revision})
 set(CPACK_PACKAGE_VENDOR "Nizam")
-set(CPACK_PACKAGE_CONTACT "Nizam maintainers <maintainers@nizam.example.org>" CACHE STRING "Maintainer of the Debian package")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "courseware in Arabic: study and build an automatic system")
 set(CPACK_PACKAGE_DESCRIPTION
     "Nizam is a courseware in Arabic for the middle-school technology class on\n"
