@@ -66,6 +66,21 @@ endforeach()
 
 # The program's folder.
 install(TARGETS nizam calc RUNTIME DESTINATION ${NIZAM_INSTALL_DIR})
+# A stripped install (cpack strips) also drops the compilers' names and the
+# bare notes, which the programs never read, as Debian's own stripping does.
+if(CMAKE_OBJCOPY)
+  install(CODE "set(nizam_objcopy \"${CMAKE_OBJCOPY}\")
+set(nizam_programs_folder \"${NIZAM_INSTALL_DIR}\")")
+  install(CODE [[
+if(CMAKE_INSTALL_DO_STRIP)
+  foreach(program nizam calc)
+    execute_process(COMMAND "${nizam_objcopy}" --remove-section=.comment --remove-section=.note
+                            "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${nizam_programs_folder}/${program}"
+                    COMMAND_ERROR_IS_FATAL ANY)
+  endforeach()
+endif()
+]])
+endif()
 if(NIZAM_BUNDLE_FONTS)
   install(FILES ${NIZAM_FONT_FILES} DESTINATION ${NIZAM_INSTALL_DIR}/fonts)
   # The fonts' licences travel with them.
