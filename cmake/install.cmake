@@ -144,6 +144,9 @@ install(FILES ${CMAKE_BINARY_DIR}/packaging/${NIZAM_APP_ID}.metainfo.xml DESTINA
 # Debian compresses it (gzip -9n: no name and no time inside, so the same
 # text always gives the same file). And the manual page.
 set(nizam_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/nizam)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+             ${CMAKE_SOURCE_DIR}/packaging/lintian-overrides ${CMAKE_SOURCE_DIR}/packaging/lintian-overrides-bundled-fonts
+             ${CMAKE_SOURCE_DIR}/packaging/copyright-fonts)
 if(NIZAM_HOMEPAGE)
   set(NIZAM_COPYRIGHT_SOURCE "Source: ${NIZAM_HOMEPAGE}\n")
 else()
@@ -179,7 +182,13 @@ add_custom_target(nizam_docs ALL DEPENDS ${CMAKE_BINARY_DIR}/packaging/nizam.1.g
 install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.Debian.gz DESTINATION ${nizam_doc_dir})
 install(FILES ${CMAKE_BINARY_DIR}/packaging/nizam.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 # The lintian tags the package is right to carry, each with its reason.
-install(FILES ${CMAKE_SOURCE_DIR}/packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+file(READ ${CMAKE_SOURCE_DIR}/packaging/lintian-overrides nizam_overrides)
+if(NIZAM_BUNDLE_FONTS)
+  file(READ ${CMAKE_SOURCE_DIR}/packaging/lintian-overrides-bundled-fonts more)
+  string(APPEND nizam_overrides "${more}")
+endif()
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/packaging/lintian-overrides CONTENT "${nizam_overrides}" @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
         RENAME nizam)
 
 # Icons: the title screen's window icon (a globe), drawn at each usual size
