@@ -14,7 +14,7 @@ packages=(
   fonts-noto-core fonts-noto-extra fonts-hosny-amiri fonts-dejavu-core
   xvfb xauth x11-utils xdotool imagemagick
   strace
-  desktop-file-utils appstream file
+  desktop-file-utils appstream file lintian man-db
 )
 
 missing=()

@@ -4,8 +4,10 @@
 # line and ends with status 1, never with Qt's abort; an unknown option is one
 # line and status 2; --fullscreen opens the window over the whole display of
 # a bare Xvfb (no window manager), and F11 then gives it its fitted size.
+# The calculator beside it says the same of a missing display, in its own name.
 set -euo pipefail
 nizam=$1
+calc=$(dirname "$nizam")/calc
 work=$(mktemp -d)
 source "$(dirname "$0")/xvfb.sh"
 cleanup() {
@@ -56,6 +58,25 @@ echo "display :249 unserved: status $status: $(cat "$work/err")"
 [ "$status" -eq 1 ] || fail "with an unserved display the status is $status, not 1"
 [ "$(lines "$work/err")" -eq 1 ] && grep -q '^nizam: .*:249' "$work/err" ||
   fail "with an unserved display stderr holds: $(cat "$work/err")"
+
+# The calculator, started from the program's folder, with no display at all
+# and with one nobody serves.
+[ -x "$calc" ] || fail "no calculator beside $nizam"
+status=0
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work" \
+  timeout 20 "$calc" >"$work/out" 2>"$work/err" || status=$?
+echo "calc, no display: status $status: $(cat "$work/err")"
+[ "$status" -eq 1 ] || fail "calc with no display: the status is $status, not 1"
+[ "$(lines "$work/err")" -eq 1 ] && grep -q '^calc: .*DISPLAY is not set' "$work/err" ||
+  fail "calc with no display: stderr holds: $(cat "$work/err")"
+[ ! -s "$work/out" ] || fail "calc with no display: stdout holds: $(cat "$work/out")"
+status=0
+env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:249 XDG_RUNTIME_DIR="$work" \
+  timeout 20 "$calc" >"$work/out" 2>"$work/err" || status=$?
+echo "calc, display :249 unserved: status $status: $(cat "$work/err")"
+[ "$status" -eq 1 ] || fail "calc with an unserved display: the status is $status, not 1"
+[ "$(lines "$work/err")" -eq 1 ] && grep -q '^calc: .*:249' "$work/err" ||
+  fail "calc with an unserved display: stderr holds: $(cat "$work/err")"
 
 # An unknown option, with a display the program can open.
 status=0
