@@ -56,7 +56,6 @@ public:
     // State
     Screen* current() { return current_ ? current_->screen.get() : nullptr; }
     const Screen* current() const { return current_ ? current_->screen.get() : nullptr; }
-    int loadedCount() const { return current_ ? 1 : 0; }
     bool ended() const { return ended_; }
     const std::string& pointerShape() const { return pointerShape_; }
     const std::vector<RegistryEntry>& registry() const { return registry_; }

@@ -596,6 +596,7 @@ QPointF DesktopHost::toWindow(Twips x, Twips y) const { return window_->toWindow
 
 void DesktopHost::createWindow(Screen& screen) {
     PageWindow& w = *window_;
+    openPages_.push_back(&screen);
     w.screen = &screen;
     w.pageShown = false;  // showWindow renders ahead, once the page is as Load left it
     w.natives.assign(static_cast<std::size_t>(screen.controlCount()), nullptr);
@@ -681,6 +682,7 @@ void DesktopHost::showWindow(Screen& screen) {
 
 void DesktopHost::destroyWindow(Screen& screen) {
     PageWindow& w = *window_;
+    std::erase(openPages_, &screen);
     if (w.screen != &screen) return;
     for (auto& n : w.natives) delete n.data();
     w.natives.clear();

@@ -61,6 +61,9 @@ public:
     const std::vector<std::pair<std::string, int>>& recordedPrograms() const { return programs_; }
     // The screen the window draws, or nullptr between pages and after the end.
     const Screen* shownScreen() const;
+    // Pages whose window was created and not yet destroyed: one while a
+    // screen is loaded, none after the end (tests check it after every event).
+    int pagesOpen() const { return static_cast<int>(openPages_.size()); }
     // The native widget of a control of the current screen, or nullptr.
     QWidget* nativeWidget(ControlId id) const;
     // Window pixel of a twip position of the current screen, and back.
@@ -115,6 +118,7 @@ private:
     Navigator* nav_ = nullptr;
     std::unique_ptr<PageWindow> window_;
     std::vector<std::pair<std::string, int>> programs_;
+    std::vector<const Screen*> openPages_;
 };
 
 }  // namespace nizam::platform

@@ -369,9 +369,9 @@ QmlMoviePlayer::QmlMoviePlayer(QWidget* parent, const QRect& rect)
     loopAction->setObjectName(QStringLiteral("loop"));
     loopAction->setCheckable(true);
     loopAction->setChecked(loop_);
-    QObject::connect(playAction, &QAction::triggered, view, [this] { play(); });
+    QObject::connect(playAction, &QAction::triggered, view, [this] { resume(); });
     QObject::connect(pauseAction, &QAction::triggered, view, [this] { pause(); });
-    QObject::connect(rewindAction, &QAction::triggered, view, [this] { rewind(); });
+    QObject::connect(rewindAction, &QAction::triggered, view, [this] { rewindToStart(); });
     QObject::connect(loopAction, &QAction::toggled, view, [this](bool on) { setLooping(on); });
     QObject::connect(menu, &QMenu::aboutToShow, view, [this] { refreshMenu(); });
     view->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -419,6 +419,7 @@ QQuickWidget* QmlMoviePlayer::widget() const { return view_.data(); }
 QMenu* QmlMoviePlayer::contextMenu() const { return menu_.data(); }
 
 void QmlMoviePlayer::setVisible(bool visible) {
+    received_.push_back(visible ? "visible 1" : "visible 0");
     visible_ = visible;
     if (view_) {
         if (visible) {
@@ -432,6 +433,7 @@ void QmlMoviePlayer::setVisible(bool visible) {
 }
 
 void QmlMoviePlayer::setMovie(const std::string& path) {
+    received_.push_back("movie " + path);
     unload();
     if (path.empty()) {
         sceneFile_.clear();
@@ -458,6 +460,11 @@ void QmlMoviePlayer::setMovie(const std::string& path) {
 }
 
 void QmlMoviePlayer::rewind() {
+    received_.push_back("rewind");
+    rewindToStart();
+}
+
+void QmlMoviePlayer::rewindToStart() {
     if (!timeline_) return;
     if (clock_->state() == QAbstractAnimation::Running)
         clock_->setCurrentTime(0);
@@ -466,6 +473,11 @@ void QmlMoviePlayer::rewind() {
 }
 
 void QmlMoviePlayer::play() {
+    received_.push_back("play");
+    resume();
+}
+
+void QmlMoviePlayer::resume() {
     if (!timeline_) return;
     wantPlaying_ = true;
     updateRunning();

@@ -19,6 +19,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "media/movie_player.h"
 
@@ -89,9 +90,18 @@ public:
     // build time (the file is unchanged) rather than compiled from the file.
     bool playsBuiltInScene() const { return builtIn_; }
     QQuickWidget* widget() const;
+    // Every call of the MoviePlayer interface this player received, in
+    // order, since it was made: "visible 1", "visible 0", "movie PATH",
+    // "rewind", "play" (the scenario runner checks that a page's animation
+    // was set, then rewound, then played). The menu's own actions are not
+    // calls of the interface and are not listed.
+    const std::vector<std::string>& receivedCalls() const { return received_; }
     QMenu* contextMenu() const;     // the menu of the secondary button
 
 private:
+    // What rewind() and play() do, shared with the menu's actions.
+    void rewindToStart();
+    void resume();
     void unload();
     bool load(const QString& file, QString& reason);
     void layoutScene();
@@ -114,6 +124,7 @@ private:
     bool wantPlaying_ = false;
     bool loop_ = true;
     bool builtIn_ = false;
+    std::vector<std::string> received_;
 };
 
 }  // namespace nizam::platform

@@ -138,13 +138,11 @@ void Screen::playMovie(std::string_view player, const std::string& path) {
     if (!id || control(*id).kind != Kind::Player) return;
     ControlState& s = states_[static_cast<std::size_t>(*id)];
     s.movie = path;
-    s.rewoundAfterMovie = false;
-    s.playedAfterRewind = false;
-    if (s.player) s.player->setMovie(path);
-    s.rewoundAfterMovie = true;
-    if (s.player) s.player->rewind();
-    s.playedAfterRewind = true;
-    if (s.player) s.player->play();
+    if (s.player) {
+        s.player->setMovie(path);
+        s.player->rewind();
+        s.player->play();
+    }
     changed(*id);
 }
 

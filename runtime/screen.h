@@ -24,10 +24,10 @@ struct ControlState {
     Twips height = 0;
     int value = 0;     // CheckBox
     std::string text;  // TextBox
-    // Player: what the logic last asked of it.
+    // Player: the animation the logic last asked of it. Whether the platform's
+    // player really received it, rewound and played, is for the player to
+    // tell (the recording players of the tools and tests keep their calls).
     std::string movie;
-    bool rewoundAfterMovie = false;
-    bool playedAfterRewind = false;
     std::unique_ptr<MoviePlayer> player;
 };
 

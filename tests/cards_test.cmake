@@ -13,9 +13,15 @@ if(NOT need MATCHES "width=\"120\" height=\"30\" viewBox=\"0 0 120 30\"" OR NOT 
 endif()
 file(READ ${WORK}/out/wide.svg wide)
 # The text is centred in the part the figure leaves free: right of x = 30.
-string(REGEX MATCH "<text x=\"([0-9.]+)\"" m "${wide}")
-if(CMAKE_MATCH_1 LESS 50)
-  message(FATAL_ERROR "the text does not keep clear of the covered part:\n${wide}")
+# A card whose text element cannot be found fails here rather than passing
+# the margin check unchecked.
+string(REGEX MATCH "<text x=\"([0-9]+(\\.[0-9]+)?)\"" m "${wide}")
+if(NOT m)
+  message(FATAL_ERROR "no <text x=\"...\"> element in the card:\n${wide}")
+endif()
+set(x "${CMAKE_MATCH_1}")
+if(x LESS 50 OR x GREATER 80)
+  message(FATAL_ERROR "the text is centred at x = ${x}, not in the part right of x = 30:\n${wide}")
 endif()
 file(WRITE ${WORK}/bad.tsv "ok\t10\t10\tنعم\nbroken\tten\t10\tلا\n")
 execute_process(COMMAND ${PROGRAM} ${FONTS} ${WORK}/out ${WORK}/bad.tsv RESULT_VARIABLE rc ERROR_VARIABLE err)

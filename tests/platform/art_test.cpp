@@ -259,8 +259,7 @@ protected:
     static void TearDownTestSuite() { delete store_; }
     static std::vector<const ScreenModule*> built() {
         std::vector<const ScreenModule*> modules;
-        for (const auto& e : screenRegistry())
-            if (e.module) modules.push_back(e.module);
+        for (const auto& e : screenRegistry()) modules.push_back(e.module);
         return modules;
     }
     static SvgAssetStore* store_;

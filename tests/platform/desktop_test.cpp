@@ -22,7 +22,6 @@
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
-#include <random>
 #include <set>
 #include <stdexcept>
 #include <thread>
@@ -97,7 +96,6 @@ TEST(TextFilter, ReportsWhatThePupilSees) {
 TEST(SvgAssetStore, EveryPictureOfABuiltScreenHasASourceOfItsSize) {
     SvgAssetStore store(assetsFolder());
     for (const auto& e : screenRegistry()) {
-        if (!e.module) continue;
         const ScreenDef& d = e.module->def;
         if (d.hasIcon) {
             EXPECT_TRUE(store.has(d.iconKey())) << d.iconKey();
@@ -410,7 +408,6 @@ TEST(PictureManifest, TheRealManifestsGiveEveryKeyOnceAndOnlyKeysOfBuiltScreens)
     // Every key a built screen asks for; a key of no built screen is a leftover or a typing slip.
     std::set<std::string> asked;
     for (const auto& e : screenRegistry()) {
-        if (!e.module) continue;
         const ScreenDef& d = e.module->def;
         if (d.hasIcon) asked.insert(d.iconKey());
         for (const ControlDef& c : d.controls) {
@@ -839,11 +836,11 @@ TEST_F(Desktop, AScaledWindowMapsThePointerBackToTwips) {
 TEST(DesktopPrograms, TheCalculatorStartsDetachedFromTheProgramFolder) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    // A stand-in calculator that tells where it was started and then keeps
-    // running for a while, as a calculator does.
+    // A stand-in calculator that adds a line, where it was started, for each
+    // start, and then keeps running for a while, as a calculator does.
     QFile calc(folder.filePath("calc"));
     ASSERT_TRUE(calc.open(QIODevice::WriteOnly));
-    calc.write("#!/bin/sh\npwd > started.txt\nsleep 2\n");
+    calc.write("#!/bin/sh\npwd >> started.txt\nsleep 2\n");
     calc.close();
     calc.setPermissions(calc.permissions() | QFileDevice::ExeOwner);
 
@@ -853,13 +850,21 @@ TEST(DesktopPrograms, TheCalculatorStartsDetachedFromTheProgramFolder) {
     host.attach(&nav);
     const QString elsewhere = QDir::currentPath();
     QDir::setCurrent(QDir::rootPath());  // the working directory must not matter
+    // Every click starts another calculator, while the first still runs.
     nav.startProgram("calc");
-    nav.startProgram("calc");  // every click starts another one
+    nav.startProgram("calc");
     QDir::setCurrent(elsewhere);
-    QFile started(folder.filePath("started.txt"));
-    for (int i = 0; i < 100 && !started.exists(); ++i) QTest::qWait(50);
-    ASSERT_TRUE(started.open(QIODevice::ReadOnly)) << "the calculator did not start";
-    EXPECT_EQ(QDir(QString::fromUtf8(started.readAll().trimmed())).canonicalPath(), QDir(folder.path()).canonicalPath());
+    auto starts = [&] {
+        QFile started(folder.filePath("started.txt"));
+        if (!started.open(QIODevice::ReadOnly)) return QStringList();
+        return QString::fromUtf8(started.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    };
+    for (int i = 0; i < 200 && starts().size() < 2; ++i) QTest::qWait(50);
+    QTest::qWait(200);  // a third start, were there one, would have its line by now
+    const QStringList lines = starts();
+    ASSERT_EQ(lines.size(), 2) << "two clicks, two calculators: " << lines.join(" | ").toStdString();
+    for (const QString& where : lines)
+        EXPECT_EQ(QDir(where).canonicalPath(), QDir(folder.path()).canonicalPath()) << "started from the program folder";
 
     // No calculator: one line on stderr, and the program goes on.
     QTemporaryDir empty;
@@ -1023,60 +1028,6 @@ TEST(DesktopLabels, AListNumberStandsWithItsDigitAtTheRight) {
         const int h0 = pieces[0].bottom - pieces[0].top, h1 = pieces[1].bottom - pieces[1].top;
         EXPECT_LT(h0, h1) << "the dash stands left of the digit";
     }
-}
-
-// Random pointer and keyboard input, as real Qt events on the real window,
-// over every built screen: never more than one screen, never a crash.
-TEST(DesktopRandomInput, EveryBuiltScreenSurvivesAChild) {
-    SvgAssetStore store(assetsFolder());
-    DesktopHost host(store, QDir::tempPath(), {.quitOnEnd = false, .recordPrograms = true});
-    Navigator nav(host, screenRegistry());
-    host.attach(&nav);
-    std::mt19937 rng(1210);
-    int elsewhere = 0, ends = 0;
-    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
-    const Qt::Key keys[] = {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Escape, Qt::Key_F11};
-    for (const auto& e : screenRegistry()) {
-        if (!e.module) continue;
-        nav.open(e.name);
-        for (int step = 0; step < 600; ++step) {
-            if (nav.ended()) nav.open(e.name);
-            QWindow* win = host.window()->windowHandle();
-            ASSERT_NE(win, nullptr);
-            QPoint p(pick(-20, host.window()->width() + 20), pick(-20, host.window()->height() + 20));
-            if (const Screen* s = nav.current(); s && pick(0, 1)) {  // aim at a control half of the time
-                const Rect r = s->rect(pick(0, s->controlCount() - 1));
-                p = host.toWindow(r.left + r.width / 2, r.top + r.height / 2).toPoint();
-            }
-            switch (pick(0, 9)) {
-                case 0: case 1: case 2: QTest::mouseMove(win, p); break;
-                case 3: case 4: QTest::mouseClick(win, Qt::LeftButton, {}, p); break;
-                case 5:
-                    QTest::mousePress(win, Qt::LeftButton, {}, p);
-                    QTest::mouseMove(win, QPoint(pick(0, 1023), pick(0, 767)));
-                    QTest::mouseRelease(win, Qt::LeftButton, {}, QPoint(pick(-30, 1050), pick(-30, 800)));
-                    break;
-                case 6: QTest::mouseClick(win, Qt::RightButton, {}, p); break;
-                case 7: QTest::keyClick(win, keys[pick(0, 5)]); break;
-                case 8:
-                    if (QWidget* f = QApplication::focusWidget()) {
-                        QInputMethodEvent ev;
-                        ev.setCommitString(pick(0, 1) ? QString::fromUtf8("جهاز انذار") : QStringLiteral("=(B2*100)"));
-                        QCoreApplication::sendEvent(f, &ev);
-                    }
-                    break;
-                default: QTest::mouseDClick(win, Qt::LeftButton, {}, p); break;
-            }
-            QCoreApplication::processEvents();
-            ASSERT_LE(nav.loadedCount(), 1) << e.name << " step " << step;
-            if (nav.current() && nav.current()->name() != e.name) ++elsewhere;
-            if (nav.ended()) ++ends;
-        }
-        if (host.window()->isFullScreen()) host.window()->showNormal();
-    }
-    // The input really reached the pages: buttons led elsewhere and closed the program.
-    EXPECT_GT(elsewhere, 0);
-    EXPECT_GT(ends, 0);
 }
 
 // Two small pages: a door whose button leads to a room where a check box and
@@ -1400,7 +1351,6 @@ TEST(DesktopTitles, TheWindowShowsTheProgramAndThePageTitle) {
     Navigator nav(host, screenRegistry());
     host.attach(&nav);
     for (const auto& e : screenRegistry()) {
-        if (!e.module) continue;
         nav.open(e.name);
         const QString title = host.window()->windowTitle();
         EXPECT_EQ(title, QString::fromUtf8("نظام — ") + QString::fromUtf8(pageTitle(e.name).data(), static_cast<qsizetype>(pageTitle(e.name).size())));

@@ -1,8 +1,12 @@
 // The QML animation player on Qt's offscreen platform: loading, playing,
-// rewinding, hiding, looping, its failures and its drawing.
+// rewinding, hiding, looping, its failures and its drawing. Time is the
+// test's own: the cases advance the animation clock by hand and check exact
+// frames, whatever the load of the machine; one case watches it play in
+// real time.
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QAnimationDriver>
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -115,6 +119,46 @@ Item {
         .toUtf8();
 }
 
+// The animation clock of the test's thread, moved on by the test alone:
+// every animation (the players' clocks among them) sees the milliseconds
+// advance() is given, and no time passes between two calls. Like Qt's own
+// driver, its time starts from zero whenever an animation starts with none
+// running before.
+class ManualClock : public QAnimationDriver {
+public:
+    ManualClock() {
+        settle();  // whatever the case before left running has stopped
+        install();
+    }
+    ~ManualClock() override { settle(); }  // uninstalled by QAnimationDriver
+
+    // Lets animations started since the last call register, then moves the
+    // time on by ms and delivers what that time changes.
+    void advance(int ms) {
+        settle();
+        ms_ += ms;
+        QAnimationDriver::advance();
+        settle();
+    }
+    qint64 elapsed() const override { return ms_; }
+
+protected:
+    void start() override {
+        ms_ = 0;
+        QAnimationDriver::start();
+    }
+
+private:
+    using QAnimationDriver::advance;
+    // A started or stopped animation reaches Qt's animation timer through
+    // queued calls, one queuing the next: a few rounds of the event loop
+    // deliver them all.
+    static void settle() {
+        for (int round = 0; round < 4; ++round) QCoreApplication::processEvents();
+    }
+    qint64 ms_ = 0;
+};
+
 class PlayerTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -154,6 +198,7 @@ protected:
 
     QTemporaryDir dir_;
     std::unique_ptr<QWidget> page_;
+    std::unique_ptr<ManualClock> clock_ = std::make_unique<ManualClock>();
 };
 
 TEST(PlayerRendering, SoftwareRendererByDefault) {
@@ -212,34 +257,52 @@ TEST_F(PlayerTest, PlaysRewindsAndRestarts) {
     EXPECT_EQ(player->sceneFile(), qmlPath("situa1"));
     EXPECT_EQ(player->frameCount(), 200);
     EXPECT_TRUE(player->isPlaying());
-    EXPECT_LE(player->currentFrame(), 1);
+    EXPECT_EQ(player->currentFrame(), 0);
 
-    spin(300);
-    const int reached = player->currentFrame();
-    EXPECT_GT(reached, 10);    // 100 frames a second
+    clock_->advance(300);
+    EXPECT_EQ(player->currentFrame(), 30);  // 100 frames a second
 
     // Rewinding a playing animation goes to the first frame and keeps playing.
     player->rewind();
     EXPECT_EQ(player->currentFrame(), 0);
     EXPECT_TRUE(player->isPlaying());
-    spin(150);
-    EXPECT_GT(player->currentFrame(), 0);
+    clock_->advance(150);
+    EXPECT_EQ(player->currentFrame(), 15);
 
     // Playing the same file again starts it over.
-    spin(150);
-    ASSERT_GT(player->currentFrame(), 10);
+    clock_->advance(150);
+    ASSERT_EQ(player->currentFrame(), 30);
     playMovie(*player, movie);
     EXPECT_TRUE(player->hasMovie());
-    EXPECT_LE(player->currentFrame(), 1);
+    EXPECT_EQ(player->currentFrame(), 0);
     EXPECT_TRUE(player->isPlaying());
+    clock_->advance(50);
+    EXPECT_EQ(player->currentFrame(), 5);
+}
+
+// The one case on the real clock: the animation moves on by itself, and a
+// pause holds it. No bound on how far it gets: the machine may be slow.
+TEST_F(PlayerTest, PlaysOnTheRealClock) {
+    clock_.reset();  // back to the real clock
+    auto player = makePlayer();
+    playMovie(*player, writeScene("situa1", movingSquare()));
+    ASSERT_TRUE(player->isPlaying());
+    QElapsedTimer waited;
+    waited.start();
+    while (player->currentFrame() < 5 && waited.elapsed() < 10000) spin(20);
+    ASSERT_GE(player->currentFrame(), 5) << "no frame reached in 10 s";
+    player->pause();
+    const int held = player->currentFrame();
+    spin(100);
+    EXPECT_EQ(player->currentFrame(), held);
 }
 
 TEST_F(PlayerTest, SetMovieAloneStartsPlaying) {
     auto player = makePlayer();
     player->setMovie(writeScene("portail", movingSquare()));
     EXPECT_TRUE(player->isPlaying());
-    spin(200);
-    EXPECT_GT(player->currentFrame(), 5);
+    clock_->advance(200);
+    EXPECT_EQ(player->currentFrame(), 20);
 }
 
 TEST_F(PlayerTest, SetMovieReadsTheFileAfresh) {
@@ -261,23 +324,25 @@ TEST_F(PlayerTest, ScenesKeptAcrossPlayersStayApart) {
     {
         auto first = makePlayer();
         playMovie(*first, movie);
-        spin(300);
-        ASSERT_GT(first->currentFrame(), 10);
+        clock_->advance(300);
+        ASSERT_EQ(first->currentFrame(), 30);
     }
     auto again = makePlayer();
     playMovie(*again, movie);
     ASSERT_TRUE(again->hasMovie());
-    EXPECT_LE(again->currentFrame(), 1);
+    EXPECT_EQ(again->currentFrame(), 0);
     EXPECT_TRUE(again->isPlaying());
 
     auto beside = makePlayer(QRect(400, 30, 320, 360));
     EXPECT_EQ(beside->widget()->engine(), again->widget()->engine());
     playMovie(*beside, movie);
+    clock_->advance(50);
+    EXPECT_EQ(again->currentFrame(), 5);
+    EXPECT_EQ(beside->currentFrame(), 5);
     again->pause();
-    const int held = again->currentFrame();
-    spin(200);
-    EXPECT_EQ(again->currentFrame(), held);
-    EXPECT_GT(beside->currentFrame(), 5);
+    clock_->advance(200);
+    EXPECT_EQ(again->currentFrame(), 5) << "paused";
+    EXPECT_EQ(beside->currentFrame(), 25) << "the other scene runs on";
 
     const std::string broken = writeScene("dpi_velmo", "import QtQuick\nItem { width: \n");
     auto player = makePlayer();
@@ -292,25 +357,23 @@ TEST_F(PlayerTest, ScenesKeptAcrossPlayersStayApart) {
 TEST_F(PlayerTest, PauseHoldsTheFrameAndPlayResumesFromIt) {
     auto player = makePlayer();
     playMovie(*player, writeScene("rempli", movingSquare()));
-    spin(200);
+    clock_->advance(200);
     player->pause();
-    const int held = player->currentFrame();
-    EXPECT_GT(held, 0);
+    EXPECT_EQ(player->currentFrame(), 20);
     EXPECT_FALSE(player->isPlaying());
-    spin(200);
-    EXPECT_EQ(player->currentFrame(), held);
+    clock_->advance(200);
+    EXPECT_EQ(player->currentFrame(), 20);
 
     player->play();
-    EXPECT_GE(player->currentFrame(), held);
-    EXPECT_LE(player->currentFrame(), held + 2);  // resumes where it stopped
-    spin(200);
-    EXPECT_GT(player->currentFrame(), held + 5);
+    EXPECT_EQ(player->currentFrame(), 20);  // resumes where it stopped
+    clock_->advance(200);
+    EXPECT_EQ(player->currentFrame(), 40);
 
     // Rewinding a paused animation shows the first frame and stays paused.
     player->pause();
     player->rewind();
     EXPECT_EQ(player->currentFrame(), 0);
-    spin(100);
+    clock_->advance(100);
     EXPECT_EQ(player->currentFrame(), 0);
     EXPECT_FALSE(player->isPlaying());
 }
@@ -318,19 +381,19 @@ TEST_F(PlayerTest, PauseHoldsTheFrameAndPlayResumesFromIt) {
 TEST_F(PlayerTest, HidingPausesAndShowingResumes) {
     auto player = makePlayer();
     playMovie(*player, writeScene("percage", movingSquare()));
-    spin(150);
+    clock_->advance(150);
     player->setVisible(false);
     EXPECT_FALSE(player->widget()->isVisible());
     EXPECT_FALSE(player->isPlaying());
-    const int held = player->currentFrame();
-    spin(300);
-    EXPECT_EQ(player->currentFrame(), held);
+    EXPECT_EQ(player->currentFrame(), 15);
+    clock_->advance(300);
+    EXPECT_EQ(player->currentFrame(), 15);
 
     player->setVisible(true);
     EXPECT_TRUE(player->widget()->isVisible());
     EXPECT_TRUE(player->isPlaying());
-    spin(200);
-    EXPECT_GT(player->currentFrame(), held);
+    clock_->advance(200);
+    EXPECT_EQ(player->currentFrame(), 35);
 
     // A paused animation stays paused across hiding and showing.
     player->pause();
@@ -347,11 +410,11 @@ TEST_F(PlayerTest, MovieSetWhileHiddenWaitsToBeShown) {
     playMovie(*player, writeScene("maison_numerique_1", movingSquare()));
     EXPECT_TRUE(player->hasMovie());
     EXPECT_FALSE(player->isPlaying());
-    spin(150);
+    clock_->advance(150);
     EXPECT_EQ(player->currentFrame(), 0);
     player->setVisible(true);
-    spin(200);
-    EXPECT_GT(player->currentFrame(), 5);
+    clock_->advance(200);
+    EXPECT_EQ(player->currentFrame(), 20);
 }
 
 TEST_F(PlayerTest, LoopsUnlessLoopingIsTurnedOff) {
@@ -360,9 +423,9 @@ TEST_F(PlayerTest, LoopsUnlessLoopingIsTurnedOff) {
     const std::string movie = writeScene("barre_velmo", movingSquare(30, 300));
     playMovie(*player, movie);
     EXPECT_TRUE(player->looping());
-    spin(700);
+    clock_->advance(700);
     EXPECT_TRUE(player->isPlaying());
-    EXPECT_LT(player->currentFrame(), 30);
+    EXPECT_EQ(player->currentFrame(), 10) << "twice round and 100 ms into the third";
 
     // Turned off from the menu: the animation ends on its last frame.
     QAction* loop = action(*player, "loop");
@@ -370,14 +433,20 @@ TEST_F(PlayerTest, LoopsUnlessLoopingIsTurnedOff) {
     ASSERT_TRUE(loop->isChecked());
     loop->trigger();
     EXPECT_FALSE(player->looping());
-    spin(700);
+    EXPECT_EQ(player->currentFrame(), 10) << "turning looping off keeps the frame";
+    clock_->advance(150);
+    EXPECT_TRUE(player->isPlaying());
+    EXPECT_EQ(player->currentFrame(), 25);
+    clock_->advance(700);
     EXPECT_FALSE(player->isPlaying());
     EXPECT_EQ(player->currentFrame(), 30);
 
     // Playing a finished animation starts it over.
     player->play();
     EXPECT_TRUE(player->isPlaying());
-    EXPECT_LE(player->currentFrame(), 2);
+    EXPECT_EQ(player->currentFrame(), 0);
+    clock_->advance(100);
+    EXPECT_EQ(player->currentFrame(), 10);
 }
 
 TEST_F(PlayerTest, ContextMenuOffersItsArabicActions) {
@@ -402,11 +471,10 @@ TEST_F(PlayerTest, ContextMenuOffersItsArabicActions) {
     emit menu->aboutToShow();
     EXPECT_FALSE(action(*player, "play")->isEnabled());
     ASSERT_TRUE(action(*player, "pause")->isEnabled());
-    spin(150);
+    clock_->advance(150);
     action(*player, "pause")->trigger();
     EXPECT_FALSE(player->isPlaying());
-    const int held = player->currentFrame();
-    EXPECT_GT(held, 0);
+    EXPECT_EQ(player->currentFrame(), 15);
     emit menu->aboutToShow();
     ASSERT_TRUE(action(*player, "play")->isEnabled());
     action(*player, "rewind")->trigger();
@@ -669,8 +737,9 @@ TEST_F(PlayerTest, DrawsTheSceneScaledIntoItsRectangle) {
     // At the last frame the square has crossed to the right edge.
     player->setLooping(false);
     player->play();
-    spin(2300);
+    clock_->advance(2300);
     ASSERT_EQ(player->currentFrame(), 200);
+    ASSERT_FALSE(player->isPlaying()) << "ended on its last frame";
     image = player->widget()->grabFramebuffer();
     EXPECT_EQ(at(20, 180), 0x0000ffu);
     EXPECT_EQ(at(300, 180), 0xff0000u);

@@ -1,13 +1,18 @@
 // Random input over the whole course on the real desktop window: clicks,
 // double clicks, drags, moves, keys, typing and pasting, resets and page
-// changes, as Qt events on Qt's offscreen platform. After every event:
-//   - at most one screen is loaded, and the window draws exactly that one;
+// changes, the window resized, as Qt events on Qt's offscreen platform.
+// After every event:
+//   - exactly one page window is open while a screen is loaded (none after
+//     the end), and the window draws that screen;
+//   - the native controls and animation players in the window are exactly
+//     the loaded screen's own, none left over from a page before;
 //   - every native control shows its model state (shown or hidden, ticked,
 //     text), keyboard focus is never on a hidden control, and no pointer
 //     event has reached a hidden control;
 // and every few events the window is drawn and, where a picture is not
 // covered by a control in front of it, its pixels are the ones the store
-// renders for the picture the model names.
+// renders for the picture the model names. Every page of the course is
+// shown on the way.
 //
 // The test command runs this under AddressSanitizer and UBSan as well. The
 // seed and the number of events come from NIZAM_RANDOM_SEED and
@@ -19,11 +24,13 @@
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QQuickWidget>
 #include <QTest>
 #include <QWindow>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
+#include <set>
 #include <sstream>
 
 #include "app/registry.h"
@@ -42,16 +49,21 @@ unsigned long envNumber(const char* name, unsigned long fallback) {
     return end && *end == '\0' ? n : fallback;
 }
 
-// Whether the control's drawing lies over the point (lines by their bounding box).
+// Whether the control's drawing lies over the point (lines by their bounding
+// box). A frame's border lies across its edge, half its width (which grows
+// with the scale) outside it.
 bool covers(const Screen& s, ControlId id, const DesktopHost& host, QPoint p) {
     const ControlDef& c = s.control(id);
+    const double border = c.kind == Kind::Shape ? c.borderWidth.value_or(1) * host.scale() / 2 : 0;
     if (c.kind == Kind::Line) {
         const QPointF a = host.toWindow(c.x1, c.y1), b = host.toWindow(c.x2, c.y2);
-        return QRectF(a, b).normalized().adjusted(-3, -3, 3, 3).contains(p);
+        const double m = 3 + host.scale();
+        return QRectF(a, b).normalized().adjusted(-m, -m, m, m).contains(p);
     }
     const Rect r = s.rect(id);
     const QRectF w(host.toWindow(r.left, r.top), host.toWindow(r.left + r.width, r.top + r.height));
-    return w.adjusted(-1, -1, 1, 1).contains(p);
+    const double m = 1 + border;
+    return w.adjusted(-m, -m, m, m).contains(p);
 }
 
 class RandomInput {
@@ -66,8 +78,7 @@ public:
             ++reached_;
             if (!s.state(id).visible && hiddenReached_.empty()) hiddenReached_ = s.control(id).name;
         });
-        for (const auto& e : screenRegistry())
-            if (e.module) built_.push_back(e.name);
+        for (const auto& e : screenRegistry()) built_.push_back(e.name);
     }
 
     int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
@@ -86,6 +97,7 @@ public:
                 }
                 event();
                 QCoreApplication::processEvents();
+                if (const Screen* shown = host_.shownScreen()) shown_.insert(shown->name());
                 ++done_;
                 where_ = name + ", event " + std::to_string(step) + " (" + last_ + ")";
                 checkState();
@@ -98,6 +110,9 @@ public:
     }
 
     unsigned long done() const { return done_; }
+    // The pages the window drew after an event, by name.
+    const std::set<std::string>& shown() const { return shown_; }
+    std::set<std::string> registered() const { return {built_.begin(), built_.end()}; }
     int pagesLeft() const { return pagesLeft_; }
     int ends() const { return ends_; }
     int picturesCompared() const { return compared_; }
@@ -184,9 +199,16 @@ private:
         } else if (a < 94) {
             last_ = "reset: the page opened again";
             if (!before.empty()) nav_.open(before);
-        } else if (a < 98) {
+        } else if (a < 96) {
             last_ = "page change";
             nav_.open(built_[static_cast<std::size_t>(pick(0, static_cast<int>(built_.size()) - 1))]);
+        } else if (a < 98) {
+            // The pupil resizes the window: the page is drawn at another scale.
+            QWidget* w = host_.window();
+            if (w->isFullScreen()) w->showNormal();
+            const QSize size(pick(320, 1700), pick(240, 1300));
+            last_ = "window resized to " + std::to_string(size.width()) + "x" + std::to_string(size.height());
+            w->resize(size);
         } else {
             last_ = "press, then a page change while the button is down";
             QTest::mousePress(win, Qt::LeftButton, {}, p);
@@ -200,10 +222,12 @@ private:
 
     void checkState() {
         SCOPED_TRACE(context());
-        ASSERT_LE(nav_.loadedCount(), 1);
         ASSERT_EQ(nav_.ended(), nav_.current() == nullptr);
         ASSERT_EQ(host_.shownScreen(), nav_.current()) << "the window draws the loaded screen";
+        ASSERT_EQ(host_.pagesOpen(), nav_.current() ? 1 : 0) << "page windows created and not destroyed";
         ASSERT_EQ(hiddenReached_, "") << "a pointer event reached a hidden control";
+        checkChildren();
+        if (::testing::Test::HasFatalFailure()) return;
         const Screen* s = nav_.current();
         if (!s) return;
         QWidget* focused = QApplication::focusWidget();
@@ -226,6 +250,35 @@ private:
                 ASSERT_EQ(edit->text().toStdString(), st.text) << name;
             }
         }
+    }
+
+    // The check boxes, text boxes and players living in the window are those
+    // of the loaded screen, one for each of its controls of that kind: a
+    // page unloaded leaves none behind, and none is made twice.
+    void checkChildren() {
+        QWidget* w = host_.window();
+        std::multiset<const QWidget*> natives, players;
+        for (QCheckBox* box : w->findChildren<QCheckBox*>()) natives.insert(box);
+        for (QLineEdit* edit : w->findChildren<QLineEdit*>()) natives.insert(edit);
+        for (QQuickWidget* view : w->findChildren<QQuickWidget*>()) players.insert(view);
+        std::multiset<const QWidget*> wantNatives, wantPlayers;
+        if (const Screen* s = nav_.current()) {
+            for (ControlId id = 0; id < s->controlCount(); ++id) {
+                const Kind kind = s->control(id).kind;
+                if (kind == Kind::CheckBox || kind == Kind::TextBox) {
+                    ASSERT_NE(host_.nativeWidget(id), nullptr) << s->control(id).name << " has no native control";
+                    wantNatives.insert(host_.nativeWidget(id));
+                } else if (kind == Kind::Player) {
+                    const auto* player = dynamic_cast<const QmlMoviePlayer*>(s->state(id).player.get());
+                    ASSERT_NE(player, nullptr) << s->control(id).name << " has no player";
+                    wantPlayers.insert(player->widget());
+                }
+            }
+        }
+        ASSERT_EQ(natives, wantNatives) << "native controls in the window: " << natives.size() << ", of the page: "
+                                        << wantNatives.size();
+        ASSERT_EQ(players, wantPlayers) << "players in the window: " << players.size() << ", of the page: "
+                                        << wantPlayers.size();
     }
 
     // Draws the window without its child widgets and compares, for a few
@@ -276,6 +329,7 @@ private:
     DesktopHost host_;
     Navigator nav_;
     std::vector<std::string> built_;
+    std::set<std::string> shown_;
     unsigned long done_ = 0;
     int pagesLeft_ = 0, ends_ = 0, compared_ = 0;
     long reached_ = 0;            // pointer events that reached a control
@@ -301,6 +355,10 @@ TEST(RandomInputOverTheCourse, InvariantsHoldAfterEveryEvent) {
     EXPECT_GT(input.ends(), 0);
     EXPECT_GT(input.picturesCompared(), 0);
     EXPECT_GT(input.controlsReached(), 0);
+    std::string missing;
+    for (const std::string& name : input.registered())
+        if (!input.shown().count(name)) missing += " " + name;
+    EXPECT_EQ(missing, "") << "pages never drawn";
 }
 
 }  // namespace

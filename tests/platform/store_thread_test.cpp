@@ -22,7 +22,6 @@ QString assetsFolder() { return QStringLiteral(NIZAM_ASSETS_DIR); }
 std::vector<SvgAssetStore::Wanted> pagesOfPictures(int quarters) {
     std::vector<SvgAssetStore::Wanted> pages;
     for (const auto& e : screenRegistry()) {
-        if (!e.module) continue;
         SvgAssetStore::Wanted page;
         const ScreenDef& d = e.module->def;
         for (const ControlDef& c : d.controls) {

@@ -33,7 +33,13 @@ TEST(Registry, EveryScreenLoadsAndShowsThroughTheNavigator) {
         ASSERT_FALSE(nav.ended()) << e.name;
         ASSERT_NE(nav.current(), nullptr) << e.name;
         EXPECT_EQ(nav.current()->name(), e.name);
-        EXPECT_EQ(nav.loadedCount(), 1);
+        // The page before it has gone: its window is the only one open, and
+        // the players alive are this page's own, one for each player control.
+        EXPECT_EQ(host.openWindows, std::vector<std::string>{e.name});
+        const auto& controls = e.module->def.controls;
+        EXPECT_EQ(host.playersAlive, std::count_if(controls.begin(), controls.end(),
+                                                   [](const ControlDef& c) { return c.kind == Kind::Player; }))
+            << e.name;
     }
 }
 
@@ -177,7 +183,7 @@ TEST(Navigator, TitleAndMenuNavigation) {
     };
     clickAt("Image1", 2);
     ASSERT_EQ(nav.current()->name(), "Form1");
-    EXPECT_EQ(nav.loadedCount(), 1);
+    EXPECT_EQ(host.openWindows, std::vector<std::string>{"Form1"}) << "the title page's window is destroyed";
     clickAt("Image3", std::nullopt);
     EXPECT_TRUE(nav.ended());
 }

@@ -1,10 +1,14 @@
-// Thousands of random pointer and keyboard events over every built screen:
-// after each one at most one screen is loaded, no event has reached a hidden
-// control, and nothing crashes (the test command also runs this under
-// AddressSanitizer and UBSan).
+// Thousands of random pointer and keyboard events over every screen of the
+// course. After each one: exactly the loaded screen's window is open (none
+// after the end), the players alive are the loaded screen's own, no event
+// has reached a hidden control, and nothing crashes (the test command also
+// runs this under AddressSanitizer and UBSan). Every screen of the registry
+// is really shown on the way.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <set>
 
 #include "app/registry.h"
 #include "tools/scenario/headless_host.h"
@@ -12,13 +16,18 @@
 namespace nizam {
 namespace {
 
-TEST(RandomEvents, NeverMoreThanOneScreenAndNoCrash) {
+int playerControls(const Screen& s) {
+    int n = 0;
+    for (ControlId id = 0; id < s.controlCount(); ++id) n += s.control(id).kind == Kind::Player;
+    return n;
+}
+
+TEST(RandomEvents, OneWindowOnePagesPlayersAndNoCrash) {
     std::mt19937 rng(20261210);
     const auto registry = screenRegistry();
-    std::vector<std::string> built;
-    for (const auto& e : registry)
-        if (e.module) built.push_back(e.name);
-    ASSERT_FALSE(built.empty());
+    std::vector<std::string> names;
+    for (const auto& e : registry) names.push_back(e.name);
+    ASSERT_FALSE(names.empty());
 
     HeadlessHost host;
     Navigator nav(host, registry);
@@ -31,14 +40,15 @@ TEST(RandomEvents, NeverMoreThanOneScreenAndNoCrash) {
     std::uniform_int_distribution<int> action(0, 99);
     std::uniform_int_distribution<Twips> coordX(-600, 16000);
     std::uniform_int_distribution<Twips> coordY(-600, 12100);
-    int visitedScreens = 0;
-    for (const auto& name : built) {
+    std::set<std::string> leftByInput;  // pages a click or key led to
+    for (const auto& name : names) {
         nav.open(name);
         for (int step = 0; step < 3000; ++step) {
             if (nav.ended()) {
                 ASSERT_EQ(nav.current(), nullptr);
                 nav.open(name);
             }
+            const std::string before = nav.current() ? nav.current()->name() : "";
             // Aim at controls half of the time, so buttons really get clicked.
             Twips x = coordX(rng), y = coordY(rng);
             if (nav.current() && action(rng) < 50) {
@@ -70,18 +80,32 @@ TEST(RandomEvents, NeverMoreThanOneScreenAndNoCrash) {
                 nav.userSetText(std::uniform_int_distribution<int>(-2, nav.current()->controlCount() + 2)(rng),
                                 "جهاز");
             } else if (a < 97) {
-                nav.open(built[std::uniform_int_distribution<std::size_t>(0, built.size() - 1)(rng)]);
+                nav.open(names[std::uniform_int_distribution<std::size_t>(0, names.size() - 1)(rng)]);
             } else {
                 nav.pointerPress(x, y);  // a press without release, then another event
             }
-            ASSERT_LE(nav.loadedCount(), 1);
-            ASSERT_EQ(host.openWindows.size(), static_cast<std::size_t>(nav.loadedCount()));
+            SCOPED_TRACE(name + ", step " + std::to_string(step));
             ASSERT_EQ(nav.ended(), nav.current() == nullptr);
+            if (const Screen* s = nav.current()) {
+                ASSERT_EQ(host.openWindows, std::vector<std::string>{s->name()}) << "exactly the loaded page's window";
+                ASSERT_EQ(host.playersAlive, playerControls(*s)) << "a player per player control of the page, no other";
+                if (a < 90 && s->name() != before) leftByInput.insert(s->name());
+            } else {
+                ASSERT_EQ(host.openWindows, std::vector<std::string>{}) << "no window after the end";
+                ASSERT_EQ(host.playersAlive, 0) << "no player after the end";
+            }
             ASSERT_EQ(hiddenReached, "") << "an event reached a hidden control";
         }
-        ++visitedScreens;
     }
-    EXPECT_EQ(visitedScreens, static_cast<int>(built.size()));
+    // Every screen of the registry was really shown, each by its own name.
+    std::set<std::string> shown;
+    for (const std::string& w : host.windows)
+        if (w.rfind("show ", 0) == 0) shown.insert(w.substr(5));
+    std::string missing;
+    for (const std::string& name : names)
+        if (!shown.count(name)) missing += " " + name;
+    EXPECT_EQ(missing, "") << "never shown";
+    EXPECT_FALSE(leftByInput.empty()) << "no click or key ever led to another page";
     EXPECT_GT(reached, 0);
 }
 

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/registry.h"
+#include "platform/qml_movie_player.h"
 
 namespace nizam::scenario {
 
@@ -253,6 +254,14 @@ bool DesktopDriver::cursorIsHand() {
     if (!under) under = w;
     const Qt::CursorShape shape = under->cursor().shape();
     return under->testAttribute(Qt::WA_SetCursor) && (shape == Qt::BitmapCursor || shape == Qt::PointingHandCursor);
+}
+
+std::optional<std::vector<std::string>> DesktopDriver::playerCalls(ControlId id) {
+    const Screen* s = nav_->current();
+    if (!s || id < 0 || id >= s->controlCount()) return std::nullopt;
+    const auto* player = dynamic_cast<const platform::QmlMoviePlayer*>(s->state(id).player.get());
+    if (!player) return std::nullopt;
+    return player->receivedCalls();
 }
 
 std::vector<std::pair<std::string, int>> DesktopDriver::launches() { return host_->recordedPrograms(); }

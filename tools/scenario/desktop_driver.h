@@ -29,6 +29,8 @@ public:
     void key(const std::string& name) override;
     std::string shot(const std::string& file) override;
     bool cursorIsHand() override;
+    std::optional<std::vector<std::string>> playerCalls(ControlId id) override;
+    int pagesOpen() override { return host_->pagesOpen(); }
     std::vector<std::pair<std::string, int>> launches() override;
 
 private:

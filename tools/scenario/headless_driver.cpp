@@ -52,6 +52,14 @@ void HeadlessDriver::key(const std::string& name) {
     if (name == "Space") nav_->keySpace();
 }
 
+std::optional<std::vector<std::string>> HeadlessDriver::playerCalls(ControlId id) {
+    const Screen* s = nav_->current();
+    if (!s || id < 0 || id >= s->controlCount()) return std::nullopt;
+    const auto* player = dynamic_cast<const RecordingPlayer*>(s->state(id).player.get());
+    if (!player) return std::nullopt;
+    return player->calls();
+}
+
 std::vector<std::pair<std::string, int>> HeadlessDriver::launches() {
     std::vector<std::pair<std::string, int>> out;
     for (const auto& p : host_.programs) out.emplace_back(p.path, p.windowStyle);

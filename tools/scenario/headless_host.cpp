@@ -4,23 +4,17 @@
 
 namespace nizam {
 
-namespace {
-class RecordingPlayer : public MoviePlayer {
-public:
-    RecordingPlayer(HeadlessHost& host, std::string screen, std::string player)
-        : host_(host), screen_(std::move(screen)), player_(std::move(player)) {}
-    void setVisible(bool visible) override { record(visible ? "visible 1" : "visible 0"); }
-    void setMovie(const std::string& path) override { record("movie " + path); }
-    void rewind() override { record("rewind"); }
-    void play() override { record("play"); }
+RecordingPlayer::RecordingPlayer(HeadlessHost& host, std::string screen, std::string player)
+    : host_(host), screen_(std::move(screen)), player_(std::move(player)) {
+    ++host_.playersAlive;
+}
 
-private:
-    void record(std::string call) { host_.playerCalls.push_back({screen_, player_, std::move(call)}); }
-    HeadlessHost& host_;
-    std::string screen_;
-    std::string player_;
-};
-}  // namespace
+RecordingPlayer::~RecordingPlayer() { --host_.playersAlive; }
+
+void RecordingPlayer::record(std::string call) {
+    calls_.push_back(call);
+    host_.playerCalls.push_back({screen_, player_, std::move(call)});
+}
 
 void HeadlessHost::createWindow(Screen& screen) {
     windows.push_back("create " + screen.name());

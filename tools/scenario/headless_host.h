@@ -21,6 +21,31 @@ struct PlayerCall {
     std::string call;  // "visible 1", "movie PATH", "rewind", "play"
 };
 
+class HeadlessHost;
+
+// The player the headless host gives each player control: it records every
+// call it receives, in order, in its own list (the calls of this player since
+// its screen was loaded) and in the host's list of every player's calls.
+class RecordingPlayer : public MoviePlayer {
+public:
+    RecordingPlayer(HeadlessHost& host, std::string screen, std::string player);
+    ~RecordingPlayer() override;
+    RecordingPlayer(const RecordingPlayer&) = delete;
+    RecordingPlayer& operator=(const RecordingPlayer&) = delete;
+    void setVisible(bool visible) override { record(visible ? "visible 1" : "visible 0"); }
+    void setMovie(const std::string& path) override { record("movie " + path); }
+    void rewind() override { record("rewind"); }
+    void play() override { record("play"); }
+    const std::vector<std::string>& calls() const { return calls_; }
+
+private:
+    void record(std::string call);
+    HeadlessHost& host_;
+    std::string screen_;
+    std::string player_;
+    std::vector<std::string> calls_;
+};
+
 class HeadlessHost : public HostPlatform {
 public:
     void createWindow(Screen& screen) override;
@@ -46,6 +71,7 @@ public:
     bool dragOutline = false;
     int endedCalls = 0;
     long changes = 0;
+    int playersAlive = 0;  // players made and not yet destroyed
 };
 
 }  // namespace nizam

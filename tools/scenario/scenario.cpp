@@ -353,11 +353,24 @@ private:
         }
         if (w == "movie") {
             if (def.kind != Kind::Player) return "expected a player found " + std::string(kindName(def.kind));
-            if (s.words[0] == "none") return compare("none", st.movie.empty() ? "none" : baseName(st.movie));
-            if (st.movie.empty()) return "expected " + s.words[0] + " found none";
-            if (baseName(st.movie) != s.words[0]) return "expected " + s.words[0] + " found " + baseName(st.movie);
-            if (!st.rewoundAfterMovie || !st.playedAfterRewind)
-                return "expected " + s.words[0] + " rewound and played found it set but not played";
+            const auto calls = d_.playerCalls(id);
+            if (!calls) return "expected a player found no platform player on " + def.displayName();
+            // The last Movie the platform's player received, and what it received after it.
+            auto last = std::find_if(calls->rbegin(), calls->rend(),
+                                     [](const std::string& c) { return c.rfind("movie ", 0) == 0; });
+            const std::string& want = s.words[0];
+            if (want == "none") {
+                if (last == calls->rend()) return "";
+                return "expected none found " + baseName(last->substr(6));
+            }
+            if (last == calls->rend()) return "expected " + want + " found none";
+            const std::string found = baseName(last->substr(6));
+            if (found != want) return "expected " + want + " found " + (found.empty() ? "an empty Movie" : found);
+            auto after = last.base();  // the first call after that Movie
+            auto rewound = std::find(after, calls->end(), "rewind");
+            if (rewound == calls->end()) return "expected " + want + " rewound and played found it set but not rewound";
+            if (std::find(rewound, calls->end(), "play") == calls->end())
+                return "expected " + want + " rewound and played found it rewound but not played";
             return "";
         }
         return "expected a known expectation found " + w;
@@ -372,7 +385,6 @@ Vocabulary vocabularyOf(const std::vector<RegistryEntry>& registry) {
     Vocabulary v;
     for (const auto& e : registry) {
         v.screens.push_back(e.name);
-        if (!e.module) continue;
         for (const auto& c : e.module->def.controls) {
             if (std::find(v.controls.begin(), v.controls.end(), c.name) == v.controls.end())
                 v.controls.push_back(c.name);
@@ -983,8 +995,11 @@ FileResult runFile(const std::string& path, const DriverFactory& makeDriver, con
     Runner runner(*driver);
     for (const Step& step : parsed.steps) {
         std::string failure = runner.run(step);
-        if (failure.empty() && driver->navigator().loadedCount() > 1)
-            failure = "expected at most one loaded screen found " + std::to_string(driver->navigator().loadedCount());
+        // Exactly the loaded screen's window is open: one, or none after the end.
+        const int pages = driver->pagesOpen();
+        const int wanted = driver->navigator().current() ? 1 : 0;
+        if (failure.empty() && pages != wanted)
+            failure = "expected " + std::to_string(wanted) + " open page windows found " + std::to_string(pages);
         if (!failure.empty()) {
             result.message = "FAIL " + shownPath + ":" + std::to_string(step.line) + ": " + excerpt(step.source, 120) +
                              rowsOf(step.rows) + " -- " + excerpt(failure, 300);

@@ -82,6 +82,13 @@ public:
     virtual std::string shot(const std::string& file) = 0;
     // The pointer shape at the last pointer position: true for the hand.
     virtual bool cursorIsHand() = 0;
+    // The calls the platform's player of a player control of the current
+    // screen received, in order, since the screen was loaded: "movie PATH",
+    // "rewind", "play", "visible 1", "visible 0". nullopt when the control
+    // has no platform player.
+    virtual std::optional<std::vector<std::string>> playerCalls(ControlId id) = 0;
+    // Page windows the host created and has not destroyed yet.
+    virtual int pagesOpen() = 0;
     // Program starts since the file began: path and window style.
     virtual std::vector<std::pair<std::string, int>> launches() = 0;
 };
