@@ -199,16 +199,20 @@ bool isClear(const Screen& screen, std::string_view checkBox) {
     return id && screen.state(*id).value == 0;
 }
 
-bool textEquals(const Screen& screen, std::string_view textBox, std::string_view expected) {
-    auto id = lookup(screen, textBox);
-    return id && screen.control(*id).kind == Kind::TextBox && screen.state(*id).text == expected;
+namespace {
+TypedObserver& typedObserver() {
+    static TypedObserver observer;
+    return observer;
 }
+}  // namespace
 
-bool textIsOneOf(const Screen& screen, std::string_view textBox, std::initializer_list<std::string_view> variants) {
-    for (std::string_view v : variants) {
-        if (textEquals(screen, textBox, v)) return true;
-    }
-    return false;
+void observeTyped(TypedObserver observer) { typedObserver() = std::move(observer); }
+
+bool typedRight(const Screen& screen, std::string_view textBox, const TypedKey& key) {
+    auto id = lookup(screen, textBox);
+    if (!id || screen.control(*id).kind != Kind::TextBox) return false;
+    if (typedObserver()) typedObserver()(screen, textBox, key);
+    return judgeTyped(screen.state(*id).text, key);
 }
 
 namespace {

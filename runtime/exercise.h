@@ -24,12 +24,14 @@
 // a page's code at its first use.
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "runtime/answer.h"
 #include "runtime/logic.h"
 
 namespace nizam {
@@ -151,12 +153,23 @@ void emptyTargets(Screen& screen, std::string_view targets, int first, int last,
 bool ticked(const Screen& screen, std::string_view checkBox);
 bool isClear(const Screen& screen, std::string_view checkBox);
 
-// The whole Text equals `expected` character for character: case-sensitive,
-// no trimming, no number conversion ("45.5" accepts neither "45,5" nor " 45.5").
-bool textEquals(const Screen& screen, std::string_view textBox, std::string_view expected);
-// The Text equals one of the variants the page accepts.
-bool textIsOneOf(const Screen& screen, std::string_view textBox,
-                 std::initializer_list<std::string_view> variants);
+// The text box's Text answers its key, judged by judgeTyped (runtime/answer.h):
+// spaces around or doubled, tatweels, the digits of an Arabic keyboard and a
+// decimal comma make no difference; another value or spelling does.
+bool typedRight(const Screen& screen, std::string_view textBox, const TypedKey& key);
+
+// True when every part holds. Unlike &&, every part is evaluated, so that a
+// check judges each of its text boxes whatever the others hold.
+inline bool allOf(std::initializer_list<bool> parts) {
+    for (bool p : parts)
+        if (!p) return false;
+    return true;
+}
+
+// Told of every text box a page judges, with its key (the tests walk every
+// page's keys with it). One observer at a time; an empty one stops.
+using TypedObserver = std::function<void(const Screen& screen, std::string_view textBox, const TypedKey& key)>;
+void observeTyped(TypedObserver observer);
 
 // A target holds a label when it holds that label's very picture object;
 // an empty target holds no label. Two labels that look alike are different answers.

@@ -87,14 +87,14 @@ const GroupMarks kMarks{{{{"Image5", std::nullopt}, {"Image6", std::nullopt}},  
 // decimals, as the page asks: FC3 wins 5 of 30 (16.666...) and FC4 wins 1 of
 // 30 (3.333...), so 16.67 and 3.33 are the right figures.
 bool tableRight(const Screen& s) {
-    return holdsLabel(s, "Image4", 0, "Image3", 0)     // FP against FC5: FP 2
-           && holdsLabel(s, "Image4", 1, "Image3", 1)  // FC3 against FC4: FC3 2
-           && holdsLabel(s, "Image4", 2, "Image3", 2)  // FC4 against FC5: FC5 1
-           && textEquals(s, "Text1", "40")             // FP: 12 of 30
-           && textEquals(s, "Text2", "0") && textEquals(s, "Text3", "0")  // FC1 wins no pair
-           && textEquals(s, "Text4", "9")                                  // FC2: 2 + 3 + 1 + 3
-           && textEquals(s, "Text5", "16.67")                              // FC3: 5 of 30
-           && textEquals(s, "Text6", "1") && textEquals(s, "Text7", "3.33");  // FC4: 1 of 30
+    return allOf({holdsLabel(s, "Image4", 0, "Image3", 0),  // FP against FC5: FP 2
+                  holdsLabel(s, "Image4", 1, "Image3", 1),  // FC3 against FC4: FC3 2
+                  holdsLabel(s, "Image4", 2, "Image3", 2),  // FC4 against FC5: FC5 1
+                  typedRight(s, "Text1", "40"),             // FP: 12 of 30
+                  typedRight(s, "Text2", "0"), typedRight(s, "Text3", "0"),  // FC1 wins no pair
+                  typedRight(s, "Text4", "9"),                               // FC2: 2 + 3 + 1 + 3
+                  typedRight(s, "Text5", "16.67"),                           // FC3: 5 of 30
+                  typedRight(s, "Text6", "1"), typedRight(s, "Text7", "3.33")});  // FC4: 1 of 30
 }
 
 // Step k holds its code, in capitals or in small letters; each box is judged by itself.
@@ -109,10 +109,9 @@ constexpr Step kSteps[] = {
 };
 
 bool rankingRight(const Screen& s) {
-    for (const Step& step : kSteps) {
-        if (!textIsOneOf(s, step.box, {step.upper, step.lower})) return false;
-    }
-    return true;
+    bool right = true;
+    for (const Step& step : kSteps) right = typedRight(s, step.box, {step.upper, step.lower}) && right;
+    return right;
 }
 
 void check(Screen& s) {

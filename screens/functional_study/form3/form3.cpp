@@ -57,7 +57,7 @@ constexpr std::string_view kDeviceName = "جهاز انذار";
 constexpr std::string_view kDeviceNameHamza = "جهاز إنذار";
 
 bool answersRight(const Screen& s) {
-    return textIsOneOf(s, "Text1", {kDeviceName, kDeviceNameHamza})  // the name of the device
+    return typedRight(s, "Text1", {kDeviceName, kDeviceNameHamza})  // the name of the device
            && ticked(s, "Check1") && ticked(s, "Check6")  // a sound signal; the bell
            && isClear(s, "Check2") && isClear(s, "Check3") && isClear(s, "Check4") && isClear(s, "Check5");
 }

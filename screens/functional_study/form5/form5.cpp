@@ -100,14 +100,14 @@ bool diagramRight(const Screen& s) {
 }
 
 bool toolsRight(const Screen& s) {
-    return textEquals(s, "Text6", kNeedDiagram) && textEquals(s, "Text5", kValidationQuestions) &&
-           textIsOneOf(s, "Text4", {kQuestioning, kQuestioningStandard});
+    return allOf({typedRight(s, "Text6", kNeedDiagram), typedRight(s, "Text5", kValidationQuestions),
+                  typedRight(s, "Text4", {kQuestioning, kQuestioningStandard})});
 }
 
 // Perceiving the need comes first, expressing it second, validating it last.
-// Only the single Western digits are right.
+// Each box takes its rank as a number, in any digits.
 bool orderRight(const Screen& s) {
-    return textEquals(s, "Text3", "3") && textEquals(s, "Text2", "1") && textEquals(s, "Text1", "2");
+    return allOf({typedRight(s, "Text3", "3"), typedRight(s, "Text2", "1"), typedRight(s, "Text1", "2")});
 }
 
 void reset(Screen& s) {
@@ -120,16 +120,12 @@ void bind(ScreenLogic& logic) {
     HoverHighlight{1, 6}.attach(logic);
     kFeedback.attach(logic);
     DropLabel{"Image8"}.attach(logic);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 2: {
-                const Screen& s = ctx.screen;
-                kFeedback.check(ctx.screen, diagramRight(s) && toolsRight(s) && orderRight(s));
-                break;
-            }
-            default: break;
-        }
-    });
+}
+
+// Every part is judged, so that each text box meets its key.
+void check(Screen& s) {
+    const bool diagram = diagramRight(s), tools = toolsRight(s), order = orderRight(s);
+    kFeedback.check(s, diagram && tools && order);
 }
 
 }  // namespace
@@ -140,7 +136,8 @@ const ScreenModule form5{
     .def = kDef,
     .bind = bind,
     .title = "التعبير عن الحاجة",
-    .toolbar = {.quit = 1, .reset = 3, .next = {4, "Form24"}, .back = {6, "Form23"}, .print = 5},
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .next = {4, "Form24"}, .back = {6, "Form23"}, .print = 5},
+    .check = check,
     .reset = reset,
     .answers = {.shown = {kNeedDiagram}, .labels = {
     {"Image6", 0, "لأي غرض؟"},

@@ -76,7 +76,7 @@ constexpr int kValidation = 1;
 bool holds(const Screen& s, int target, int label) { return holdsLabel(s, "Image8", target, "Image6", label); }
 
 void check(Screen& s) {
-    const bool need = textEquals(s, "Text1", "بياني الحاجة") && holds(s, 0, 0) && holds(s, 1, 1) && holds(s, 2, 2) &&
+    const bool need = typedRight(s, "Text1", "بياني الحاجة") && holds(s, 0, 0) && holds(s, 1, 1) && holds(s, 2, 2) &&
                       holds(s, 3, 3);
     kFeedback.verdict(s, kNeed, need);
     // The two lines of the third question may stand in either order.

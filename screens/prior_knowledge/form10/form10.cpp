@@ -50,8 +50,8 @@ const ScreenDef kDef = makeDef();
 const AnswerFeedback kFeedback{.policy = QuestionMarkPolicy::ClearOnCorrect};
 
 // R1: red 2, black 0, black x1 = 20 ohms; R2: orange 3, orange 3, red x100 =
-// 3300 ohms. Only the plain number in Western digits is accepted.
-bool answersRight(const Screen& s) { return textEquals(s, "Text1", "20") && textEquals(s, "Text2", "3300"); }
+// 3300 ohms. Each box takes its value as a plain number of ohms, in any digits.
+bool answersRight(const Screen& s) { return allOf({typedRight(s, "Text1", "20"), typedRight(s, "Text2", "3300")}); }
 
 void reset(Screen& s) {
     clearTexts(s, {"Text1", "Text2"});

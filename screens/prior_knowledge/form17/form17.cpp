@@ -84,7 +84,7 @@ void check(Screen& s) {
     bool right = true;
     // Each step's box holds the tool label of the same index.
     for (int k = 0; k <= 5; ++k) right = holdsLabel(s, "Image4", k, "Image3", k) && right;
-    for (int k = 1; k <= 10; ++k) right = textEquals(s, kStageBoxes[k - 1], std::to_string(k)) && right;
+    for (int k = 1; k <= 10; ++k) right = typedRight(s, kStageBoxes[k - 1], std::to_string(k)) && right;
     kFeedback.check(s, right);
 }
 

@@ -69,7 +69,7 @@ constexpr Code kCodes[] = {
 
 void check(Screen& s) {
     bool right = true;
-    for (const Code& c : kCodes) right = textIsOneOf(s, c.box, {c.upper, c.lower}) && right;
+    for (const Code& c : kCodes) right = typedRight(s, c.box, {c.upper, c.lower}) && right;
     kFeedback.check(s, right);
 }
 

@@ -74,7 +74,7 @@ constexpr Cell kCells[] = {
 
 void check(Screen& s) {
     bool right = true;
-    for (const Cell& c : kCells) right = textEquals(s, c.box, c.text) && right;
+    for (const Cell& c : kCells) right = typedRight(s, c.box, c.text) && right;
     kFeedback.check(s, right);
 }
 

@@ -102,11 +102,11 @@ constexpr Cell kCells[] = {
 void check(Screen& s) {
     bool right = true;
     for (int k = 0; k <= 4; ++k) right = holdsLabel(s, "Image4", k, "Image3", k) && right;
-    for (const Cell& c : kCells) right = textEquals(s, c.box, c.text) && right;
+    for (const Cell& c : kCells) right = typedRight(s, c.box, c.text) && right;
     // FC3's share is 1/11 = 9.09 %. The page asks for percentages rounded to
     // one decimal, as FP's and FC1's 45.5 are: 9.1 is that answer, and the
     // whole number 9 the table has always taken stays accepted.
-    right = textIsOneOf(s, "Text8", {"9", "9.1"}) && right;
+    right = typedRight(s, "Text8", {"9", "9.1"}) && right;
     kFeedback.check(s, right);
 }
 

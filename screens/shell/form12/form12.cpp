@@ -56,11 +56,11 @@ const AnswerFeedback kFeedback{.questionMark = std::nullopt, .policy = QuestionM
 constexpr std::string_view kMissingWord = "بالصناعة";
 
 bool answersRight(const Screen& s) {
-    return holdsLabel(s, "Image4(0)", "Image3(0)")     // tekno: professions, arts, industry
-           && holdsLabel(s, "Image4(1)", "Image3(1)")  // logia: science, study, techniques
-           && ticked(s, "Check1(0)")                   // the statement is true
-           && isClear(s, "Check1(1)")                  // and not false
-           && textEquals(s, "Text1", kMissingWord);
+    return allOf({holdsLabel(s, "Image4(0)", "Image3(0)"),  // tekno: professions, arts, industry
+                  holdsLabel(s, "Image4(1)", "Image3(1)"),  // logia: science, study, techniques
+                  ticked(s, "Check1(0)"),                   // the statement is true
+                  isClear(s, "Check1(1)"),                  // and not false
+                  typedRight(s, "Text1", kMissingWord)});
 }
 
 void reset(Screen& s) {
