@@ -30,8 +30,7 @@ Navigator::~Navigator() {
 namespace {
 // A Go to that names no screen is a mistake in a page's code: said once.
 void tellNoScreen(std::string_view name) {
-    const std::string line = "there is no screen named " + std::string(name);
-    diagnostics::tellOnce(line, line);
+    diagnostics::tellOnce({}, "there is no screen named " + std::string(name));
 }
 }  // namespace
 
