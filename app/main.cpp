@@ -17,6 +17,7 @@
 #include "platform/fonts.h"
 #include "platform/qml_movie_player.h"
 #include "platform/svg_asset_store.h"
+#include "runtime/diagnostics.h"
 
 #ifndef NIZAM_VERSION
 #define NIZAM_VERSION "unknown"
@@ -85,11 +86,10 @@ std::string noDisplayLine(const QList<HeldMessage>& held, const QString& fatal) 
 
 void holdMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
-        const std::string line = "nizam: " + noDisplayLine(*heldMessages, text) + "\n";
         // Qt aborts after a fatal message; the process ends here instead,
         // before anything of the half-made application object is run again.
-        ssize_t written = ::write(STDERR_FILENO, line.data(), line.size());
-        (void)written;
+        // The line is flushed before the process ends.
+        nizam::diagnostics::tell(noDisplayLine(*heldMessages, text));
         ::_exit(1);
     }
     heldMessages->append({type, QString::fromUtf8(context.category ? context.category : ""), text});
@@ -128,7 +128,7 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         CommandLine ignored;
         if (!isOurs(argv[i], ignored)) {
-            std::fprintf(stderr, "nizam: unknown option '%s' (nizam --help lists the options)\n", argv[i]);
+            nizam::diagnostics::tell("unknown option '" + std::string(argv[i]) + "' (nizam --help lists the options)");
             return 2;
         }
     }

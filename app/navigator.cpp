@@ -1,7 +1,8 @@
 #include "app/navigator.h"
 
-#include <cstdio>
 #include <stdexcept>
+
+#include "runtime/diagnostics.h"
 
 namespace nizam {
 
@@ -25,6 +26,13 @@ Navigator::~Navigator() {
         host_.destroyWindow(*current_->screen);
     }
 }
+
+namespace {
+// A Go to that names no screen is a mistake in a page's code: said once.
+void tellNoScreen(std::string_view name) {
+    diagnostics::tellOnce({}, "there is no screen named " + std::string(name));
+}
+}  // namespace
 
 Navigator::Entry* Navigator::entry(std::string_view name) {
     for (auto& e : entries_) {
@@ -81,13 +89,16 @@ void Navigator::show(std::string_view name) {
     }
     Entry* e = entry(name);
     if (!e) {
-        std::fprintf(stderr, "nizam: there is no screen named %.*s\n", static_cast<int>(name.size()), name.data());
+        tellNoScreen(name);
         return;
     }
     if (current_) unload();  // never two screens loaded at once
     if (!e->logic) {
         e->logic = std::make_unique<ScreenLogic>();
         attachPage(*e->reg.module, *e->logic);
+        // A binding to a control the design lacks is a mistake in the page's code.
+        for (const std::string& missing : e->logic->missingIn(e->reg.module->def))
+            diagnostics::tellOnce({}, e->reg.name + ": the binding " + missing + " names a control its design does not have");
     }
     auto loaded = std::make_unique<Loaded>();
     loaded->screen = std::make_unique<Screen>(e->reg.module->def, host_);
@@ -110,17 +121,27 @@ void Navigator::unload() {
     if (!current_) return;
     current_->screen->releasePlayers();
     host_.destroyWindow(*current_->screen);
+    // Kept until the running event ends: the handler that asked for this may
+    // still use its screen. Every unload runs inside an event.
     retired_.push_back(std::move(current_));
-    if (depth_ == 0) retired_.clear();
 }
 
-void Navigator::quit() { unload(); }
+void Navigator::quit() {
+    if (depth_ == 0) {
+        windowClosed();  // asked outside any event: runs as one
+        return;
+    }
+    unload();
+}
 
 void Navigator::goTo(std::string_view screen) {
+    if (depth_ == 0) {
+        open(screen);  // asked outside any event: runs as one
+        return;
+    }
     if (!entry(screen)) {
         // A name outside the registry: the current screen stays as it is.
-        std::fprintf(stderr, "nizam: there is no screen named %.*s\n", static_cast<int>(screen.size()),
-                     screen.data());
+        tellNoScreen(screen);
         return;
     }
     unload();

@@ -1,6 +1,13 @@
 // The Navigator: the registry of the 41 screens, the one loaded screen, the
 // navigation actions Show, Unload, Quit and Go to, and the entry points
 // through which the platform delivers input.
+//
+// Every navigation runs inside one event: start(), open() and the input entry
+// points are the only ways in, and handlers reach Quit and Go to through the
+// AppActions their Ctx carries (asked of the Navigator's AppActions outside
+// any event, they act as open() and as a closed window). A screen unloaded while one of its handlers
+// (its Load included) still runs is therefore kept alive until that event
+// ends, whoever asked for the navigation.
 #pragma once
 
 #include <memory>
@@ -42,14 +49,7 @@ public:
     // Go to a screen directly, as no button of the program does (tests and tools).
     void open(std::string_view name);
 
-    // Show a screen: load it if needed (design state, then Load), then show its window.
-    void show(std::string_view name);
-    // Unload the current screen: its window, native controls and players go.
-    void unload();
-
-    // AppActions
-    void quit() override;
-    void goTo(std::string_view screen) override;
+    // The rest of AppActions, which leaves the screens as they are.
     void startProgram(const std::string& fileName) override;
     std::string applicationFile(const std::string& fileName) const override;
 
@@ -91,6 +91,16 @@ public:
     void windowClosed();
 
 private:
+    // Show a screen: load it if needed (design state, then Load), then show its window.
+    void show(std::string_view name);
+    // Unload the current screen: its window, native controls and players go;
+    // the screen itself is retired until the running event ends.
+    void unload();
+
+    // Navigation of AppActions, reached by handlers: each call runs inside an event.
+    void quit() override;
+    void goTo(std::string_view screen) override;
+
     struct Entry;
     Entry* entry(std::string_view name);
     // Runs one event: handlers, then the end-of-application check and the pointer shape.

@@ -5,9 +5,7 @@ namespace nizam {
 void startCalculator(AppActions& app) { app.startProgram(std::string(kCalculatorFile)); }
 
 void attachCalculatorButton(ScreenLogic& logic, int index) {
-    logic.onClick("Image1", [index](Ctx& ctx, Index i) {
-        if (i == index) startCalculator(ctx.app);
-    });
+    logic.onClick("Image1", index, [](Ctx& ctx, Index) { startCalculator(ctx.app); });
 }
 
 void attachPrintButton(ScreenLogic& logic, int index, std::string control) {
@@ -17,8 +15,7 @@ void attachPrintButton(ScreenLogic& logic, int index, std::string control) {
     // page exactly as it was. The click is still bound, to an empty handler,
     // so that the button counts as handled among the page's bindings and the
     // intent is written down here rather than left as a forgotten button.
-    logic.onClick(std::move(control), [index](Ctx&, Index i) {
-        if (i != index) return;
+    logic.onClick(std::move(control), index, [](Ctx&, Index) {
         // Deliberately nothing: no state changes and nothing is sent to a printer.
     });
 }

@@ -61,6 +61,8 @@ void forgetTold() {
 }
 
 Capture::Capture() {
+    // A fresh start: a line told before the capture is told again within it.
+    forgetTold();
     previous_ = setSink([this](std::string_view line) { lines_.emplace_back(line); });
 }
 

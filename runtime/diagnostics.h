@@ -29,8 +29,8 @@ Sink setSink(Sink sink);
 // Forgets which keys were said (a test that starts afresh).
 void forgetTold();
 
-// For tests: collects every line said while it lives, then puts the previous
-// sink back and forgets the keys told meanwhile.
+// For tests: forgets the keys told so far, collects every line said while it
+// lives, then puts the previous sink back and forgets the keys told meanwhile.
 class Capture {
 public:
     Capture();

@@ -1,7 +1,9 @@
 #include "runtime/exercise.h"
 
 #include <array>
-#include <cstdio>
+#include <string>
+
+#include "runtime/diagnostics.h"
 
 namespace nizam {
 
@@ -13,8 +15,7 @@ namespace {
 std::optional<ControlId> lookup(const Screen& screen, std::string_view displayName) {
     auto parsed = parseControlName(displayName);
     if (!parsed) {
-        std::fprintf(stderr, "nizam: %s: malformed control name \"%.*s\"\n", screen.name().c_str(),
-                     static_cast<int>(displayName.size()), displayName.data());
+        diagnostics::tellOnce({}, screen.name() + ": malformed control name \"" + std::string(displayName) + "\"");
         return std::nullopt;
     }
     return screen.find(parsed->name, parsed->index);
@@ -33,6 +34,11 @@ bool isShown(const Screen& screen, const ControlName& c) { return screen.visible
 void AnswerFeedback::attach(ScreenLogic& logic) const {
     const AnswerFeedback feedback = *this;
     logic.onLoad([feedback](Ctx& ctx) { feedback.hideVerdicts(ctx.screen); });
+    for (const VerdictPair& p : parts) {
+        logic.uses(p.excellent);
+        logic.uses(p.tryAgain);
+    }
+    if (hasQuestionMark()) logic.uses(*questionMark);
 }
 
 void AnswerFeedback::hideVerdicts(Screen& screen) const {
@@ -44,7 +50,7 @@ void AnswerFeedback::hideVerdicts(Screen& screen) const {
 
 void AnswerFeedback::verdict(Screen& screen, int part, bool correct) const {
     if (part < 0 || part >= static_cast<int>(parts.size())) {
-        std::fprintf(stderr, "nizam: %s: no verdict part %d\n", screen.name().c_str(), part);
+        diagnostics::tellOnce({}, screen.name() + ": no verdict part " + std::to_string(part));
         return;
     }
     const VerdictPair& p = parts[static_cast<std::size_t>(part)];
@@ -95,8 +101,8 @@ GroupMarks GroupMarks::standard(int groups) {
         {{"Image17", std::nullopt}, {"Image16", std::nullopt}},
     }};
     if (groups < 0 || groups > static_cast<int>(kPairs.size())) {
-        std::fprintf(stderr, "nizam: the standard mark pairs cover groups 1 to %zu, not %d\n", kPairs.size(),
-                     groups);
+        diagnostics::tellOnce({}, "the standard mark pairs cover groups 1 to " + std::to_string(kPairs.size()) +
+                                      ", not " + std::to_string(groups));
         groups = groups < 0 ? 0 : static_cast<int>(kPairs.size());
     }
     GroupMarks marks;
@@ -107,6 +113,10 @@ GroupMarks GroupMarks::standard(int groups) {
 void GroupMarks::attach(ScreenLogic& logic) const {
     const GroupMarks marks = *this;
     logic.onLoad([marks](Ctx& ctx) { marks.hideAll(ctx.screen); });
+    for (const MarkPair& p : pairs) {
+        logic.uses(p.tick);
+        logic.uses(p.cross);
+    }
 }
 
 void GroupMarks::hideAll(Screen& screen) const {
@@ -118,7 +128,7 @@ void GroupMarks::hideAll(Screen& screen) const {
 
 const MarkPair* GroupMarks::pair(const Screen& screen, int group) const {
     if (group < 1 || group > groups()) {
-        std::fprintf(stderr, "nizam: %s: no mark group %d\n", screen.name().c_str(), group);
+        diagnostics::tellOnce({}, screen.name() + ": no mark group " + std::to_string(group));
         return nullptr;
     }
     return &pairs[static_cast<std::size_t>(group - 1)];
@@ -147,7 +157,8 @@ bool GroupMarks::allTicked(const Screen& screen) const {
 
 void DropLabel::attach(ScreenLogic& logic) const {
     const DropLabel drops = *this;
-    logic.onDragDrop(targets, [drops](Ctx& ctx, Index index, ControlId source) {
+    // Every element of the target array takes a label.
+    logic.onDragDrop(targets, Elements::whole(), [drops](Ctx& ctx, Index index, ControlId source) {
         drops.drop(ctx.screen, index, source);
     });
 }

@@ -20,8 +20,10 @@
 // Names of controls are written as a page's code writes them: "Check1",
 // "Image4(2)". A condition on a control the screen does not have never
 // holds (so an answer that depends on it is judged wrong), writes to it are
-// ignored, and the name is reported once on stderr, which shows a mistake in
-// a page's code at its first use.
+// ignored, and the name is reported once through the diagnostics, which
+// shows a mistake in a page's code at its first use. Each behaviour records
+// the controls it addresses with its bindings, so the screen's design is
+// checked against them before any is used.
 #pragma once
 
 #include <functional>

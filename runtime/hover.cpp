@@ -11,19 +11,18 @@ void HoverHighlight::hideAll(Screen& screen) const {
 void HoverHighlight::attach(ScreenLogic& logic) const {
     const HoverHighlight range = *this;
     logic.onLoad([range](Ctx& ctx) { range.hideAll(ctx.screen); });
-    logic.onMouseMove("Image1", [range](Ctx& ctx, Index i) {
-        if (i < range.first || i > range.last) return;
+    logic.onMouseMove("Image1", Elements::range(first, last), [](Ctx& ctx, Index i) {
         ctx.screen.setMousePointer("Image1", i, kPointerIcon);
         if (auto id = ctx.screen.findQuiet("Image2", i)) ctx.screen.setVisible(*id, true);
     });
+    logic.uses("Image2", Elements::range(first, last));
     auto hide = [range](Ctx& ctx, Index) { range.hideAll(ctx.screen); };
-    logic.onMouseMove(std::string(kFormName), hide);
-    logic.onMouseMove(background, hide);
+    logic.onMouseMove(std::string(kFormName), Elements::single(), hide);
+    logic.onMouseMove(background, Elements::single(), hide);
 }
 
 void attachPointerOnly(ScreenLogic& logic, const std::string& control, std::optional<int> index) {
-    logic.onMouseMove(control, [control, index](Ctx& ctx, Index i) {
-        if (index && i != *index) return;
+    logic.onMouseMove(control, index ? Elements(*index) : Elements::single(), [control, index](Ctx& ctx, Index) {
         ctx.screen.setMousePointer(control, index, kPointerIcon);
     });
 }

@@ -1,16 +1,36 @@
 #include "runtime/logic.h"
 
+#include <algorithm>
+
 namespace nizam {
 
+Elements Elements::range(Index first, Index last) {
+    Elements e{std::initializer_list<Index>{}};
+    for (Index i = first; i <= last; ++i) e.indices_.push_back(i);
+    return e;
+}
+
+bool Elements::serves(Index index) const {
+    switch (kind_) {
+        case Kind::Whole: return true;
+        case Kind::Single: return index == kNoIndex;
+        case Kind::Indices: break;
+    }
+    return std::find(indices_.begin(), indices_.end(), index) != indices_.end();
+}
+
 template <class H>
-void ScreenLogic::add(std::vector<Binding<H>>& list, std::string control, H h) {
+void ScreenLogic::add(std::vector<Binding<H>>& list, std::string_view event, std::string control, Elements elements,
+                      H h) {
+    addresses_.push_back(Address{event, control, elements});
     for (auto& b : list) {
         if (b.control == control) {
-            b.handlers.push_back(std::move(h));
+            b.handlers.push_back(Served<H>{std::move(elements), std::move(h)});
             return;
         }
     }
-    list.push_back(Binding<H>{std::move(control), {std::move(h)}});
+    list.push_back(Binding<H>{std::move(control), {}});
+    list.back().handlers.push_back(Served<H>{std::move(elements), std::move(h)});
 }
 
 template <class H>
@@ -22,42 +42,89 @@ const ScreenLogic::Binding<H>* ScreenLogic::lookup(const std::vector<Binding<H>>
     return nullptr;
 }
 
+template <class H, class... Args>
+bool ScreenLogic::raise(const std::vector<Binding<H>>& list, std::string_view control, Index index, Ctx& ctx,
+                        Args... args) {
+    const auto* b = lookup(list, control);
+    if (!b) return false;
+    bool served = false;
+    for (const auto& s : b->handlers) {
+        if (!s.elements.serves(index)) continue;
+        served = true;
+        s.handler(ctx, index, args...);
+    }
+    return served;
+}
+
 void ScreenLogic::onLoad(LoadHandler h) { load_.push_back(std::move(h)); }
-void ScreenLogic::onMouseMove(std::string control, EventHandler h) { add(moves_, std::move(control), std::move(h)); }
-void ScreenLogic::onClick(std::string control, EventHandler h) { add(clicks_, std::move(control), std::move(h)); }
-void ScreenLogic::onDragDrop(std::string control, DropHandler h) { add(drops_, std::move(control), std::move(h)); }
+
+void ScreenLogic::onMouseMove(std::string control, Elements elements, EventHandler h) {
+    add(moves_, "MouseMove", std::move(control), std::move(elements), std::move(h));
+}
+void ScreenLogic::onClick(std::string control, Elements elements, EventHandler h) {
+    add(clicks_, "Click", std::move(control), std::move(elements), std::move(h));
+}
+void ScreenLogic::onDragDrop(std::string control, Elements elements, DropHandler h) {
+    add(drops_, "DragDrop", std::move(control), std::move(elements), std::move(h));
+}
+void ScreenLogic::onMouseMove(std::string control, EventHandler h) {
+    onMouseMove(std::move(control), Elements::whole(), std::move(h));
+}
+void ScreenLogic::onClick(std::string control, EventHandler h) {
+    onClick(std::move(control), Elements::whole(), std::move(h));
+}
+void ScreenLogic::onDragDrop(std::string control, DropHandler h) {
+    onDragDrop(std::move(control), Elements::whole(), std::move(h));
+}
+
+void ScreenLogic::uses(std::string control, Elements elements) {
+    addresses_.push_back(Address{"Uses", std::move(control), std::move(elements)});
+}
+
+void ScreenLogic::uses(const ControlName& control) {
+    uses(control.name, control.index ? Elements(*control.index) : Elements::single());
+}
 
 void ScreenLogic::raiseLoad(Ctx& ctx) const {
     for (const auto& h : load_) h(ctx);
 }
 
 bool ScreenLogic::raiseMouseMove(Ctx& ctx, std::string_view control, Index index) const {
-    const auto* b = lookup(moves_, control);
-    if (!b) return false;
-    for (const auto& h : b->handlers) h(ctx, index);
-    return true;
+    return raise(moves_, control, index, ctx);
 }
 
 bool ScreenLogic::raiseClick(Ctx& ctx, std::string_view control, Index index) const {
-    const auto* b = lookup(clicks_, control);
-    if (!b) return false;
-    for (const auto& h : b->handlers) h(ctx, index);
-    return true;
+    return raise(clicks_, control, index, ctx);
 }
 
 bool ScreenLogic::raiseDragDrop(Ctx& ctx, std::string_view control, Index index, ControlId source) const {
-    const auto* b = lookup(drops_, control);
-    if (!b) return false;
-    for (const auto& h : b->handlers) h(ctx, index, source);
-    return true;
+    return raise(drops_, control, index, ctx, source);
 }
 
-std::vector<std::string> ScreenLogic::boundControls() const {
-    std::vector<std::string> names;
-    for (const auto& b : moves_) names.push_back(b.control);
-    for (const auto& b : clicks_) names.push_back(b.control);
-    for (const auto& b : drops_) names.push_back(b.control);
-    return names;
+std::vector<std::string> ScreenLogic::missingIn(const ScreenDef& def) const {
+    std::vector<std::string> missing;
+    auto note = [&](const Address& a, std::optional<Index> index) {
+        std::string line = std::string(a.event) + " " + a.control;
+        if (index) line += "(" + std::to_string(*index) + ")";
+        if (std::find(missing.begin(), missing.end(), line) == missing.end()) missing.push_back(std::move(line));
+    };
+    for (const Address& a : addresses_) {
+        if (a.control == kFormName) continue;
+        if (a.elements.isWhole()) {
+            const bool named = std::any_of(def.controls.begin(), def.controls.end(),
+                                           [&](const ControlDef& c) { return c.name == a.control; });
+            if (!named) note(a, std::nullopt);
+            continue;
+        }
+        if (a.elements.isSingle()) {
+            if (!def.find(a.control, std::nullopt)) note(a, std::nullopt);
+            continue;
+        }
+        for (Index i : a.elements.indices()) {
+            if (!def.find(a.control, i)) note(a, i);
+        }
+    }
+    return missing;
 }
 
 }  // namespace nizam

@@ -1,7 +1,8 @@
 #include "runtime/screen.h"
 
 #include <algorithm>
-#include <cstdio>
+
+#include "runtime/diagnostics.h"
 
 namespace nizam {
 
@@ -32,10 +33,7 @@ std::optional<ControlId> Screen::find(std::string_view name, std::optional<int> 
     if (!id) {
         std::string shown(name);
         if (index) shown += "(" + std::to_string(*index) + ")";
-        if (std::find(reportedUnknown_.begin(), reportedUnknown_.end(), shown) == reportedUnknown_.end()) {
-            reportedUnknown_.push_back(shown);
-            std::fprintf(stderr, "nizam: %s has no control %s\n", def_.name.c_str(), shown.c_str());
-        }
+        diagnostics::tellOnce({}, def_.name + " has no control " + shown);
     }
     return id;
 }

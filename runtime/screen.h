@@ -45,8 +45,8 @@ public:
     const ControlDef& control(ControlId id) const { return def_.controls[static_cast<std::size_t>(id)]; }
     const ControlState& state(ControlId id) const { return states_[static_cast<std::size_t>(id)]; }
 
-    // Looks a control up by name and index. An unknown control is reported on
-    // stderr once per screen and control, and nullopt is returned.
+    // Looks a control up by name and index. An unknown control is told once
+    // per screen and control through the diagnostics, and nullopt is returned.
     std::optional<ControlId> find(std::string_view name, std::optional<int> index = std::nullopt) const;
     std::optional<ControlId> findQuiet(std::string_view name, std::optional<int> index) const;
 
@@ -104,7 +104,6 @@ private:
     HostPlatform& host_;
     std::vector<ControlState> states_;
     std::optional<ControlId> focus_;
-    mutable std::vector<std::string> reportedUnknown_;
 };
 
 }  // namespace nizam

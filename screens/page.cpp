@@ -1,28 +1,34 @@
 #include "screens/page.h"
 
+#include <functional>
+#include <utility>
+
 namespace nizam {
 
 namespace {
 
+// Each button is bound to its own hot-spot Image1(index), so the page's
+// bindings name every element they serve.
+void onButton(ScreenLogic& logic, int index, std::function<void(Ctx&)> act) {
+    logic.onClick("Image1", Elements(index), [act = std::move(act)](Ctx& ctx, Index) { act(ctx); });
+}
+
 void attachToolbar(const Toolbar& bar, PageAction check, PageAction reset, ScreenLogic& logic) {
     if (bar.print) attachPrintButton(logic, *bar.print);
     if (bar.calculator) attachCalculatorButton(logic, *bar.calculator);
-    const bool navigates = bar.quit || bar.next || bar.back || bar.menu;
-    if (!navigates && !bar.check && !bar.reset) return;
-    logic.onClick("Image1", [bar, check, reset](Ctx& ctx, Index i) {
-        if (bar.quit == i) ctx.app.quit();
-        else if (bar.check == i && check) check(ctx.screen);
-        else if (bar.reset == i && reset) reset(ctx.screen);
-        else if (bar.next && bar.next.index == i) ctx.app.goTo(bar.next.target);
-        else if (bar.back && bar.back.index == i) ctx.app.goTo(bar.back.target);
-        else if (bar.menu && bar.menu.index == i) ctx.app.goTo(bar.menu.target);
-    });
+    if (bar.quit) onButton(logic, *bar.quit, [](Ctx& ctx) { ctx.app.quit(); });
+    if (bar.check && check) onButton(logic, *bar.check, [check](Ctx& ctx) { check(ctx.screen); });
+    if (bar.reset && reset) onButton(logic, *bar.reset, [reset](Ctx& ctx) { reset(ctx.screen); });
+    for (const Toolbar::To& to : {bar.next, bar.back, bar.menu}) {
+        if (!to) continue;
+        onButton(logic, to.index, [target = to.target](Ctx& ctx) { ctx.app.goTo(target); });
+    }
 }
 
 void attachLinks(const std::vector<Link>& links, ScreenLogic& logic) {
     for (const Link& link : links) {
-        logic.onClick(std::string(link.control), [link](Ctx& ctx, Index i) {
-            if (i != link.index.value_or(kNoIndex)) return;
+        const Elements elements = link.index ? Elements(*link.index) : Elements::single();
+        logic.onClick(std::string(link.control), elements, [link](Ctx& ctx, Index) {
             if (link.action == NavAction::Quit) ctx.app.quit();
             else ctx.app.goTo(link.target);
         });

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "media/programs.h"
+#include "runtime/diagnostics.h"
 #include "runtime/exercise.h"
 #include "runtime/hover.h"
 #include "tests/unit/test_screens.h"
@@ -528,6 +529,33 @@ TEST_F(Quiz, GroupMarksTakeTheScreensOwnPairs) {
     for (const char* m : {"Image5", "Image6", "Image11", "Image12"}) EXPECT_FALSE(shown(m)) << m;
     EXPECT_FALSE(marks.allTicked(s()));
     EXPECT_FALSE(GroupMarks{}.allTicked(s())) << "a page without groups is never right by its marks";
+}
+
+// A slip in a page's code (a malformed or unknown name, a part or group the
+// page does not have) is told once however often it is met, and changes nothing.
+TEST_F(Quiz, MistakesInAPagesCodeAreToldOnceAndChangeNothing) {
+    open("Quiz");
+    const std::string before = snapshot();
+    diagnostics::Capture told;
+    const AnswerFeedback feedback{};
+    const GroupMarks marks = GroupMarks::standard(2);
+    for (int n = 0; n < 2; ++n) {
+        EXPECT_FALSE(ticked(s(), "Check1("));
+        EXPECT_FALSE(isClear(s(), "NoCheck"));
+        feedback.verdict(s(), 4, true);
+        marks.show(s(), 3, true);
+        EXPECT_FALSE(marks.ticked(s(), 0));
+        EXPECT_EQ(GroupMarks::standard(9).groups(), 5);
+    }
+    EXPECT_EQ(told.lines(), (std::vector<std::string>{
+                                "Quiz: malformed control name \"Check1(\"",
+                                "Quiz has no control NoCheck",
+                                "Quiz: no verdict part 4",
+                                "Quiz: no mark group 3",
+                                "Quiz: no mark group 0",
+                                "the standard mark pairs cover groups 1 to 5, not 9",
+                            }));
+    EXPECT_EQ(snapshot(), before);
 }
 
 // --- Comparing answers --------------------------------------------------------------------

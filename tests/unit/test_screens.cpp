@@ -101,10 +101,74 @@ void bindNext(ScreenLogic& logic) {
 const ScreenModule kLabModule{kLab, bindLab};
 const ScreenModule kNextModule{kNext, bindNext};
 
+ScreenDef leavingDef(std::string name) {
+    ScreenDef d;
+    d.name = name;
+    d.caption = std::move(name);
+    d.controls = {
+        image("Image1", 1, 3000, 3000, 1500, 1500).pointerIcon(),
+        image("Image1", 2, 6000, 3000, 1500, 1500).pointerIcon(),
+        image("Image2", 6000, 6000, 1500, 1500).pic(100, 100),
+        image("Imagefixe", 500, 500, 13000, 10000).pic(866, 666),
+    };
+    return d;
+}
+
+// After leaving, the handler goes on with the screen it left, as a page's
+// code may: it reads its name and hides one of its controls.
+void afterLeaving(Ctx& ctx) {
+    ctx.screen.hide("Image2");
+    eventLog().push_back("after " + ctx.screen.name());
+}
+
+void bindAway(ScreenLogic& logic) {
+    logic.onLoad([](Ctx& ctx) {
+        eventLog().push_back("Load " + ctx.screen.name());
+        ctx.app.goTo("Next");
+        afterLeaving(ctx);
+    });
+}
+
+void bindLeave(ScreenLogic& logic) {
+    logic.onLoad([](Ctx& ctx) {
+        eventLog().push_back("Load " + ctx.screen.name());
+        ctx.app.quit();
+        afterLeaving(ctx);
+    });
+}
+
+void bindHub(ScreenLogic& logic) {
+    logic.onLoad([](Ctx& ctx) { eventLog().push_back("Load " + ctx.screen.name()); });
+    logic.onClick("Image1", {1, 2}, [](Ctx& ctx, Index i) {
+        ctx.app.goTo(i == 1 ? "Away" : "Leave");
+        afterLeaving(ctx);
+    });
+}
+
+const ScreenDef kTitle = leavingDef("Form2");
+const ScreenDef kHub = leavingDef("Hub");
+const ScreenDef kAway = leavingDef("Away");
+const ScreenDef kLeave = leavingDef("Leave");
+const ScreenModule kTitleHub{kTitle, bindHub};
+const ScreenModule kTitleAway{kTitle, bindAway};
+const ScreenModule kTitleLeave{kTitle, bindLeave};
+const ScreenModule kHubModule{kHub, bindHub};
+const ScreenModule kAwayModule{kAway, bindAway};
+const ScreenModule kLeaveModule{kLeave, bindLeave};
+
 }  // namespace
 
 std::vector<RegistryEntry> testRegistry() {
     return {{"Lab", &kLabModule}, {"Next", &kNextModule}};
+}
+
+std::vector<RegistryEntry> leavingRegistry(Title title) {
+    const ScreenModule* form2 = title == Title::Hub ? &kTitleHub : title == Title::Away ? &kTitleAway : &kTitleLeave;
+    return {{"Form2", form2},
+            {"Hub", &kHubModule},
+            {"Away", &kAwayModule},
+            {"Leave", &kLeaveModule},
+            {"Next", &kNextModule}};
 }
 
 std::pair<Twips, Twips> centre(const Screen& screen, std::string_view name, std::optional<int> index) {

@@ -20,6 +20,14 @@ std::vector<std::string>& eventLog();
 // Image1(2) goes to "Nowhere", a name outside the registry).
 std::vector<RegistryEntry> testRegistry();
 
+// Screens whose Load leaves them at once, each then touching the screen it
+// left (which must still be alive) and logging "Load <name>" and "after <name>":
+// "Away" goes to "Next", "Leave" quits. "Hub" has two buttons, Image1(1) to
+// Away and Image1(2) to Leave. The title screen "Form2", which start() shows,
+// is a Hub, an Away or a Leave as `title` says.
+enum class Title { Hub, Away, Leave };
+std::vector<RegistryEntry> leavingRegistry(Title title);
+
 // Centre of a control of the current screen, in twips.
 std::pair<Twips, Twips> centre(const Screen& screen, std::string_view name, std::optional<int> index = {});
 
