@@ -20,7 +20,7 @@
 #include <memory>
 #include <string>
 
-#include "media/movie_player.h"
+#include "runtime/movie_player.h"
 
 class QMenu;
 class QObject;
