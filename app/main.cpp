@@ -15,7 +15,7 @@
 #include "app/registry.h"
 #include "platform/desktop_host.h"
 #include "platform/fonts.h"
-#include "platform/qml_movie_player.h"
+#include "platform/process.h"
 #include "platform/svg_asset_store.h"
 #include "runtime/diagnostics.h"
 
@@ -111,7 +111,6 @@ int main(int argc, char** argv) {
     }
 
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
-    nizam::platform::QmlMoviePlayer::prepareRendering();
     QList<HeldMessage> held;
     heldMessages = &held;
     previousHandler = qInstallMessageHandler(holdMessages);
@@ -123,6 +122,8 @@ int main(int argc, char** argv) {
         const QMessageLogContext context(nullptr, 0, nullptr, category.isEmpty() ? "default" : category.constData());
         qt_message_output(m.type, context, m.text);
     }
+
+    nizam::platform::setUpProcess();
 
     // Qt has taken its own options out of the arguments; what is left must be ours.
     for (int i = 1; i < argc; ++i) {

@@ -1,5 +1,7 @@
 #include "app/navigator.h"
 
+#include "app/navigation.h"
+#include "app/page_titles.h"
 #include <stdexcept>
 
 #include "runtime/diagnostics.h"
@@ -245,6 +247,18 @@ void Navigator::userSetFocus(std::optional<ControlId> id) {
 
 void Navigator::windowClosed() {
     handle([&] { quit(); });
+}
+
+std::string Navigator::windowTitle(std::string_view screen) const { return nizam::windowTitle(screen); }
+
+std::vector<const ScreenDef*> Navigator::pagesLedTo(std::string_view screen) const {
+    std::vector<const ScreenDef*> out;
+    for (const auto& target : navigationTargets(screen)) {
+        for (const auto& e : registry_) {
+            if (e.name == target) out.push_back(&e.module->def);
+        }
+    }
+    return out;
 }
 
 }  // namespace nizam

@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "runtime/course.h"
 #include "runtime/logic.h"
 #include "screens/page.h"
 #include "runtime/router.h"
@@ -30,7 +31,7 @@ struct RegistryEntry {
     const ScreenModule* module = nullptr;
 };
 
-class Navigator final : public AppActions {
+class Navigator final : public AppActions, public Course {
     // The one loaded screen with its handlers and its pointer state.
     struct Loaded {
         std::unique_ptr<Screen> screen;
@@ -55,40 +56,44 @@ public:
 
     // State
     Screen* current() { return current_ ? current_->screen.get() : nullptr; }
-    const Screen* current() const { return current_ ? current_->screen.get() : nullptr; }
-    bool ended() const { return ended_; }
+    const Screen* current() const override { return current_ ? current_->screen.get() : nullptr; }
+    bool ended() const override { return ended_; }
     const std::string& pointerShape() const { return pointerShape_; }
     const std::vector<RegistryEntry>& registry() const { return registry_; }
-    bool dragging() const { return current_ && current_->router.dragging(); }
+    bool dragging() const override { return current_ && current_->router.dragging(); }
     // Told of each control a pointer event is about to reach on the current
     // screen (tests check that it is on show).
     void observeDeliveries(PointerRouter::Observer observer) { deliveries_ = std::move(observer); }
 
-    // Input from the platform. Positions are in twips of the client area.
-    void pointerMove(Twips x, Twips y);
-    void pointerPress(Twips x, Twips y);
+    // Course: input from the platform. Positions are in twips of the client area.
+    void pointerMove(Twips x, Twips y) override;
+    void pointerPress(Twips x, Twips y) override;
     // The second press of a double-click. It acts as a press when the
     // double-click began on the screen now shown (two clicks on one page:
     // a check box is ticked twice); when the first click loaded another
     // screen, it does nothing, so a double-click on a navigation button moves
     // one page and never presses what lies under the pointer on the next one.
-    void pointerDoubleClick(Twips x, Twips y);
+    void pointerDoubleClick(Twips x, Twips y) override;
     // A press that the platform delivers to its own native control (check box,
     // text box). Returns false when the control must ignore it: the second
     // press of a double-click that began on another screen.
-    bool nativePress(bool completesDoubleClick);
-    void pointerRelease(Twips x, Twips y);
-    void pointerReleaseOutside();  // released outside the window
+    bool nativePress(bool completesDoubleClick) override;
+    void pointerRelease(Twips x, Twips y) override;
+    void pointerReleaseOutside() override;  // released outside the window
     // Escape during a drag: the drag ends where it is and nothing is dropped.
-    void cancelDrag();
-    void keyTab();
-    void keySpace();
+    void cancelDrag() override;
+    void keyTab() override;
+    void keySpace() override;
     // A native control changed by the user (the platform's own check box or text box).
-    void userSetValue(ControlId id, int value);
-    void userSetText(ControlId id, std::string text);
-    void userSetFocus(std::optional<ControlId> id);
+    void userSetValue(ControlId id, int value) override;
+    void userSetText(ControlId id, std::string text) override;
+    void userSetFocus(std::optional<ControlId> id) override;
     // The window was closed by the platform's own means: acts as Quit.
-    void windowClosed();
+    void windowClosed() override;
+    // Course: the page's title from the table of page titles, and the pages
+    // its buttons lead to from the navigation table.
+    std::string windowTitle(std::string_view screen) const override;
+    std::vector<const ScreenDef*> pagesLedTo(std::string_view screen) const override;
 
 private:
     // Show a screen: load it if needed (design state, then Load), then show its window.

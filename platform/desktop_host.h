@@ -1,6 +1,9 @@
 // The desktop platform: one Qt window showing the current screen, scaled to
 // the window with its proportions kept, with native check boxes and text
-// boxes, the pointer icon, drag outlines and animation players.
+// boxes, the pointer icon, drag outlines and animation players. The window
+// is made of the page canvas (platform/page_canvas.h), the native controls
+// (platform/native_controls.h) and the input forwarding
+// (platform/page_input.h); the host ties them to the course it shows.
 #pragma once
 
 #include <QCursor>
@@ -15,8 +18,9 @@
 #include <string>
 #include <vector>
 
-#include "app/navigator.h"
+#include "platform/native_controls.h"
 #include "platform/svg_asset_store.h"
+#include "runtime/course.h"
 #include "runtime/host_platform.h"
 
 namespace nizam::platform {
@@ -26,7 +30,8 @@ class PageWindow;
 // Loads the Arabic translations Qt ships, so the menus Qt itself makes (the
 // right-click menu of a text box) speak Arabic, and sets the program's layout
 // direction right to left, so menus put their items at the right. Returns
-// false, with a line on stderr, when they are not installed. Once is enough.
+// false, told once (runtime/diagnostics.h), when they are not installed.
+// Once is enough.
 bool installArabicTranslations();
 
 class DesktopHost : public HostPlatform {
@@ -40,20 +45,20 @@ public:
         // (the scenario runner's pictures are taken at scale 1).
         bool fitToScreen = true;
         // Start-up work the first frame can do without (the program registers
-        // its fonts here): run just after the first frame is drawn, or before
-        // it when the first page needs it (text, a native control, a player,
-        // or a picture the build did not draw ahead). Rendering ahead waits
-        // for it. Empty: nothing is deferred.
+        // its fonts here): run once the window's first frame is on the
+        // display, or before it when the first page needs it (text, a native
+        // control, a player, or a picture the build did not draw ahead).
+        // Rendering ahead waits for it. Empty: nothing is deferred.
         std::function<void()> afterFirstFrame = nullptr;
     };
     DesktopHost(SvgAssetStore& store, QString programFolder, Options options);
     // The most characters an answer box takes, typed or pasted.
-    static constexpr int kAnswerBoxMaxLength = 1000;
+    static constexpr int kAnswerBoxMaxLength = NativeControls::kAnswerBoxMaxLength;
     ~DesktopHost() override;
 
-    // Input from the window goes to this navigator.
-    void attach(Navigator* navigator);
-    Navigator* navigator() const { return nav_; }
+    // Input from the window goes to this course.
+    void attach(Course* course);
+    Course* course() const { return course_; }
     QWidget* window() const;
     SvgAssetStore& store() { return store_; }
 
@@ -102,7 +107,11 @@ public:
     std::string applicationFolder() const override;
 
 private:
-    friend class PageWindow;
+    // The window has its first frame on the display.
+    void firstFrameShown();
+    // A new window size is a new scale: controls, players and the pictures
+    // rendered ahead follow it.
+    void relayout();
     void prerenderAround(const Screen& screen);
     // Whether the page can be drawn with what the start-up work provides
     // not there yet: only pictures, each with a drawn copy at its size.
@@ -115,7 +124,8 @@ private:
     Options options_;
     std::function<void()> deferredStartup_;
     std::map<std::string, QIcon> icons_;  // window icons by key, rendered once
-    Navigator* nav_ = nullptr;
+    Course* course_ = nullptr;
+    QHash<QString, QCursor> cursors_;  // pointer icons by source files, made once
     std::unique_ptr<PageWindow> window_;
     std::vector<std::pair<std::string, int>> programs_;
     std::vector<const Screen*> openPages_;

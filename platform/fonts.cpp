@@ -5,7 +5,9 @@
 #include <QFontDatabase>
 #include <QStringList>
 #include <algorithm>
-#include <cstdio>
+#include <string>
+
+#include "runtime/diagnostics.h"
 
 namespace nizam::platform {
 
@@ -13,9 +15,8 @@ int registerBundledFonts(const QString& programFolder) {
     const QDir dir(programFolder + "/fonts");
     QStringList files = dir.entryList({"*.ttf", "*.otf"}, QDir::Files, QDir::Name);
     if (files.isEmpty()) {
-        std::fprintf(stderr, "nizam: no font files in %s: the system's Arabic fonts are used instead\n",
-                     qUtf8Printable(dir.path()));
-        std::fflush(stderr);
+        diagnostics::tellOnce({}, "no font files in " + dir.path().toStdString() +
+                                      ": the system's Arabic fonts are used instead");
         return 0;
     }
     QStringList missing;
@@ -33,10 +34,9 @@ int registerBundledFonts(const QString& programFolder) {
             missing.append(file);
     }
     if (!missing.isEmpty()) {
-        std::fprintf(stderr, "nizam: missing or unreadable font%s in %s: %s; the system's fonts stand in\n",
-                     missing.size() > 1 ? "s" : "", qUtf8Printable(dir.path()),
-                     qUtf8Printable(missing.join(QStringLiteral(", "))));
-        std::fflush(stderr);
+        diagnostics::tellOnce({}, std::string("missing or unreadable font") + (missing.size() > 1 ? "s" : "") + " in " +
+                                      dir.path().toStdString() + ": " +
+                                      missing.join(QStringLiteral(", ")).toStdString() + "; the system's fonts stand in");
     }
     return registered;
 }

@@ -21,7 +21,7 @@ inline constexpr const char* kBundledFonts[] = {
 
 // Registers every font file of `<folder>/fonts`; returns how many were
 // registered. A missing folder, or the bundled files that are missing or
-// cannot be loaded, are told in one line on stderr: the system's fonts then stand in.
+// cannot be loaded, are told in one line (runtime/diagnostics.h): the system's fonts then stand in.
 int registerBundledFonts(const QString& programFolder);
 
 // The bundled font that stands for a design font: "Times New Roman" with the

@@ -15,7 +15,6 @@
 #include <QQmlAbstractUrlInterceptor>
 #include <QQmlNetworkAccessManagerFactory>
 #include <QQmlComponent>
-#include <QSet>
 #include <QUrl>
 #include <QQmlEngine>
 #include <QQmlError>
@@ -28,8 +27,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <functional>
+#include <string>
+
+#include "runtime/diagnostics.h"
 
 namespace nizam::platform {
 
@@ -130,12 +131,6 @@ class LocalOnlyNetworkFactory : public QQmlNetworkAccessManagerFactory {
 public:
     QNetworkAccessManager* create(QObject* parent) override { return new LocalOnlyNetwork(parent); }
 };
-
-// Animations already told of as unplayable, with why: each is told once per run.
-QSet<QString>& toldAnimations() {
-    static QSet<QString> told;
-    return told;
-}
 
 // One line describing why a scene could not be loaded. The file is named by
 // the caller, so a QML error is reduced to its line and description.
@@ -451,12 +446,8 @@ void QmlMoviePlayer::setMovie(const std::string& path) {
     }
     // Once per file and fault: played again it says nothing more; a file
     // changed on disk with another fault is told again.
-    const QString told = sceneFile_ + QLatin1Char('\n') + reason;
-    if (toldAnimations().contains(told)) return;
-    toldAnimations().insert(told);
-    std::fprintf(stderr, "nizam: cannot play animation %s: %s\n", qUtf8Printable(sceneFile_),
-                 qUtf8Printable(reason));
-    std::fflush(stderr);
+    diagnostics::tellOnce("animation:" + sceneFile_.toStdString() + '\n' + reason.toStdString(),
+                          "cannot play animation " + sceneFile_.toStdString() + ": " + reason.toStdString());
 }
 
 void QmlMoviePlayer::rewind() {

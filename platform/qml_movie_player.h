@@ -21,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "media/movie_player.h"
+#include "runtime/movie_player.h"
 
 class QMenu;
 class QObject;

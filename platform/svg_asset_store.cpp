@@ -10,8 +10,8 @@
 #include <QTextStream>
 #include <QXmlStreamReader>
 #include <algorithm>
-#include <cstdio>
-#include <malloc.h>
+
+#include "runtime/diagnostics.h"
 
 namespace nizam::platform {
 
@@ -23,12 +23,6 @@ QString cacheKeyOf(const std::string& key, QSize size) {
 
 SvgAssetStore::SvgAssetStore(const QString& assetsFolder, std::size_t cacheBudget)
     : folder_(assetsFolder), budget_(cacheBudget) {
-    // Rendered pictures are megabytes each and come and go with the pages.
-    // The C library would by default raise its threshold for giving such
-    // blocks their own mapping once a few are freed, and then keep them in
-    // its heap, where freed pictures stay resident; a fixed threshold has
-    // every picture mapped on its own and its memory returned when evicted.
-    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
     pool_.setMaxThreadCount(1);
     const QDir dir(assetsFolder + "/manifest");
     const QStringList names = dir.entryList({"*.tsv"}, QDir::Files, QDir::Name);
@@ -91,7 +85,7 @@ SvgAssetStore::SvgAssetStore(const QString& assetsFolder, std::size_t cacheBudge
                            .arg(dir.path()));
         quiet_ = true;
     }
-    for (const QString& e : errors_) std::fprintf(stderr, "nizam: %s\n", qPrintable(e));
+    for (const QString& e : errors_) diagnostics::tell(e.toStdString());
     const QDir drawn(assetsFolder + "/prerendered");
     for (const QString& name : drawn.entryList({"*.argb"}, QDir::Files)) prerendered_.insert(name);
 }
@@ -203,17 +197,20 @@ QByteArray SvgAssetStore::bytes(const QString& file) const {
 }
 
 void SvgAssetStore::reportOnce(const std::string& key, const QString& file, const QString& why) const {
-    std::unique_lock lock(mutex_);
-    if (quiet_) return;  // the missing folder or manifest was said once
-    const QString id = file.isEmpty() ? QStringLiteral("key:") + QString::fromStdString(key) : file;
-    if (reported_.contains(id)) return;
-    reported_.insert(id);
-    if (file.isEmpty())
-        std::fprintf(stderr, "nizam: picture %s has no file in the picture manifest\n", key.c_str());
-    else
-        std::fprintf(stderr, "nizam: cannot show picture %s (%s): %s\n", qPrintable(folder_ + '/' + file),
-                     key.c_str(), qPrintable(why));
-    std::fflush(stderr);
+    {
+        std::unique_lock lock(mutex_);
+        if (quiet_) return;  // the missing folder or manifest was said once
+    }
+    // Once for each file and fault (or key without a file) of this folder,
+    // whichever key asks for it.
+    if (file.isEmpty()) {
+        diagnostics::tellOnce("picture key:" + (folder_ + '/').toStdString() + key,
+                              "picture " + key + " has no file in the picture manifest");
+    } else {
+        const std::string path = (folder_ + '/' + file).toStdString();
+        diagnostics::tellOnce("picture:" + path + '\n' + why.toStdString(),
+                              "cannot show picture " + path + " (" + key + "): " + why.toStdString());
+    }
 }
 
 std::optional<PixelSize> SvgAssetStore::pictureSize(const std::string& key) const {
@@ -370,14 +367,13 @@ QImage SvgAssetStore::prerendered(const std::string& key, QSize size) const {
     if (content.isEmpty()) return {};  // the source itself is refused: said once already
     const QString file = QStringLiteral("prerendered/") + name;
     auto ignored = [&](const QString& why) {
-        {
-            std::unique_lock lock(mutex_);
-            if (reported_.contains(file)) return QImage();
-            reported_.insert(file);
-        }
-        std::fprintf(stderr, "nizam: passing over the drawn copy %s (%s): %s; the picture is rendered from its source\n",
-                     qPrintable(folder_ + '/' + file), key.c_str(), qPrintable(why));
-        std::fflush(stderr);
+        // Once for each copy, fault and length: a copy found damaged again,
+        // another way, is told again.
+        const std::string path = (folder_ + '/' + file).toStdString();
+        const std::string length = std::to_string(QFileInfo(folder_ + '/' + file).size());
+        diagnostics::tellOnce("drawn copy:" + path + '\n' + why.toStdString() + '\n' + length,
+                              "passing over the drawn copy " + path + " (" + key + "): " + why.toStdString() +
+                                  "; the picture is rendered from its source");
         return QImage();
     };
     QFile f(folder_ + '/' + file);

@@ -46,7 +46,7 @@ public:
     using Wanted = std::vector<std::pair<std::string, QSize>>;
 
     // Reads every `<assetsFolder>/manifest/*.tsv`: lines `KEY<TAB>file.svg[<TAB>file.svg...]`.
-    // A key given twice is reported on stderr with both places and kept as first given.
+    // A key given twice is reported (runtime/diagnostics.h) with both places and kept as first given.
     explicit SvgAssetStore(const QString& assetsFolder, std::size_t cacheBudget = kDefaultCacheBudget);
     ~SvgAssetStore() override;
 
@@ -65,7 +65,7 @@ public:
     std::vector<std::string> keys() const;
 
     // The picture rendered at `size` device pixels; a null image when the key
-    // has no usable source (reported once on stderr for each file, naming it
+    // has no usable source (reported once for each file and fault, naming it
     // and the first key that asked for it).
     QImage image(const std::string& key, QSize size);
     // Renders the pictures on a worker thread, so they are ready when shown:
@@ -80,7 +80,7 @@ public:
     // SHA-1 of the source it was drawn from: image() takes such a copy instead
     // of rendering when its source is unchanged, so the program's first frame
     // needs neither the fonts nor the renderer. A copy drawn from another
-    // source is passed over; a damaged one is said once on stderr, and the
+    // source is passed over; a damaged one is said once, and the
     // picture is rendered from its source as on every other page.
     static QString prerenderedName(const std::string& key, QSize size);
     // Writes `image`, the key's picture as rendered here, as its drawn copy
@@ -138,7 +138,6 @@ private:
     bool working_ = false;     // the worker is draining pending_
     long renders_ = 0;
     mutable QHash<QString, QString> refused_;  // file -> why it cannot be used
-    mutable QSet<QString> reported_;  // files (or keys without a file) already reported
     bool quiet_ = false;  // the folder or manifest is missing: said once already
     QSet<QString> prerendered_;  // the names of the drawn copies found at start
     QThreadPool pool_;

@@ -1,12 +1,12 @@
 // Everything the screen logic needs from the platform. Pointer and keyboard
-// input travel the other way: the platform calls the Navigator's input entry
-// points (see app/navigator.h).
+// input travel the other way: the platform calls the course's input entry
+// points (see runtime/course.h).
 #pragma once
 
 #include <memory>
 #include <string>
 
-#include "media/movie_player.h"
+#include "runtime/movie_player.h"
 #include "runtime/model.h"
 
 namespace nizam {

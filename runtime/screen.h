@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "media/movie_player.h"
+#include "runtime/movie_player.h"
 #include "runtime/host_platform.h"
 #include "runtime/model.h"
 #include "runtime/picture.h"

@@ -30,6 +30,7 @@
 #include "app/page_titles.h"
 #include "app/registry.h"
 #include "platform/desktop_host.h"
+#include "platform/process.h"
 #include "platform/qml_movie_player.h"
 #include "platform/quiet_font_cache.h"
 #include "platform/fonts.h"
@@ -629,10 +630,12 @@ protected:
 };
 
 // The pages' check boxes and text boxes are drawn in one style on every
-// machine, even when the desktop has set another one for Qt programs.
+// machine, even when the desktop has set another one for Qt programs: the
+// process set-up puts it back.
 TEST(DesktopStyle, ControlsAreDrawnWithFusionWhateverStyleWasAsked) {
     ASSERT_NE(QApplication::setStyle(QStringLiteral("Windows")), nullptr);
     ASSERT_EQ(QApplication::style()->name().toLower(), QStringLiteral("windows"));
+    setUpProcess();
     SvgAssetStore store(assetsFolder());
     DesktopHost::Options o;
     o.quitOnEnd = false;
@@ -1266,6 +1269,33 @@ TEST_F(Desktop, EscapeCancelsADrag) {
     EXPECT_EQ(screen().state(id("Image4", 1)).picture, screen().state(id("Image3", 1)).picture);
 }
 
+// F11 is the window's, wherever the focus is: in a text box it toggles full
+// screen and types nothing; with no control focused the window takes it.
+TEST_F(Desktop, F11TogglesFullScreenFromAControlAsFromTheWindow) {
+    QWidget* w = host.window();
+    auto* edit = static_cast<QLineEdit*>(host.nativeWidget(id("Text1")));
+    QTest::mouseClick(win(), Qt::LeftButton, {}, centre("Text1"));
+    settle();
+    ASSERT_TRUE(edit->hasFocus());
+    const QRect before = w->geometry();
+    QTest::keyClick(edit, Qt::Key_F11);
+    settle();
+    EXPECT_TRUE(w->isFullScreen());
+    EXPECT_EQ(edit->text(), QString());
+    EXPECT_EQ(screen().state(id("Text1")).text, "");
+    QTest::keyClick(edit, Qt::Key_F11);
+    settle();
+    EXPECT_FALSE(w->isFullScreen());
+    EXPECT_EQ(w->geometry(), before);
+    edit->clearFocus();
+    QTest::keyClick(w, Qt::Key_F11);
+    settle();
+    EXPECT_TRUE(w->isFullScreen());
+    host.toggleFullScreen();
+    settle();
+    EXPECT_FALSE(w->isFullScreen());
+}
+
 TEST_F(Desktop, TheTextBoxMenuSpeaksArabicRightToLeft) {
     ASSERT_TRUE(installArabicTranslations()) << "qt6-translations-l10n is not installed";
     auto* edit = static_cast<QLineEdit*>(host.nativeWidget(id("Text1")));
@@ -1388,8 +1418,8 @@ TEST_F(Desktop, ClosingTheWindowActsAsQuit) {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    nizam::platform::QmlMoviePlayer::prepareRendering();
     QApplication app(argc, argv);
+    nizam::platform::setUpProcess();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

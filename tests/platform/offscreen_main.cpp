@@ -5,9 +5,12 @@
 
 #include <QGuiApplication>
 
+#include "platform/process.h"
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    nizam::platform::setUpProcess();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

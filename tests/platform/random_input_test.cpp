@@ -35,7 +35,7 @@
 
 #include "app/registry.h"
 #include "platform/desktop_host.h"
-#include "platform/qml_movie_player.h"
+#include "platform/process.h"
 #include "platform/svg_asset_store.h"
 
 namespace nizam::platform {
@@ -373,8 +373,8 @@ int main(int argc, char** argv) {
         if (message.contains(QLatin1String("occurs outside target window"))) return;
         previous(type, context, message);
     });
-    nizam::platform::QmlMoviePlayer::prepareRendering();
     QApplication app(argc, argv);
+    nizam::platform::setUpProcess();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

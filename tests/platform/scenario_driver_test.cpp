@@ -12,7 +12,7 @@
 
 #include "app/registry.h"
 
-#include "platform/qml_movie_player.h"
+#include "platform/process.h"
 #include "platform/svg_asset_store.h"
 #include "platform/text_filter.h"
 #include "tools/scenario/desktop_driver.h"
@@ -120,8 +120,8 @@ TEST(ScenarioFiles, TextsTypedOutsideTypedAreAsTheTextBoxKeepsThem) {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    nizam::platform::QmlMoviePlayer::prepareRendering();
     QApplication app(argc, argv);
+    nizam::platform::setUpProcess();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -36,6 +36,7 @@
 #include "app/targets.h"
 #include "platform/desktop_host.h"
 #include "platform/fonts.h"
+#include "platform/process.h"
 #include "platform/qml_movie_player.h"
 #include "platform/svg_asset_store.h"
 
@@ -134,8 +135,8 @@ Stats stats(std::vector<double> v) {
 // Start-up probe: what `nizam` does, up to its first drawn frame; prints the
 // monotonic clock at that frame.
 int startupProbe(int argc, char** argv) {
-    nizam::platform::QmlMoviePlayer::prepareRendering();
     QApplication app(argc, argv);
+    nizam::platform::setUpProcess();
     const QString folder = QCoreApplication::applicationDirPath();
     platform::SvgAssetStore store(folder + "/assets");
     platform::DesktopHost::Options options;
@@ -343,8 +344,8 @@ int main(int argc, char** argv) {
         if (b > 0 && n > 0) ratio.push_back(n / b);
     }
 
-    nizam::platform::QmlMoviePlayer::prepareRendering();
     QApplication app(argc, argv);
+    nizam::platform::setUpProcess();
     platform::registerBundledFonts(QCoreApplication::applicationDirPath());
     Session s;
     const auto registry = s.nav.registry();

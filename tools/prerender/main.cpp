@@ -15,11 +15,13 @@
 #include "app/registry.h"
 #include "platform/desktop_host.h"
 #include "platform/fonts.h"
+#include "platform/process.h"
 #include "platform/svg_asset_store.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    nizam::platform::setUpProcess();
     const QStringList args = QCoreApplication::arguments();
     if (args.size() != 2) {
         std::fprintf(stderr, "usage: nizam-prerender PROGRAM_FOLDER\n");

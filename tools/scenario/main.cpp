@@ -14,7 +14,7 @@
 #include <QApplication>
 
 #include "platform/fonts.h"
-#include "platform/qml_movie_player.h"
+#include "platform/process.h"
 #include "platform/svg_asset_store.h"
 #include "platform/text_filter.h"
 #include "tools/scenario/desktop_driver.h"
@@ -59,8 +59,8 @@ int main(int argc, char** argv) {
 #ifdef NIZAM_DESKTOP_HOST
     // Both hosts and the dump use the program's own pictures and text filter.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    platform::QmlMoviePlayer::prepareRendering();
     QApplication app(argc, argv);
+    platform::setUpProcess();
     const QString folder = QCoreApplication::applicationDirPath();
     platform::SvgAssetStore store(folder + "/assets");
     if (dump) {

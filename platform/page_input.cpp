@@ -1,0 +1,93 @@
+#include "platform/page_input.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWidget>
+
+#include "platform/native_controls.h"
+#include "platform/page_canvas.h"
+
+namespace nizam::platform {
+
+PageInput::PageInput(const PageCanvas& canvas, NativeControls& natives, std::function<void()> toggleFullScreen,
+                     std::function<void()> pointerMoved)
+    : canvas_(canvas),
+      natives_(natives),
+      toggleFullScreen_(std::move(toggleFullScreen)),
+      pointerMoved_(std::move(pointerMoved)) {}
+
+void PageInput::press(const QMouseEvent& e) {
+    if (e.button() != Qt::LeftButton || !course_) return;
+    pointer_ = canvas_.toTwips(e.position());
+    course_->pointerPress(pointer_.x(), pointer_.y());
+}
+
+void PageInput::doubleClick(const QMouseEvent& e) {
+    if (e.button() != Qt::LeftButton || !course_) return;
+    pointer_ = canvas_.toTwips(e.position());
+    course_->pointerDoubleClick(pointer_.x(), pointer_.y());
+}
+
+void PageInput::release(const QMouseEvent& e, bool inside) {
+    if (e.button() != Qt::LeftButton || !course_) return;
+    pointer_ = canvas_.toTwips(e.position());
+    if (!inside)
+        course_->pointerReleaseOutside();  // a release outside the window drops nothing
+    else
+        course_->pointerRelease(pointer_.x(), pointer_.y());
+}
+
+void PageInput::move(QPointF windowPos) {
+    pointer_ = canvas_.toTwips(windowPos);
+    if (course_) course_->pointerMove(pointer_.x(), pointer_.y());
+    if (pointerMoved_) pointerMoved_();
+}
+
+bool PageInput::key(const QKeyEvent& e) {
+    switch (e.key()) {
+        case Qt::Key_F11:  // full screen, or back, whatever has the focus
+            if (toggleFullScreen_) toggleFullScreen_();
+            return true;
+        case Qt::Key_Escape:  // drops nothing: the drag ends where it is
+            if (!course_ || !course_->dragging()) return false;
+            course_->cancelDrag();
+            return true;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:  // Qt moves the focus; from now on it is drawn
+            natives_.keyboardUsed();
+            return false;
+        default:  // Space and typing are the focused control's own
+            return false;
+    }
+}
+
+void PageInput::closed() {
+    if (course_ && course_->current()) course_->windowClosed();  // closing the window acts as Quit
+}
+
+bool PageInput::eventFilter(QObject* watched, QEvent* e) {
+    switch (e->type()) {
+        case QEvent::MouseMove: {
+            auto* w = static_cast<QWidget*>(watched);
+            auto* me = static_cast<QMouseEvent*>(e);
+            move(w->mapTo(w->window(), me->position()));
+            return false;
+        }
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            // The second press of a double-click whose first click led to this
+            // page must not tick the box or select in the text box under it.
+            if (static_cast<QMouseEvent*>(e)->button() != Qt::LeftButton || !course_) return false;
+            return !course_->nativePress(e->type() == QEvent::MouseButtonDblClick);
+        case QEvent::KeyPress:
+            return course_ && key(*static_cast<QKeyEvent*>(e));
+        case QEvent::FocusIn:
+            if (!course_) return false;
+            if (const auto id = natives_.idOf(watched)) course_->userSetFocus(*id);
+            return false;
+        default:
+            return false;
+    }
+}
+
+}  // namespace nizam::platform

@@ -1,0 +1,3 @@
+#include "app/navigator.h"
+#include "platform/window.h"
+#include "screens/screens.h"
