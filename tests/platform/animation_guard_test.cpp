@@ -220,10 +220,7 @@ std::set<Play> playsOf(const nizam::ScreenDef& def) {
 }
 
 TEST(AnimationPlayers, TableMatchesTheBuiltScreens) {
-    int built = 0;
     for (const nizam::RegistryEntry& entry : nizam::screenRegistry()) {
-        if (!entry.module) continue;
-        ++built;
         const nizam::ScreenDef& def = entry.module->def;
         SCOPED_TRACE(def.name);
         std::set<Play> listed;
@@ -244,7 +241,6 @@ TEST(AnimationPlayers, TableMatchesTheBuiltScreens) {
         const std::set<Play> played = playsOf(def);
         EXPECT_EQ(played, listed) << "the screen plays other animations than its descriptor says";
     }
-    EXPECT_GE(built, 2);
 }
 
 TEST(AnimationPlayers, EveryShippedAnimationHasAPlayerAndEveryPlayedOneIsShipped) {
@@ -254,7 +250,6 @@ TEST(AnimationPlayers, EveryShippedAnimationHasAPlayerAndEveryPlayedOneIsShipped
         EXPECT_TRUE(designSizeFor(name).has_value()) << qPrintable(name) << ".qml is played by no player";
     // An animation a built screen plays must be there.
     for (const nizam::RegistryEntry& entry : nizam::screenRegistry()) {
-        if (!entry.module) continue;
         for (const PlayerUse& use : uses()) {
             if (entry.module->def.name != use.screen) continue;
             EXPECT_TRUE(shipped.contains(QString::fromStdString(use.animation)))

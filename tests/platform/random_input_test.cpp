@@ -36,6 +36,7 @@
 #include "app/registry.h"
 #include "platform/desktop_host.h"
 #include "platform/process.h"
+#include "platform/qml_movie_player.h"
 #include "platform/svg_asset_store.h"
 
 namespace nizam::platform {
