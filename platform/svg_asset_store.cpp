@@ -16,6 +16,13 @@
 namespace nizam::platform {
 
 namespace {
+
+// The page whose pictures a manifest maps: "form12.tsv" -> "Form12".
+QString pageOfManifest(const QString& fileName) {
+    QString page = QFileInfo(fileName).completeBaseName();
+    if (!page.isEmpty()) page[0] = page[0].toUpper();
+    return page;
+}
 QString cacheKeyOf(const std::string& key, QSize size) {
     return QString::fromStdString(key) + '@' + QString::number(size.width()) + 'x' + QString::number(size.height());
 }
@@ -71,6 +78,10 @@ SvgAssetStore::SvgAssetStore(const QString& assetsFolder, std::size_t cacheBudge
             givenAt.insert(key, place);
             manifest_.insert(key, parts);
         }
+        // A damaged manifest is said in this one line, with its first bad
+        // line; the pictures of its page it then fails to name are not told
+        // one by one.
+        if (badLines > 0) damagedPages_.insert(pageOfManifest(name));
         if (badLines == 1)
             errors_.append(QStringLiteral("manifest/%1:%2: a key without a picture file").arg(name).arg(firstBad));
         else if (badLines > 1)
@@ -204,8 +215,15 @@ void SvgAssetStore::reportOnce(const std::string& key, const QString& file, cons
     // Once for each file and fault (or key without a file) of this folder,
     // whichever key asks for it.
     if (file.isEmpty()) {
-        diagnostics::tellOnce("picture key:" + (folder_ + '/').toStdString() + key,
-                              "picture " + key + " has no file in the picture manifest");
+        // A key without a row: its page's manifest is missing, emptied or cut
+        // short, or names the key wrongly. One line for each page says so;
+        // a manifest already told damaged says nothing more.
+        const QString page = QString::fromStdString(key.substr(0, key.find('_')));
+        if (damagedPages_.contains(page)) return;
+        diagnostics::tellOnce("picture key:" + (folder_ + '/' + page).toStdString(),
+                              "picture " + key + " has no file in the picture manifest manifest/" +
+                                  page.toLower().toStdString() + ".tsv; other pictures of " + page.toStdString() +
+                                  " it lacks are not told");
     } else {
         const std::string path = (folder_ + '/' + file).toStdString();
         diagnostics::tellOnce("picture:" + path + '\n' + why.toStdString(),

@@ -139,6 +139,8 @@ private:
     long renders_ = 0;
     mutable QHash<QString, QString> refused_;  // file -> why it cannot be used
     bool quiet_ = false;  // the folder or manifest is missing: said once already
+    // Pages ("Form1") whose manifest has damaged lines, told once already.
+    QSet<QString> damagedPages_;
     QSet<QString> prerendered_;  // the names of the drawn copies found at start
     QThreadPool pool_;
 };

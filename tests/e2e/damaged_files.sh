@@ -100,6 +100,8 @@ check() {
 
 for mode in missing empty truncated garbage; do
   check "$mode" assets/pages/form1/menu.svg pages/form1/menu.svg
+  # A page's manifest: one line names it, not one for each of its pictures.
+  check "$mode" assets/manifest/form1.tsv form1.tsv
   check "$mode" assets/kit/pointer.svg kit/pointer.svg
   check "$mode" demo2.qml demo2.qml
   check "$mode" mafahim_velmo.qml mafahim_velmo.qml
