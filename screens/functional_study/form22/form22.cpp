@@ -2,6 +2,8 @@
 // alarm device by dragging sentence labels onto the slots of a card: a short
 // letter and five questions. The letter and the questions each get a verdict;
 // the continue button opens only when both are right.
+#include <array>
+
 #include "media/programs.h"
 #include "runtime/exercise.h"
 #include "runtime/hover.h"
@@ -115,26 +117,36 @@ const AnswerFeedback kFeedback{
     .policy = QuestionMarkPolicy::AllParts,
 };
 // The questions are judged in two groups whose marks lie behind the page:
-// the single-answer slots 12 to 15, and the two yes/no questions 16 and 17.
+// slots 12 to 15, and slots 16 and 17. Rows 15, 16 and 17 of the
+// questionnaire all take a yes/no question, and nothing on the page orders
+// the three yes/no questions (labels 15, 16 and 17): they may stand in those
+// rows in any order, each once. Label 18 is the distractor.
 const GroupMarks kMarks{{{{"Image5", std::nullopt}, {"Image6", std::nullopt}},
                          {{"Image11", std::nullopt}, {"Image12", std::nullopt}}}};
 constexpr int kLetter = 0;
 constexpr int kQuestions = 1;
+constexpr std::array<int, 3> kYesNoLabels = {15, 16, 17};
 
 bool slotHolds(const Screen& s, int slot, int label) { return holdsLabel(s, "Image4", slot, "Image3", label); }
 
 bool slotsHoldTheirLabels(const Screen& s, int first, int last) {
-    for (int k = first; k <= last; ++k) {
-        if (!slotHolds(s, k, k)) return false;
-    }
-    return true;
+    bool right = true;
+    for (int k = first; k <= last; ++k) right = slotHolds(s, k, k) && right;
+    return right;
+}
+
+// The yes/no question in `slot`, or -1 when it holds none of them.
+int yesNoIn(const Screen& s, int slot) {
+    for (int label : kYesNoLabels)
+        if (slotHolds(s, slot, label)) return label;
+    return -1;
 }
 
 void check(Screen& s) {
     kFeedback.verdict(s, kLetter, slotsHoldTheirLabels(s, 0, 11));
-    kMarks.show(s, 1, slotsHoldTheirLabels(s, 12, 15));
-    // The two yes/no questions may stand in either order.
-    kMarks.show(s, 2, (slotHolds(s, 16, 16) && slotHolds(s, 17, 17)) || (slotHolds(s, 16, 17) && slotHolds(s, 17, 16)));
+    const int row15 = yesNoIn(s, 15), row16 = yesNoIn(s, 16), row17 = yesNoIn(s, 17);
+    kMarks.show(s, 1, slotsHoldTheirLabels(s, 12, 14) && row15 >= 0);
+    kMarks.show(s, 2, row16 >= 0 && row17 >= 0 && row16 != row17 && row16 != row15 && row17 != row15);
     kFeedback.verdict(s, kQuestions, kMarks.allTicked(s));
 }
 
@@ -153,8 +165,8 @@ void bind(ScreenLogic& logic) {
 
 }  // namespace
 
-// The key names the labels by index: slot k takes label k (16 and 17 either
-// way round). These are the texts those labels carry on their cards.
+// The key names the labels by index: slot k takes label k (15, 16 and 17 in
+// any order). These are the texts those labels carry on their cards.
 const ScreenModule form22{
     .def = kDef,
     .bind = bind,
