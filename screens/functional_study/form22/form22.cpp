@@ -30,6 +30,7 @@ ScreenDef makeDef() {
         image("Image1", 2, 7200, 8640, 855, 975).pointerIcon(),
         image("Image1", 6, 8865, 8640, 855, 975).pointerIcon(),
         image("Image1", 1, 10680, 9120, 615, 615).pointerIcon(),
+        image("Image1", 7, 11865, 8640, 855, 975).pointerIcon(),
         shape("Shape1", 17, 8400, 6720, 4335, 255).border(0x00808000).style(3).opaque(),
         image("Image4", 16, 8400, 5280, 4335, 255),
         image("Image4", 15, 8400, 4560, 4335, 255),
@@ -74,6 +75,7 @@ ScreenDef makeDef() {
         image("Image7", 1, 2400, 3960, 915, 1500).pic(61, 100),
         image("Image7", 0, 2400, 3960, 915, 1500).pic(61, 100),
         image("Image9", 120, 120, 1695, 375),
+        image("Image2", 7, 11985, 8760, 690, 825).pic(46, 55).pointerIcon(),
         image("Image2", 6, 8985, 8760, 690, 825).pic(46, 55).pointerIcon(),
         image("Image2", 5, 2760, 8760, 690, 825).pic(46, 55).pointerIcon(),
         image("Image2", 4, 4440, 8760, 690, 825).pic(46, 55).pointerIcon(),
@@ -157,7 +159,7 @@ void reset(Screen& s) {
 }
 
 void bind(ScreenLogic& logic) {
-    HoverHighlight{1, 6}.attach(logic);
+    HoverHighlight{1, 7}.attach(logic);
     kFeedback.attach(logic);
     kMarks.attach(logic);
     DropLabel{"Image4"}.attach(logic);
@@ -171,7 +173,7 @@ const ScreenModule form22{
     .def = kDef,
     .bind = bind,
     .title = "إدراك الحاجة",
-    .toolbar = {.quit = 1, .check = 2, .reset = 3, .next = {4, "Form23"}, .back = {6, "Form3"}, .print = 5,
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .next = {4, "Form23"}, .back = {6, "Form3"}, .menu = {7, "Form1"}, .print = 5,
                 .gate = "Image10"},
     .check = check,
     .reset = reset,

@@ -35,6 +35,8 @@ ScreenDef makeDef() {
         image("Image1", 2, 7920, 8400, 855, 975).pointerIcon(),
         image("Image1", 3, 6120, 8400, 855, 975).pointerIcon(),
         image("Image1", 5, 2640, 8400, 855, 975).pointerIcon(),
+        image("Image1", 7, 11865, 8400, 855, 975).pointerIcon(),
+        image("Image2", 7, 11985, 8520, 690, 825).pic(46, 55).pointerIcon(),
         image("Image2", 5, 2760, 8520, 690, 825).pic(46, 55).pointerIcon(),
         image("Image2", 4, 4560, 8520, 690, 825).pic(46, 55).pointerIcon(),
         image("Image2", 1, 10800, 9120, 405, 345).pic(27, 23).pointerIcon(),
@@ -68,7 +70,7 @@ constexpr Animation kSituation{"flash1", "situa1", false};
 void playSituation(Ctx& ctx) { playAnimation(ctx.screen, ctx.app, kSituation); }
 
 void bind(ScreenLogic& logic) {
-    HoverHighlight{1, 6}.attach(logic);
+    HoverHighlight{1, 7}.attach(logic);
     kFeedback.attach(logic);
     logic.onClick("Image1", [](Ctx& ctx, Index i) {
         switch (i) {
@@ -94,7 +96,7 @@ const ScreenModule form3{
     .def = kDef,
     .bind = bind,
     .title = "الوضعية الإشكالية",
-    .toolbar = {.quit = 1, .check = 2, .next = {4, "Form4"}, .print = 5},
+    .toolbar = {.quit = 1, .check = 2, .next = {4, "Form4"}, .menu = {7, "Form1"}, .print = 5},
     .animations = {kSituation},
     .check = [](Screen& s) { kFeedback.check(s, answersRight(s)); },
     .answers = {.shown = {"جهاز إنذار"}},
