@@ -15,6 +15,7 @@
 #include "app/registry.h"
 #include "platform/desktop_host.h"
 #include "platform/fonts.h"
+#include "platform/open_display.h"
 #include "platform/process.h"
 #include "platform/svg_asset_store.h"
 #include "runtime/diagnostics.h"
@@ -54,47 +55,6 @@ bool isOurs(const char* arg, CommandLine& line) {
     return false;
 }
 
-// While the application object connects to the display, Qt's messages are
-// held back: when no display can be opened Qt ends the process with several
-// lines and a core dump, so the one that says why is kept and told in one
-// line instead, with exit status 1. When the window system opens, the held
-// messages go on to the usual handler.
-struct HeldMessage {
-    QtMsgType type;
-    QString category;
-    QString text;
-};
-QtMessageHandler previousHandler = nullptr;
-QList<HeldMessage>* heldMessages = nullptr;
-
-std::string noDisplayLine(const QList<HeldMessage>& held, const QString& fatal) {
-    const QByteArray display = qgetenv("DISPLAY");
-    const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
-    for (const HeldMessage& m : held) {
-        if (!m.text.contains(QLatin1String("could not connect to display"))) continue;
-        if (display.isEmpty() && wayland.isEmpty())
-            return "no display to open the window on (DISPLAY is not set); start Nizam from a desktop session";
-        if (display.isEmpty()) return "cannot open the display (DISPLAY is not set)";
-        return "cannot connect to the display " + display.toStdString();
-    }
-    // Another reason: the first thing the platform plugin said, else Qt's own words.
-    for (const HeldMessage& m : held)
-        if (m.category.startsWith(QLatin1String("qt.qpa")))
-            return "cannot open a window: " + m.text.simplified().toStdString();
-    return "cannot open a window: " + fatal.section(QLatin1Char('\n'), 0, 0).simplified().toStdString();
-}
-
-void holdMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (type == QtFatalMsg) {
-        // Qt aborts after a fatal message; the process ends here instead,
-        // before anything of the half-made application object is run again.
-        // The line is flushed before the process ends.
-        nizam::diagnostics::tell(noDisplayLine(*heldMessages, text));
-        ::_exit(1);
-    }
-    heldMessages->append({type, QString::fromUtf8(context.category ? context.category : ""), text});
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -111,17 +71,7 @@ int main(int argc, char** argv) {
     }
 
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
-    QList<HeldMessage> held;
-    heldMessages = &held;
-    previousHandler = qInstallMessageHandler(holdMessages);
-    QApplication app(argc, argv);
-    qInstallMessageHandler(previousHandler);
-    heldMessages = nullptr;
-    for (const HeldMessage& m : held) {
-        const QByteArray category = m.category.toUtf8();
-        const QMessageLogContext context(nullptr, 0, nullptr, category.isEmpty() ? "default" : category.constData());
-        qt_message_output(m.type, context, m.text);
-    }
+    const auto app = nizam::platform::openDisplay(argc, argv, "nizam", "Nizam");
 
     nizam::platform::setUpProcess();
 
@@ -156,5 +106,5 @@ int main(int argc, char** argv) {
     // Full screen from the start, as F11 makes it: F11 then gives the window
     // its fitted size.
     if (line.fullScreen) host.toggleFullScreen();
-    return app.exec();
+    return app->exec();
 }
