@@ -2,14 +2,12 @@
 // program ends when the last screen is unloaded.
 #include <QApplication>
 #include <QDir>
-#include <QList>
 #include <QString>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <unistd.h>
 
 #include "app/navigator.h"
 #include "app/registry.h"
