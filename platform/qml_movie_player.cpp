@@ -315,7 +315,13 @@ private:
 // timeline), for scenes not yet counted as loaded.
 class WatchedRun {
 public:
-    explicit WatchedRun(QQmlEngine* engine) : engine_(engine) { SceneWatchdog::instance().watch(engine); }
+    explicit WatchedRun(QQmlEngine* engine) : engine_(engine) {
+        // No scene code runs at this point: an interruption still set came
+        // while the thread was stalled elsewhere, and must not stop the
+        // scene about to be made.
+        if (engine->isInterrupted()) engine->setInterrupted(false);
+        SceneWatchdog::instance().watch(engine);
+    }
     ~WatchedRun() { SceneWatchdog::instance().unwatch(engine_); }
     WatchedRun(const WatchedRun&) = delete;
     WatchedRun& operator=(const WatchedRun&) = delete;
