@@ -191,8 +191,12 @@ public:
         auto found = std::find_if(engines_.begin(), engines_.end(), [&](const auto& e) { return e.first == engine; });
         if (found == engines_.end()) {
             engines_.emplace_back(engine, 1);
-            // An engine destroyed with scenes still counted is forgotten.
-            QObject::connect(engine, &QObject::destroyed, [this, engine] { forget(engine); });
+            // An engine destroyed with scenes still counted is forgotten
+            // (connected once per engine, not on every scene it makes).
+            if (std::find(known_.begin(), known_.end(), engine) == known_.end()) {
+                known_.push_back(engine);
+                QObject::connect(engine, &QObject::destroyed, [this, engine] { forget(engine); });
+            }
         } else {
             ++found->second;
         }
@@ -254,6 +258,7 @@ private:
     }
 
     void forget(QQmlEngine* engine) {
+        known_.erase(std::remove(known_.begin(), known_.end(), engine), known_.end());
         std::lock_guard lock(mutex_);
         auto found = std::find_if(engines_.begin(), engines_.end(), [&](const auto& e) { return e.first == engine; });
         if (found == engines_.end()) return;
@@ -300,6 +305,7 @@ private:
     std::condition_variable wake_;
     std::thread thread_;
     std::vector<std::pair<QQmlEngine*, int>> engines_;
+    std::vector<QQmlEngine*> known_;  // engines whose end is watched; the window's thread only
     std::atomic<int> watched_{0};
     Clock::time_point lastBeat_{};
     unsigned long long beats_ = 0;
