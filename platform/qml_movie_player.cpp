@@ -268,25 +268,36 @@ private:
 
     void run() {
         std::unique_lock lock(mutex_);
+        unsigned long long seen = beats_ - 1;
+        Clock::time_point from;
+        std::chrono::nanoseconds cpuFrom{};
         while (!quit_) {
             if (watched_ == 0 || resting_) {
                 wake_.wait(lock);  // no timeout: woken by the next beat or scene
                 continue;
             }
-            const unsigned long long seen = beats_;
-            const Clock::time_point from = Clock::now();
-            const auto cpuFrom = guiCpu();
-            // The processor time is measured over at least half the limit.
-            const Clock::time_point deadline = std::max(lastBeat_ + kLimit, from + kLimit / 2);
+            if (beats_ != seen) {
+                seen = beats_;
+                from = Clock::now();
+                cpuFrom = guiCpu();
+            }
+            const Clock::time_point deadline = std::max(lastBeat_ + kLimit, Clock::now() + kLimit / 4);
             wake_.wait_until(lock, deadline, [&] { return quit_ || beats_ != seen || watched_ == 0; });
             if (quit_ || beats_ != seen || watched_ == 0) continue;
             const auto cpuNow = guiCpu();
+            const auto cpu = cpuNow - cpuFrom;
             const auto wall = Clock::now() - from;
-            // Busy for most of the time since: a script that does not end.
-            // Without a processor clock, no beat for the limit is taken as one.
-            const bool busy = cpuFrom.count() < 0 || cpuNow.count() < 0 || (cpuNow - cpuFrom) * 10 >= wall * 6;
-            resting_ = true;  // waits for the next beat either way
-            if (!busy) continue;
+            // Without a processor clock, no beat for the limit is taken as a
+            // runaway. With one, a runaway has computed for half the limit
+            // since (on a machine shared with other work it gets less than
+            // the whole wall time); a thread that used next to nothing is
+            // resting; in between, look again.
+            const bool known = cpuFrom.count() >= 0 && cpuNow.count() >= 0;
+            if (known && cpu < kLimit / 2) {
+                if (cpu * 10 < wall) resting_ = true;
+                continue;
+            }
+            resting_ = true;  // waits for the next beat before firing again
             for (const auto& [engine, count] : engines_) {
                 engine->setInterrupted(true);
                 QPointer<QQmlEngine> guarded(engine);
