@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // QmlMoviePlayer: the desktop animation player. Each animation is a Qt Quick
 // scene (one QML file per animation, beside the executable) whose root item
 // holds a QtQuick.Timeline; the player drives that timeline's current frame

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real nizam's command line: --help and --version answer without any
 # display; with no display (none set, or one nobody serves) it says so in one
 # line and ends with status 1, never with Qt's abort; an unknown option is one

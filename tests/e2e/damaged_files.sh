@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program's own files damaged one at a time: a copy of the program's
 # folder in a scratch directory, one picture, animation, font, manifest or
 # folder missing, empty, truncated or replaced by garbage, or a scene

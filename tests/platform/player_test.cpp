@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The QML animation player on Qt's offscreen platform: loading, playing,
 // rewinding, hiding, looping, its failures and its drawing. Time is the
 // test's own: the cases advance the animation clock by hand and check exact
