@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/answer.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 
@@ -138,7 +139,12 @@ private:
         if (pos_ == start) return std::nullopt;
         const auto canonical = plainNumber(text_.substr(start, pos_ - start));
         if (!canonical) return std::nullopt;
-        return std::stod(*canonical);
+        // Read in the C convention whatever the desktop's locale: a French or
+        // Arabic locale's decimal comma must not cut "91.18" to 91.
+        double value = 0;
+        const auto [end, ec] = std::from_chars(canonical->data(), canonical->data() + canonical->size(), value);
+        if (ec != std::errc() || end != canonical->data() + canonical->size()) return std::nullopt;
+        return value;
     }
 
     std::string_view text_;
@@ -202,9 +208,10 @@ std::optional<std::string> plainNumber(std::string_view text) {
     if (whole.empty() || (separator && fraction.empty())) return std::nullopt;
     whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size() - 1));
     fraction.erase(fraction.find_last_not_of('0') + 1);
-    std::string out = whole;
+    const bool zero = whole == "0" && fraction.empty();
+    std::string out = negative && !zero ? "-" : "";
+    out += whole;
     if (!fraction.empty()) out += "." + fraction;
-    if (negative && out != "0") out.insert(0, "-");
     return out;
 }
 
