@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A car-park barrier that works by itself. A car drives up and stops; the
 // detector before the barrier senses it, the barrier's electric motor (fed
 // from the mains) raises the boom while the lamp flashes; the car drives

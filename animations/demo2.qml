@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How to answer the questions: a small exercise page is answered under the
 // pupil's eyes. The pointer ticks a box, types a word into a text box, drags
 // a word card onto its frame and presses the evaluation button; the praise

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The industrial project, from a need to a product, in three pictures shown
 // one after the other:
 //   1. a need (a lamp lit in a thought), the industrial project (turning

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The basic concepts, told with one everyday example: a boy is thirsty (a
 // need); a factory (the manufacturer) fills bottles of water (the product);
 // the boy buys one and drinks (the user); what the bottle does for him and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A tour of a house's alarm system. A cut-away two-storey house; one part
 // after another is highlighted and named: the four detectors, the control
 // unit that receives their information, the alarm sirens inside and outside, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An electric motor at work. A switch closes; current runs from the mains
 // socket along the cable into the motor (the moving dots); the motor's shaft
 // turns, faster and faster, and drives a fan whose blades spin.

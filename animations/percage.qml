@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The automatic drilling station at work, one cycle. M1 turns the entry
 // belt and M2 the exit belt: a piece arrives under the drill while a drilled
 // one leaves. C1 lowers its pad and holds the piece; C2 lowers M, which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A main gate worked by its user. The car waits in front of the garden wall;
 // the driver's hand presses the remote control, the gate's electric motor
 // (fed from the mains) slides the gate open while the warning lamp flashes;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The automatic bottle-filling station at work, one cycle. The motor of the
 // conveyor belt turns and the belt brings an empty bottle under the pipe and
 // a filled one, two places on, under the capping head. C lowers the pipe into the bottle; D

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What an automatic system is. A shop's sliding door: a person walks up, the
 // detector above the door senses her, the control unit processes what it
 // received and the motor opens the door, then closes it behind her, with no

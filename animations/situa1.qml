@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The problem situation: at night a thief slips into the school's technology
 // room, the detector on the wall senses him (its beam lights up and its light
 // blinks), a signal runs along the wire to the bell, the bell rings with

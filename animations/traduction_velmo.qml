@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The basic technical terms of the course, one card at a time: each term in
 // Arabic with its French name below it, long enough to read both. A row of
 // dots under the card shows how far the list has gone; after the last term

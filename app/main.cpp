@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // nizam: the courseware's entry point. Starts on the title screen; the
 // program ends when the last screen is unloaded.
 #include <QApplication>

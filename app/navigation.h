@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every button of the program that navigates: the screen, the control (with
 // its index for an array element) and the action, Go to a screen or Quit,
 // gathered from the pages' descriptors (their toolbars and links). The

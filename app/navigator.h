@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Navigator: the registry of the 41 screens, the one loaded screen, the
 // navigation actions Show, Unload, Quit and Go to, and the entry points
 // through which the platform delivers input.

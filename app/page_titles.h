@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Arabic title of every page, shown in the window's title bar beside the
 // program's name.
 #pragma once

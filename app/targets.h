@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which edges a screen's buttons actually take, found by running each click
 // handler on a scratch copy of the screen. The tests compare them with the
 // navigation table; the benchmark clicks the button that leads to a page.

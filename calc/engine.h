@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's arithmetic and key handling, free of any user interface.
 //
 // The engine works like a common pocket calculator with immediate execution:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // calc: the calculator a pupil opens from a lesson page. It runs on its own,
 // independently of the courseware that started it.
 #include <QApplication>

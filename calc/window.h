@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's window: a large display over a keypad of big buttons,
 // driven by the mouse or the keyboard.
 #pragma once

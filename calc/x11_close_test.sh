@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the calculator on a bare X display (its own Xvfb, no window
 # manager) and checks that it opens maximised and that each way out works
 # there: Ctrl+W, Alt+F4 and a click on its close button each end it with

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The fonts the pictures and text boxes are drawn with. They come from Debian's
 # font packages. The build copies them beside the executables, where the
 # program registers them at start-up, so every machine draws the same pictures

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing Nizam like any desktop program, and packing it for Debian.
 #
 # One folder of the prefix holds the two programs with everything they look

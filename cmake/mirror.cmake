@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 cmake_minimum_required(VERSION 3.25)
 
 # Copies the files of SOURCE into DEST so that DEST holds what SOURCE holds:

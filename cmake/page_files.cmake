@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Where a page folder's files go among the program's pictures. A page lives
 # in screens/<topic>/formN/; the program looks its pictures up as
 # pages/formN/<file>.svg and its manifest rows as manifest/formN.tsv, both

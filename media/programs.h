@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Animations and outside programs started from a page: playing an animation
 // file of the application folder, starting the calculator, and the print
 // button.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop platform: one Qt window showing the current screen, scaled to
 // the window with its proportions kept, with native check boxes and text
 // boxes, the pointer icon, drag outlines and animation players. The window

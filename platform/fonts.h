@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fonts the program draws with, bundled in its own folder.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The native-controls adapter: the page's check boxes and text boxes are the
 // platform's own widgets, laid over the page canvas. It makes them for a
 // screen, keeps them in step with the screen's state, and passes what the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the window system for a program (Nizam and its calculator).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page canvas: where a screen lies in the window and how it is drawn.
 // Every page is drawn at the one scale that fits the design canvas (the
 // largest client area of any page) into the window, centred, so a page with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Input forwarding: the window's pointer and keyboard events, and those that
 // reach its native controls, turned into the course's input entry points at
 // twips of the page. The keys the window itself answers (F11, Escape during a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings of the whole process that the program's window relies on,
 // made in one place by every program that shows it: the program itself, the
 // scenario runner, the benchmark, the tools and the test programs.

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qml_movie_player.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -26,9 +28,20 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
+#include <ctime>
 #include <functional>
+#include <mutex>
 #include <string>
+#include <thread>
+#include <vector>
+
+#if defined(__unix__)
+#include <pthread.h>
+#endif
 
 #include "runtime/diagnostics.h"
 
@@ -47,6 +60,7 @@ public:
     std::function<void()> onResize;
 
 protected:
+    bool event(QEvent* e) override;
     void resizeEvent(QResizeEvent* e) override {
         QQuickWidget::resizeEvent(e);
         if (onResize) onResize();
@@ -132,6 +146,210 @@ public:
     QNetworkAccessManager* create(QObject* parent) override { return new LocalOnlyNetwork(parent); }
 };
 
+
+// The watchdog of the scenes' scripts. A scene's JavaScript runs on the
+// window's thread: an endless loop in it (on creation, in a binding, in a
+// Timer's handler) would freeze the whole program. While any scene is loaded,
+// the window's thread reports that it is alive ("beats") each time it comes
+// back to the event loop, on each tick of a player's clock and before the
+// player runs scene code. A thread of its own waits for the beats: when none
+// has come for kLimit while the window's thread kept a core busy, the scripts
+// of the watched engines are interrupted (QJSEngine::setInterrupted is safe
+// from another thread), and the players whose scene ran away stop it once the
+// interrupted code has unwound.
+//
+// Nothing wakes while the program rests: with no scene loaded the thread
+// sleeps on its condition variable without a timeout, and when the window's
+// thread has been idle (blocked in the event loop, using no processor) for
+// kLimit, the thread sleeps again until the next beat.
+class SceneWatchdog {
+public:
+    static constexpr std::chrono::milliseconds kLimit{500};
+
+    static SceneWatchdog& instance() {
+        static SceneWatchdog watchdog;
+        return watchdog;
+    }
+
+    // The window's thread is alive now. Cheap: called on every round of the
+    // event loop.
+    void beat() {
+        if (watched_ == 0) return;  // read without the lock: only this thread changes it
+        std::lock_guard lock(mutex_);
+        lastBeat_ = Clock::now();
+        ++beats_;
+        if (resting_) {
+            resting_ = false;
+            wake_.notify_one();
+        }
+    }
+
+    // One more scene (or scene creation) of `engine` to watch; each call is
+    // paired with unwatch().
+    void watch(QQmlEngine* engine) {
+        start();
+        std::lock_guard lock(mutex_);
+        auto found = std::find_if(engines_.begin(), engines_.end(), [&](const auto& e) { return e.first == engine; });
+        if (found == engines_.end()) {
+            engines_.emplace_back(engine, 1);
+            // An engine destroyed with scenes still counted is forgotten
+            // (connected once per engine, not on every scene it makes).
+            if (std::find(known_.begin(), known_.end(), engine) == known_.end()) {
+                known_.push_back(engine);
+                QObject::connect(engine, &QObject::destroyed, [this, engine] { forget(engine); });
+            }
+        } else {
+            ++found->second;
+        }
+        ++watched_;
+        lastBeat_ = Clock::now();
+        ++beats_;
+        resting_ = false;
+        wake_.notify_one();
+    }
+
+    void unwatch(QQmlEngine* engine) {
+        std::lock_guard lock(mutex_);
+        auto found = std::find_if(engines_.begin(), engines_.end(), [&](const auto& e) { return e.first == engine; });
+        if (found == engines_.end()) return;
+        --watched_;
+        if (--found->second == 0) engines_.erase(found);
+    }
+
+    // Called on the window's thread when an engine was interrupted: set by
+    // the owner of the scenes, to stop the ones that ran away.
+    std::function<void(QQmlEngine*)> onInterrupted;
+
+    ~SceneWatchdog() {
+        {
+            std::lock_guard lock(mutex_);
+            quit_ = true;
+            wake_.notify_one();
+        }
+        if (thread_.joinable()) thread_.join();
+    }
+
+private:
+    using Clock = std::chrono::steady_clock;
+
+    SceneWatchdog() = default;
+
+    void start() {
+        if (thread_.joinable()) return;
+#if defined(__unix__)
+        // The processor time of the window's thread tells an endless loop
+        // from a thread that is only waiting (for the event loop, a disk).
+        if (pthread_getcpuclockid(pthread_self(), &guiCpu_) == 0) haveCpu_ = true;
+#endif
+        if (auto* dispatcher = QAbstractEventDispatcher::instance()) {
+            QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, [this] { beat(); });
+            QObject::connect(dispatcher, &QAbstractEventDispatcher::awake, [this] { beat(); });
+        }
+        thread_ = std::thread([this] { run(); });
+    }
+
+    // Processor time used by the window's thread, or -1 when unknown.
+    std::chrono::nanoseconds guiCpu() const {
+#if defined(__unix__)
+        timespec ts{};
+        if (haveCpu_ && clock_gettime(guiCpu_, &ts) == 0)
+            return std::chrono::seconds(ts.tv_sec) + std::chrono::nanoseconds(ts.tv_nsec);
+#endif
+        return std::chrono::nanoseconds(-1);
+    }
+
+    void forget(QQmlEngine* engine) {
+        known_.erase(std::remove(known_.begin(), known_.end(), engine), known_.end());
+        std::lock_guard lock(mutex_);
+        auto found = std::find_if(engines_.begin(), engines_.end(), [&](const auto& e) { return e.first == engine; });
+        if (found == engines_.end()) return;
+        watched_ -= found->second;
+        engines_.erase(found);
+    }
+
+    void run() {
+        std::unique_lock lock(mutex_);
+        unsigned long long seen = beats_ - 1;
+        Clock::time_point from;
+        std::chrono::nanoseconds cpuFrom{};
+        while (!quit_) {
+            if (watched_ == 0 || resting_) {
+                wake_.wait(lock);  // no timeout: woken by the next beat or scene
+                continue;
+            }
+            if (beats_ != seen) {
+                seen = beats_;
+                from = Clock::now();
+                cpuFrom = guiCpu();
+            }
+            const Clock::time_point deadline = std::max(lastBeat_ + kLimit, Clock::now() + kLimit / 4);
+            wake_.wait_until(lock, deadline, [&] { return quit_ || beats_ != seen || watched_ == 0; });
+            if (quit_ || beats_ != seen || watched_ == 0) continue;
+            const auto cpuNow = guiCpu();
+            const auto cpu = cpuNow - cpuFrom;
+            const auto wall = Clock::now() - from;
+            // Without a processor clock, no beat for the limit is taken as a
+            // runaway. With one, a runaway has computed for half the limit
+            // since (on a machine shared with other work it gets less than
+            // the whole wall time); a thread that used next to nothing is
+            // resting; in between, look again.
+            const bool known = cpuFrom.count() >= 0 && cpuNow.count() >= 0;
+            if (known && cpu < kLimit / 2) {
+                if (cpu * 10 < wall) resting_ = true;
+                continue;
+            }
+            resting_ = true;  // waits for the next beat before firing again
+            for (const auto& [engine, count] : engines_) {
+                engine->setInterrupted(true);
+                QPointer<QQmlEngine> guarded(engine);
+                // Run when control is back in the event loop, the loop unwound.
+                QMetaObject::invokeMethod(
+                    engine,
+                    [this, guarded] {
+                        if (guarded && onInterrupted) onInterrupted(guarded.data());
+                    },
+                    Qt::QueuedConnection);
+            }
+        }
+    }
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::thread thread_;
+    std::vector<std::pair<QQmlEngine*, int>> engines_;
+    std::vector<QQmlEngine*> known_;  // engines whose end is watched; the window's thread only
+    std::atomic<int> watched_{0};
+    Clock::time_point lastBeat_{};
+    unsigned long long beats_ = 0;
+    bool resting_ = false;
+    bool quit_ = false;
+#if defined(__unix__)
+    clockid_t guiCpu_{};
+    bool haveCpu_ = false;
+#endif
+};
+
+// Watches the scene code run while it lives (creating a scene, moving its
+// timeline), for scenes not yet counted as loaded.
+class WatchedRun {
+public:
+    explicit WatchedRun(QQmlEngine* engine) : engine_(engine) {
+        // No scene code runs at this point: an interruption still set came
+        // while the thread was stalled elsewhere, and must not stop the
+        // scene about to be made.
+        if (engine->isInterrupted()) engine->setInterrupted(false);
+        SceneWatchdog::instance().watch(engine);
+    }
+    ~WatchedRun() { SceneWatchdog::instance().unwatch(engine_); }
+    WatchedRun(const WatchedRun&) = delete;
+    WatchedRun& operator=(const WatchedRun&) = delete;
+
+private:
+    QQmlEngine* engine_;
+};
+
+const QString kRunaway = QStringLiteral("its script ran for more than half a second without end and was stopped");
+
 // One line describing why a scene could not be loaded. The file is named by
 // the caller, so a QML error is reduced to its line and description.
 QString describe(const QList<QQmlError>& errors) {
@@ -203,6 +421,9 @@ struct CompiledScene {
     QByteArray digest;
     QPointer<QQmlComponent> component;
     bool builtIn = false;
+    // Its script ran away once: it is not run again while the file is
+    // unchanged (each try would freeze the program for the watchdog's limit).
+    bool runaway = false;
 };
 QHash<QString, CompiledScene>& compiledScenes() {
     static QHash<QString, CompiledScene> scenes;
@@ -246,6 +467,10 @@ QQmlComponent* compiledScene(QQmlEngine* engine, const QString& path, QString& r
     auto found = scenes.find(path);
     if (found != scenes.end() && found->component && found->component->engine() == engine &&
         found->digest == digest) {
+        if (found->runaway) {
+            reason = kRunaway;
+            return nullptr;
+        }
         builtIn = found->builtIn;
         return found->component.data();
     }
@@ -286,7 +511,44 @@ QQmlComponent* compiledScene(QQmlEngine* engine, const QString& path, QString& r
     return ready;
 }
 
+// Input reaching a player's scene is scene code about to run.
+bool PlayerView::event(QEvent* e) {
+    SceneWatchdog::instance().beat();
+    return QQuickWidget::event(e);
+}
+
+// The players alive, to stop the scenes of an interrupted engine.
+std::vector<QmlMoviePlayer*>& livePlayers() {
+    static std::vector<QmlMoviePlayer*> players;
+    return players;
+}
+
 }  // namespace
+
+void QmlMoviePlayer::stopRunaways(QQmlEngine* engine) {
+    // Already handled where the scene was being made.
+    if (!engine->isInterrupted()) return;
+    // The interrupted code has unwound: the engine serves other scenes again.
+    engine->setInterrupted(false);
+    const std::vector<QmlMoviePlayer*> players = livePlayers();
+    for (QmlMoviePlayer* player : players)
+        if (player->watching_ == engine && player->scene_) player->stopRunaway();
+}
+
+void QmlMoviePlayer::stopRunaway() {
+    auto& scenes = compiledScenes();
+    auto found = scenes.find(QFileInfo(sceneFile_).absoluteFilePath());
+    if (found != scenes.end()) found->runaway = true;
+    unload();
+    tellFault(kRunaway);
+}
+
+void QmlMoviePlayer::tellFault(const QString& reason) const {
+    // Once per file and fault: played again it says nothing more; a file
+    // changed on disk with another fault is told again.
+    diagnostics::tellOnce("animation:" + sceneFile_.toStdString() + '\n' + reason.toStdString(),
+                          "cannot play animation " + sceneFile_.toStdString() + ": " + reason.toStdString());
+}
 
 void QmlMoviePlayer::prepareRendering() {
     // The engine keeps no compiled copy of a scene on disk, so the program
@@ -321,7 +583,9 @@ void QmlMoviePlayer::prepareAhead(QWidget* window, const QString& folder) {
         // An edited scene is only compiled: what it does on creation is
         // left to its page.
         if (!component || !builtIn) continue;
+        const WatchedRun watched(engine);
         delete component->create();
+        if (engine->isInterrupted()) engine->setInterrupted(false);
     }
 }
 
@@ -338,6 +602,8 @@ QString QmlMoviePlayer::sceneFileFor(const std::string& moviePath) {
 
 QmlMoviePlayer::QmlMoviePlayer(QWidget* parent, const QRect& rect)
     : clock_(std::make_unique<QVariantAnimation>()) {
+    livePlayers().push_back(this);
+    SceneWatchdog::instance().onInterrupted = &QmlMoviePlayer::stopRunaways;
     QQmlEngine* engine = sharedEngine(parent);
     auto* view = new PlayerView(engine, parent);
     // Without a window to share an engine with, the widget has its own.
@@ -377,6 +643,7 @@ QmlMoviePlayer::QmlMoviePlayer(QWidget* parent, const QRect& rect)
     clock_->setEasingCurve(QEasingCurve::Linear);
     QObject::connect(clock_.get(), &QVariantAnimation::valueChanged,
                      [this](const QVariant& value) {
+                         SceneWatchdog::instance().beat();
                          // The scenes are drawn frame by frame at 25 frames a
                          // second; the clock ticks with the display, more
                          // often. Only a whole frame reached is shown, so a
@@ -407,6 +674,8 @@ QmlMoviePlayer::~QmlMoviePlayer() {
     unload();
     // The page may already have destroyed the widget with itself.
     delete view_.data();
+    auto& players = livePlayers();
+    players.erase(std::remove(players.begin(), players.end(), this), players.end());
 }
 
 QQuickWidget* QmlMoviePlayer::widget() const { return view_.data(); }
@@ -444,10 +713,7 @@ void QmlMoviePlayer::setMovie(const std::string& path) {
         refreshMenu();
         return;
     }
-    // Once per file and fault: played again it says nothing more; a file
-    // changed on disk with another fault is told again.
-    diagnostics::tellOnce("animation:" + sceneFile_.toStdString() + '\n' + reason.toStdString(),
-                          "cannot play animation " + sceneFile_.toStdString() + ": " + reason.toStdString());
+    tellFault(reason);
 }
 
 void QmlMoviePlayer::rewind() {
@@ -519,6 +785,8 @@ void QmlMoviePlayer::unload() {
     builtIn_ = false;
     delete scene_.data();
     scene_.clear();
+    if (watching_) SceneWatchdog::instance().unwatch(watching_);
+    watching_.clear();
     startFrame_ = endFrame_ = 0;
     duration_ = 0;
     refreshMenu();
@@ -536,9 +804,23 @@ bool QmlMoviePlayer::load(const QString& file, QString& reason) {
     }
 
     bool builtIn = false;
-    QQmlComponent* component = compiledScene(view_->engine(), info.absoluteFilePath(), reason, builtIn);
+    QQmlEngine* engine = view_->engine();
+    QQmlComponent* component = compiledScene(engine, info.absoluteFilePath(), reason, builtIn);
     if (!component) return false;
+    // The scene's code runs from here on: creating it runs its bindings and
+    // Component.onCompleted, and setting its first frame runs bindings.
+    const WatchedRun watched(engine);
     std::unique_ptr<QObject> object(component->create());
+    const auto ranAway = [&] {
+        if (!engine->isInterrupted()) return false;
+        engine->setInterrupted(false);
+        object.reset();
+        if (auto found = compiledScenes().find(info.absoluteFilePath()); found != compiledScenes().end())
+            found->runaway = true;
+        reason = kRunaway;
+        return true;
+    };
+    if (ranAway()) return false;
     if (!object) {
         reason = describe(component->errors());
         return false;
@@ -590,6 +872,20 @@ bool QmlMoviePlayer::load(const QString& file, QString& reason) {
     timeline->setProperty("enabled", true);
     setFrame(start);
     layoutScene();
+    if (ranAway()) {
+        // The scene already belongs to the window: taken back before it goes.
+        timeline_.clear();
+        scene_.clear();
+        object.reset(root);
+        startFrame_ = endFrame_ = 0;
+        duration_ = 0;
+        builtIn_ = false;
+        return false;
+    }
+    // Loaded: watched for as long as it stays (its timers, animations and
+    // input handlers run scene code while it plays).
+    watching_ = engine;
+    SceneWatchdog::instance().watch(engine);
     return true;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // QmlMoviePlayer: the desktop animation player. Each animation is a Qt Quick
 // scene (one QML file per animation, beside the executable) whose root item
 // holds a QtQuick.Timeline; the player drives that timeline's current frame
@@ -25,6 +26,7 @@
 
 class QMenu;
 class QObject;
+class QQmlEngine;
 class QQuickItem;
 class QQuickWidget;
 class QVariantAnimation;
@@ -110,11 +112,17 @@ private:
     void updateRunning();   // starts or stops the clock from the wanted state
     void stopClock();       // a stop that is not the animation's natural end
     void refreshMenu();
+    void tellFault(const QString& reason) const;
+    // A scene whose script ran away is stopped: the player is left white and
+    // the file is told.
+    void stopRunaway();
+    static void stopRunaways(QQmlEngine* engine);
 
     QPointer<QQuickWidget> view_;
     QPointer<QMenu> menu_;
     QPointer<QQuickItem> scene_;
     QPointer<QObject> timeline_;
+    QPointer<QQmlEngine> watching_;  // the engine watched for the loaded scene
     std::unique_ptr<QVariantAnimation> clock_;
     QString sceneFile_;
     double startFrame_ = 0;

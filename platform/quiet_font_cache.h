@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps Qt's font cache from waking the program while nobody uses it.
 #pragma once
 

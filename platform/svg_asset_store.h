@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures, as SVG sources under the program's assets folder, rendered
 // at the size they are shown with, and kept in a cache of rendered images.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a text box reports for what was typed or pasted into it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a typed answer is judged against its key, as a teacher would judge it:
 // a difference the pupil cannot see or that a teacher would not count (spaces
 // around or doubled between words, a tatweel, the digits of an Arabic

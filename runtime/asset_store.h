@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Read-only supplier of pictures by asset key.
 #pragma once
 

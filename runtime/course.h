@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a platform's window needs from the running course: the input entry
 // points through which it delivers pointer and keyboard events, the screen on
 // show, and what it shows of the course around that screen (the title bar's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's diagnostics: the lines it writes about its own damaged or
 // missing files and its programming mistakes. Every such line goes through
 // here, so that each thing is said once however often it happens, and so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exercise mechanics shared by every exercise page.
 //
 // A page is answered with check boxes, text boxes and labels dragged onto the

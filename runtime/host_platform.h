@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Everything the screen logic needs from the platform. Pointer and keyboard
 // input travel the other way: the platform calls the course's input entry
 // points (see runtime/course.h).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hot-spots and their hover highlights.
 //
 // Every button of a page is drawn in the background picture and made active

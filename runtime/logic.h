@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The event logic of a screen: handlers bound by control name, as a page's
 // code is written (Image1_Click receives the index of the array element), each
 // naming the elements of the array it serves so that every binding can be

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The static description of screens and controls: what a page looks like
 // at design time, before any event has changed it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The operations the screen logic uses on an animation player control.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PictureRef: a reference to one loaded picture object, or to the empty
 // picture. Equality is identity: two controls hold "the same picture" only
 // when one was copied from the other, never because they look alike. Every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pointer routing for one loaded screen: hit-testing, capture while the
 // primary button is held, clicks, and dragging of labels.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screen: the run-time state of one loaded screen. It is created from the
 // design values when the screen is loaded and discarded when it is unloaded,
 // so a page shown again always starts from its designed state.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A page as the program knows it: its definition, its handlers and the facts
 // every other part of the program reads from it (its title, its toolbar, the
 // controls that navigate, the animations it plays). Nothing of a page is

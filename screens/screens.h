@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screens that are built, one module per screen source file.
 #pragma once
 

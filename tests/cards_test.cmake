@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets two cards from a table and checks their size, text and clear margin;
 # a malformed line is refused with its line number.
 file(REMOVE_RECURSE ${WORK})

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs PROGRAM on FILE and checks its exit status is EXPECT and that its
 # message names the file and a line (or, with -DNO_LINE=1, the file alone, for
 # what is refused before any line is read: a folder, an endless device).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The include check on a small tree of files that break each rule once, and
 # keep to it on their other lines: it must fail, name each offending line
 # and only those.

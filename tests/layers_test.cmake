@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program's layers and which way their includes may point:
 #   runtime/   the core's own types and the interfaces it offers the platform:
 #              itself and the C++ standard library only

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 cmake_minimum_required(VERSION 3.25)
 # The build's copy of a folder mirrors its source: a file removed from the
 # source goes from the copy, a changed file is copied again, and files that

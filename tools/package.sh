@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Nizam and makes its Debian package in
 # build/ (nizam_<version>-<revision>_<arch>.deb), which installs with
 #   sudo apt install ./build/nizam_<version>-<revision>_<arch>.deb

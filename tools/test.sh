@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Nizam and runs every test: the full build
 # (core, desktop platform, scenario files on both hosts, end-to-end test), then
 # the core tests once more under AddressSanitizer and UndefinedBehaviorSanitizer,

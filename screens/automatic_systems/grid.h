@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The element grids of the two station activities: three rows of check
 // boxes (Check1 actuators, Check2 sensors, Check3 effectors), one box per
 // element in each row. A row is right when exactly its run of boxes is

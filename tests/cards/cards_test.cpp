@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card setter run as the build runs it, on small tables: the cards it
 // writes are read back, measured with the fonts the program ships and drawn
 // with the program's SVG renderer.

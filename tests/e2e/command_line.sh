@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real nizam's command line: --help and --version answer without any
 # display; with no display (none set, or one nobody serves) it says so in one
 # line and ends with status 1, never with Qt's abort; an unknown option is one
@@ -43,40 +44,31 @@ grep -qE '^nizam [0-9]+\.[0-9]+' "$work/out" && [ "$(lines "$work/out")" -eq 1 ]
   fail "--version printed: $(cat "$work/out")"
 [ ! -s "$work/err" ] || fail "--version wrote to stderr: $(cat "$work/err")"
 
-# No display: none set, then one that nobody serves.
-headless
-echo "no display: status $status: $(cat "$work/err")"
-[ "$status" -eq 1 ] || fail "with no display the status is $status, not 1"
-[ "$(lines "$work/err")" -eq 1 ] && grep -q '^nizam: .*display' "$work/err" ||
-  fail "with no display stderr holds: $(cat "$work/err")"
-[ ! -s "$work/out" ] || fail "with no display stdout holds: $(cat "$work/out")"
+# no_display PROGRAM NAME: with no display set, then with one nobody serves,
+# the program says so in one line starting with NAME and ends with status 1.
+no_display() {
+  local program=$1 name=$2
+  status=0
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work" \
+    timeout 20 "$program" >"$work/out" 2>"$work/err" || status=$?
+  echo "$name, no display: status $status: $(cat "$work/err")"
+  [ "$status" -eq 1 ] || fail "$name with no display: the status is $status, not 1"
+  [ "$(lines "$work/err")" -eq 1 ] && grep -q "^$name: .*DISPLAY is not set" "$work/err" ||
+    fail "$name with no display: stderr holds: $(cat "$work/err")"
+  [ ! -s "$work/out" ] || fail "$name with no display: stdout holds: $(cat "$work/out")"
+  status=0
+  env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:249 XDG_RUNTIME_DIR="$work" \
+    timeout 20 "$program" >"$work/out" 2>"$work/err" || status=$?
+  echo "$name, display :249 unserved: status $status: $(cat "$work/err")"
+  [ "$status" -eq 1 ] || fail "$name with an unserved display: the status is $status, not 1"
+  [ "$(lines "$work/err")" -eq 1 ] && grep -q "^$name: .*:249" "$work/err" ||
+    fail "$name with an unserved display: stderr holds: $(cat "$work/err")"
+}
 
-status=0
-env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:249 XDG_RUNTIME_DIR="$work" \
-  timeout 20 "$nizam" >"$work/out" 2>"$work/err" || status=$?
-echo "display :249 unserved: status $status: $(cat "$work/err")"
-[ "$status" -eq 1 ] || fail "with an unserved display the status is $status, not 1"
-[ "$(lines "$work/err")" -eq 1 ] && grep -q '^nizam: .*:249' "$work/err" ||
-  fail "with an unserved display stderr holds: $(cat "$work/err")"
-
-# The calculator, started from the program's folder, with no display at all
-# and with one nobody serves.
+no_display "$nizam" nizam
+# The calculator, started from the program's folder, says so the same way.
 [ -x "$calc" ] || fail "no calculator beside $nizam"
-status=0
-env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work" \
-  timeout 20 "$calc" >"$work/out" 2>"$work/err" || status=$?
-echo "calc, no display: status $status: $(cat "$work/err")"
-[ "$status" -eq 1 ] || fail "calc with no display: the status is $status, not 1"
-[ "$(lines "$work/err")" -eq 1 ] && grep -q '^calc: .*DISPLAY is not set' "$work/err" ||
-  fail "calc with no display: stderr holds: $(cat "$work/err")"
-[ ! -s "$work/out" ] || fail "calc with no display: stdout holds: $(cat "$work/out")"
-status=0
-env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:249 XDG_RUNTIME_DIR="$work" \
-  timeout 20 "$calc" >"$work/out" 2>"$work/err" || status=$?
-echo "calc, display :249 unserved: status $status: $(cat "$work/err")"
-[ "$status" -eq 1 ] || fail "calc with an unserved display: the status is $status, not 1"
-[ "$(lines "$work/err")" -eq 1 ] && grep -q '^calc: .*:249' "$work/err" ||
-  fail "calc with an unserved display: stderr holds: $(cat "$work/err")"
+no_display "$calc" calc
 
 # An unknown option, with a display the program can open.
 status=0

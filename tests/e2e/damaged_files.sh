@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program's own files damaged one at a time: a copy of the program's
 # folder in a scratch directory, one picture, animation, font, manifest or
-# folder missing, empty, truncated or replaced by garbage. The real desktop
+# folder missing, empty, truncated or replaced by garbage, or a scene
+# replaced by one whose script never ends (the page's buttons still work). The real desktop
 # window (offscreen) then walks the title page and the menu to every topic and back, playing the
 # introductions' animations: each walk must still pass (every page shows,
 # without the damaged file), and stderr must hold exactly one line more than
@@ -76,6 +78,14 @@ damage() {
     empty) : >"$target" ;;
     truncated) head -c "$(($(stat -c %s "$target") / 2))" "$target" >"$work/half" && mv "$work/half" "$target" ;;
     garbage) head -c 4096 "$1/nizam-scenario" >"$target" ;;
+    # A scene whose script never ends as it is made. (One looping later,
+    # from a Timer, is left to the player's tests: the walk leaves its pages
+    # before a scene's timers fire.)
+    endless)
+      printf '%s\n' 'import QtQuick' 'import QtQuick.Timeline' 'Item {' '    width: 100; height: 100' \
+        '    property int duration: 4000' '    Timeline { startFrame: 0; endFrame: 100 }' \
+        '    Component.onCompleted: { while (true) {} }' '}' >"$target"
+      ;;
     *) fail "unknown damage $2" ;;
   esac
 }
@@ -106,6 +116,9 @@ for mode in missing empty truncated garbage; do
   check "$mode" demo2.qml demo2.qml
   check "$mode" mafahim_velmo.qml mafahim_velmo.qml
 done
+# A scene that runs away is stopped: the page's buttons still work.
+check endless demo2.qml demo2.qml
+check endless mafahim_velmo.qml mafahim_velmo.qml
 for mode in missing empty garbage; do
   check "$mode" fonts/Amiri-Regular.ttf Amiri-Regular.ttf
 done

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the test scripts: the tests check windows and their pixels at
 # the design size, so a desktop's scaling and font-size settings for Qt
 # programs, when the terminal carries them, are not handed on to the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real nizam in its own Xvfb display, moves over the enter button
 # and checks its highlight shows in a screenshot, clicks it and checks the
 # menu shows, clicks the menu's close mark and checks the program ends with

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Replays a tour file on the real nizam with pointer and key events.
 
 Usage: tour.py NIZAM RUNNER TOUR.scn  (DISPLAY names a display of its own)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The course end to end: starts the real nizam in its own Xvfb display and
 # replays tour.scn on it with real pointer and key events (tour.py).
 # The program runs under strace: the tour fails if it creates, writes,

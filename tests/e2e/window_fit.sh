@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real nizam on a display of the given size with no window
 # manager, and checks: the window opens with the page's proportions, wholly on
 # the display; it keeps its size from page to page (Form3 has a smaller client

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the end-to-end tests: starts a private Xvfb display of the given
 # size, with no window manager, and exports DISPLAY. Xvfb picks a free display
 # number itself (-displayfd) and writes it once it accepts connections; under

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, made from a built tree as it is (nothing is rebuilt):
 #   package_test.sh BUILD_DIR QML_DIR SOURCE_DIR
 # Packs it with cpack, holds it against Debian's checker (lintian: no error,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Guards over every animation the program ships (every animations/*.qml, so
 // a new one is covered without editing this file):
 // - which player plays which animation: a table of the program's players,

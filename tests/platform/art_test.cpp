@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page pictures against the screens that show them, read with Qt SVG as
 // the program renders them: every drawing that stands for a control lies on
 // that control, no printed text hides under a native box, repeated drawings

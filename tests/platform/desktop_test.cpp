@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop platform on Qt's offscreen platform: the real window with the
 // core's test screen, real input events, pictures, scaling and text entry.
 #include <gtest/gtest.h>

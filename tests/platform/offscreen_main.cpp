@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry point of the test programs that need Qt's GUI classes but no
 // window system: GoogleTest's cases run with a QGuiApplication on Qt's
 // offscreen platform.

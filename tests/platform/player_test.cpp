@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The QML animation player on Qt's offscreen platform: loading, playing,
 // rewinding, hiding, looping, its failures and its drawing. Time is the
 // test's own: the cases advance the animation clock by hand and check exact
@@ -295,6 +296,69 @@ TEST_F(PlayerTest, PlaysOnTheRealClock) {
     const int held = player->currentFrame();
     spin(100);
     EXPECT_EQ(player->currentFrame(), held);
+}
+
+// A scene whose script never ends is stopped by the watchdog, whether the
+// loop runs as the scene is made or starts from a Timer while it plays: the
+// program goes on, the player is left white, one line names the file, the
+// scene is not run again while its file is unchanged, and the same engine
+// plays a good scene afterwards.
+TEST_F(PlayerTest, RunawayScriptsAreStoppedAndTheEngineServesOn) {
+    struct Case {
+        const char* what;
+        QByteArray text;
+    };
+    const QByteArray head = "import QtQuick\nimport QtQuick.Timeline\nItem { width: 64; height: 36\n"
+                            "property int duration: 4000\nproperty int spins: 0\n"
+                            "Timeline { endFrame: 100 }\n";
+    const Case cases[] = {
+        {"on creation", head + "Component.onCompleted: { while (true) { spins++ } }\n}\n"},
+        {"in a binding", head + "property int stuck: { var n = 0; while (width > 0) { n++ } return n }\n}\n"},
+        {"from a Timer after two seconds",
+         head + "Timer { interval: 2000; running: true; onTriggered: { while (true) { spins++ } } }\n}\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString name = QStringLiteral("emballement_%1").arg(&c - cases);
+        const std::string movie = writeScene(name, c.text);
+        auto player = makePlayer();
+        testing::internal::CaptureStderr();
+        QElapsedTimer took;
+        took.start();
+        playMovie(*player, movie);
+        // Two and a half seconds of the scene, a tenth of a second at a time.
+        for (int step = 0; step < 25; ++step) clock_->advance(100);
+        const qint64 elapsed = took.elapsed();
+        const std::string err = testing::internal::GetCapturedStderr();
+
+        EXPECT_LT(elapsed, 2000) << "the loop was not stopped within about a second";
+        EXPECT_EQ(err, "nizam: cannot play animation " + qmlPath(name).toStdString() +
+                           ": its script ran for more than half a second without end and was stopped\n");
+        EXPECT_FALSE(player->hasMovie());
+        EXPECT_FALSE(player->isPlaying());
+        EXPECT_EQ(player->currentFrame(), 0);
+        EXPECT_TRUE(player->widget()->isVisible());
+        const QImage shown = player->widget()->grabFramebuffer();
+        EXPECT_EQ(shown.pixelColor(shown.width() / 2, shown.height() / 2), QColor(Qt::white));
+
+        // Played again, the unchanged file is neither run nor told again.
+        testing::internal::CaptureStderr();
+        took.restart();
+        playMovie(*player, movie);
+        clock_->advance(2500);
+        EXPECT_LT(took.elapsed(), 400);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+        EXPECT_FALSE(player->hasMovie());
+
+        // The engine is not left interrupted: a good scene plays on it.
+        testing::internal::CaptureStderr();
+        playMovie(*player, writeScene("sage", movingSquare()));
+        clock_->advance(300);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+        ASSERT_TRUE(player->hasMovie());
+        EXPECT_TRUE(player->isPlaying());
+        EXPECT_GT(player->currentFrame(), 0);
+    }
 }
 
 TEST_F(PlayerTest, SetMovieAloneStartsPlaying) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random input over the whole course on the real desktop window: clicks,
 // double clicks, drags, moves, keys, typing and pasting, resets and page
 // changes, the window resized, as Qt events on Qt's offscreen platform.

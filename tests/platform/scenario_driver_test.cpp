@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scenario runner's desktop host on Qt's offscreen platform: its shots,
 // the review outlines and long typed texts.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture store's worker thread against the window's thread: pages
 // prerendered one after another while the same pictures are asked for,
 // sized, counted and dropped. The test command runs this under

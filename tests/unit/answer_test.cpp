@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typed answers judged as a teacher would: what the pupil cannot see or a
 // teacher would not count is never wrong; another value or spelling is.
 #include <gtest/gtest.h>

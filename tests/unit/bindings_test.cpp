@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bindings name the elements they serve: a handler runs only for those, and
 // every control and element a screen's logic addresses is checked against
 // its design.

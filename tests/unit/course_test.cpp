@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The course as the window sees it: the Navigator through the Course interface.
 #include <gtest/gtest.h>
 

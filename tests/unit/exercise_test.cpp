@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise mechanics driven through the Navigator, the way a pupil
 // drives a page: the quiz screens below use AnswerFeedback, GroupMarks,
 // DropLabel, the reset convention, the print and calculator buttons and an

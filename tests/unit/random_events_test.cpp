@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thousands of random pointer and keyboard events over every screen of the
 // course. After each one: exactly the loaded screen's window is open (none
 // after the end), the players alive are the loaded screen's own, no event

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scenario runner's judgement of what the host reports: the calls a
 // page's player received, and the page windows left open after each step.
 // The host's reports are scripted here, so each kind of fault is seen once.

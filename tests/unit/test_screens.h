@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small screen built for the core's tests: overlapping, hidden and
 // off-canvas controls, a shape over the background, drag labels and drop
 // targets, check boxes and text boxes. Its handlers write what they receive

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolbar every exercise page shares, checked once over all of them:
 // highlights hidden on opening, the question mark over the button that goes
 // on, that button dead until a right check, every other button highlighted

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // nizam-bench: how fast Nizam starts and changes pages, how much memory it
 // takes, how much processor time its animations use and whether it wakes up
 // while nobody touches it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // nizam-cards: turns tables of label texts into the SVG pictures of the drag
 // labels, so that a label's wording is edited in one table and every card is
 // set the same way.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // nizam-prerender: draws the pictures of the title page, the page the
 // program opens on, as the window shows them at scale 1, into
 // `<program folder>/assets/prerendered/`. The program takes these copies

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs scenario steps on the real Qt window (Qt's offscreen platform), with
 // every pointer and keyboard step delivered as a real Qt input event.
 #pragma once

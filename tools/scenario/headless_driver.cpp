@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/scenario/headless_driver.h"
 
 #include "app/registry.h"

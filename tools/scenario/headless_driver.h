@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs scenario steps on the core alone, with the recording host.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A HostPlatform that records what the logic asks of the platform instead of
 // doing it: windows, players, program starts and the end of the application.
 #pragma once

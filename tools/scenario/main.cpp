@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // nizam-scenario: runs scenario files against the program's logic, or prints
 // every screen definition as JSON (see docs/scenarios.md).
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scenario files: one step per line, run against a fresh application on the
 // headless or the desktop host (see docs/scenarios.md).
 #pragma once

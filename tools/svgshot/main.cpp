@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // svgshot: renders one SVG asset to a PNG with the same renderer and fonts
 // the program uses, so art can be checked exactly as a pupil will see it.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form16: the automatic-systems introduction. An animation about what an
 // automatic system is plays in the middle of the page as soon as it opens;
 // the toolbar leads to the activities, to the menu, or quits.

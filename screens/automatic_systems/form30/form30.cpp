@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form30: activity 1 of the automatic systems. Two small animations, an
 // automatic barrier and a gate, play side by side beside a drawing of a
 // cyclist; the pupil fills a table of nine cells (operator, operating energy

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form31: activity 2 of the automatic systems, classification. Nine photos of
 // systems lie loose on the page; the pupil drags each into one of three
 // columns, primitive, mechanised and automatic, three to a column in any

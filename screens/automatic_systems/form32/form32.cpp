@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form32: activity 3 of the automatic systems, the overall function. A worked
 // example (a drill: an intact piece of wood goes in, a drilled piece of wood
 // comes out, the overall function is drilling it) stands over the same table

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form33: activity 4 of the automatic systems. A model of the functional
 // representation of a system (the overall function in a box, the work
 // material entering at the right and leaving at the left, control data from

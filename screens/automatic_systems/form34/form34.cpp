@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form34: a reading page. It defines the three kinds of element of an
 // operative part (the actuator, the sensor, the effector), each with
 // examples and pictures, before the two activities that use them. On this

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form35: activity 5, the automatic bottle-filling station. An animation
 // shows the station at work above a grid: fourteen of its elements in
 // columns, three rows (actuators, sensors, effectors). The pupil ticks, in

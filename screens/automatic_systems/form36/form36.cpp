@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form36: activity 6, the automatic drilling station. Built like activity 5:
 // an animation of the station above a grid of twelve elements in columns
 // and three rows. The piece being drilled is the work material and belongs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form22: perceiving the need. The pupil builds a questionnaire about the
 // alarm device by dragging sentence labels onto the slots of a card: a short
 // letter and five questions. The letter and the questions each get a verdict;

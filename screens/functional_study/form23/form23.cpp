@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form23: unpacking the questionnaire. The pupil computes two percentages
 // with the calculator, names the spreadsheet program and its icon, the
 // symbol that starts a formula and a formula for the first percentage. Each

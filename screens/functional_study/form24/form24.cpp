@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form24: validating the need. The pupil answers the three need-validation
 // questions by dragging answer labels under them (one label belongs nowhere)
 // and ticks the stage that follows. Each of the three groups gets its tick

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form25: identifying the functions of the alarm device. Beside the function
 // diagram, the pupil ticks the name of the figure and the kind of the
 // functions it shows, and writes out the six functions by dragging their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form26: validating the functions of the alarm device. A table gives, for
 // each function, the reasons for its existence and for its disappearance;
 // the pupil drags six reasons into its six empty cells. Rows FP, FC1, FC2 and

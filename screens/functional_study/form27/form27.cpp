@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form27: characteristics of the functions of the alarm device. A table
 // gives, for each function, its assessment criterion, level and flexibility;
 // the pupil drags six characteristics into its six empty cells. Rows FP, FC1,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form28: ranking the functions of the alarm device. A pairwise comparison
 // table weighs each pair of functions; the pupil completes three pair cells
 // with weighted labels, three totals and four percentages, then writes the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form29: the functional requirements book of the alarm device. In a notebook
 // drawing of the requirements book that the customer hands to the manufacturer,
 // the pupil drags one label under each of its five headings. A right check

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form3: the problem situation. An animation presents the situation; the
 // pupil answers three questions (the kind of signal, the actuator, a name
 // for the device) and the evaluation button judges all three at once.

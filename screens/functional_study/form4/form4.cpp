@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form4: "I support my learning", a poster of the alarm devices of a house,
 // with a video that plays over it.
 #include "media/programs.h"

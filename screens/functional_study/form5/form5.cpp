@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form5: expressing the need. Three tasks on one page: number the three
 // stages of need analysis, name the analysis tool of each stage, and complete
 // the need diagram of the alarm device with seven dragged labels. One check

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form37: the automatic water-pumping installation. The page shows the
 // installation (well, pump and motor, tank, float and the two level switches)
 // and the pupil fills a two-row table, water level and state of the pump, by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form38: the need analysis of the water-pumping installation. The pupil
 // types the name of the tool that expresses the need, completes the need
 // diagram with four labels and answers the three validation questions of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form39: the functions of the water-pumping installation. The pupil
 // completes the functions diagram (the system in the central circle, the
 // elements of its surroundings in the ovals) with five short labels and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form40: the comparison table of the six functions of the water-pumping
 // installation. Each cell of the upper triangle holds the function that wins
 // the comparison of its row and column, with a weight from 1 to 3. The pupil

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form10: fifth review page of the basic concepts, the resistor colour
 // code. After a worked example the pupil reads the bands of two resistors
 // and types their values in ohms; the colour-code disc pops up the code

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form11: sixth and last review page of the basic concepts. For five
 // components (resistor, battery cell, light-emitting diode, capacitor,
 // transistor) the pupil drags the picture of the real component and its

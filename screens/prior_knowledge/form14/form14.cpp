@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form14: the introduction to the methodology of the industrial project. The
 // topic's animation plays as the page opens; the activities button leads to
 // the first activity, the menu button back to the main menu.

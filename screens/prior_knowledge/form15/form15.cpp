@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form15: the introduction of the basic concepts. Its animation presents
 // need, product, function, user and manufacturer with everyday examples and
 // starts as the page opens; the activities button leads to the first review

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form17: activity 1 of the industrial-project methodology. The pupil numbers
 // the ten stages of a product's life cycle from 1 to 10 and drops the
 // functional-analysis tool of each of six steps into its box; one check

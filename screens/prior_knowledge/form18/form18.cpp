@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form18: activity 2 of the industrial-project methodology, the need
 // analysis of a satellite dish's automatic positioner. The pupil drags eight
 // phrase labels into the need diagram and under the three need-validation

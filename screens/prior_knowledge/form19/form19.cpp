@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form19: activity 3 of the industrial-project methodology, the functions
 // diagram of a ballpoint pen. Beside each of five service functions the pupil
 // types the code the diagram gives it (FP, FC1 .. FC4), wholly in capitals or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form20: activity 4 of the industrial-project methodology. The comparison
 // table of five functions (FP, FC1 .. FC4) is printed with every pairwise
 // cell; the pupil types each function's total and its percentage of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form21: activity 5, the last page of the industrial-project methodology.
 // From six printed statements ("FP is better than FC1 by three points" ...)
 // the pupil fills an empty comparison table of four functions: five point

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form6: first review page of the basic concepts. Six things are shown in
 // rows (sleep, notebook, computer, nutrition, sardine tin, doing sport); the
 // pupil ticks, in each row, the box of the column need or of the column

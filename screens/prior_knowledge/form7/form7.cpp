@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form7: second review page of the basic concepts. A diagram links a user
 // and a manufacturer through a need and a product, and the product to its
 // technical and service functions; the pupil completes it by dragging four

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form8: third review page of the basic concepts. Six picture cards are
 // dragged into three columns of two ovals (material product, service
 // function, technical function); each column is judged on its own and

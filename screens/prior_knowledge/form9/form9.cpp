@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form9: fourth review page of the basic concepts, the enterprise and the
 // market. Six phrases are dragged into a row of slots to define the
 // enterprise; eight statements about supply, demand and price are ticked

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form1: the main menu. Nine entries lead to the topics; the close mark ends
 // the program.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form12: a worked example of the three kinds of question of the course: a
 // box to tick, two word labels to drag onto their frames, and a missing word
 // to type. The evaluation button judges all five answers at once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form13: the help page, "how do I answer the questions?". An animation shows
 // each kind of question being answered; the menu button leads back.
 #include "media/programs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form2: the title screen, shown at start. The enter button leads to the
 // main menu; the close mark ends the program.
 #include "runtime/hover.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form41: basic terms. An animation shows the technical terms of the course,
 // each in Arabic and in French; the menu button leads back.
 #include "media/programs.h"
