@@ -76,8 +76,8 @@ const ScreenDef kDef = makeDef();
 
 const AnswerFeedback kFeedback{.policy = QuestionMarkPolicy::ClearOnCorrect};
 
-// Text1 .. Text10 take the place of their stage in the life cycle, written
-// as plain decimal digits: "1" .. "10".
+// Text1 .. Text10 take the place of their stage in the life cycle, the
+// numbers 1 .. 10 (judged by value, so "٣" or "03" is 3).
 constexpr const char* kStageBoxes[] = {"Text1", "Text2", "Text3", "Text4", "Text5",
                                        "Text6", "Text7", "Text8", "Text9", "Text10"};
 
