@@ -141,15 +141,10 @@ void bind(ScreenLogic& logic) {
     logic.onLoad([](Ctx& ctx) { hideVideo(ctx.screen); });
     attachPointerOnly(logic, "Image13");
     DropLabel{"Image4"}.attach(logic);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 7:
-                ctx.screen.show("flash2");
-                ctx.screen.show("Image13");
-                playAnimation(ctx.screen, ctx.app, kVideo);
-                break;
-            default: break;
-        }
+    logic.onClick("Image1", 7, [](Ctx& ctx, Index) {
+        ctx.screen.show("flash2");
+        ctx.screen.show("Image13");
+        playAnimation(ctx.screen, ctx.app, kVideo);
     });
     logic.onClick("Image13", [](Ctx& ctx, Index) { hideVideo(ctx.screen); });
 }

@@ -130,12 +130,7 @@ void bind(ScreenLogic& logic) {
     logic.onLoad([](Ctx& ctx) { hideVideo(ctx.screen); });
     attachPointerOnly(logic, "Image11");
     DropLabel{"Image4"}.attach(logic);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 7: showVideo(ctx); break;
-            default: break;
-        }
-    });
+    logic.onClick("Image1", 7, [](Ctx& ctx, Index) { showVideo(ctx); });
     logic.onClick("Image11", [](Ctx& ctx, Index) { hideVideo(ctx.screen); });
 }
 

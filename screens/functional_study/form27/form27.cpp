@@ -97,12 +97,7 @@ void bind(ScreenLogic& logic) {
     logic.onMouseMove(std::string(kFormName), hideReminder);
     logic.onMouseMove("Imagefixe", hideReminder);
     DropLabel{"Image4"}.attach(logic);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 7: ctx.screen.show("Image15"); break;
-            default: break;
-        }
-    });
+    logic.onClick("Image1", 7, [](Ctx& ctx, Index) { ctx.screen.show("Image15"); });
 }
 
 }  // namespace

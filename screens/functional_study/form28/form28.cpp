@@ -140,12 +140,7 @@ void bind(ScreenLogic& logic) {
     // The verdict figures are hidden once more after the highlights.
     logic.onLoad([](Ctx& ctx) { kFeedback.hideVerdicts(ctx.screen); });
     DropLabel{"Image4"}.attach(logic);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 7: ctx.screen.show("Image15"); break;
-            default: break;
-        }
-    });
+    logic.onClick("Image1", 7, [](Ctx& ctx, Index) { ctx.screen.show("Image15"); });
 }
 
 }  // namespace

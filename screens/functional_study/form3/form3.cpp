@@ -70,24 +70,18 @@ constexpr Animation kSituation{"flash1", "situa1", false};
 
 void playSituation(Ctx& ctx) { playAnimation(ctx.screen, ctx.app, kSituation); }
 
+void reset(Screen& s) {
+    clearChecks(s, {"Check1", "Check2", "Check3", "Check4", "Check5", "Check6"});
+    kFeedback.reset(s);
+    clearTexts(s, {"Text1"});
+}
+
 void bind(ScreenLogic& logic) {
     HoverHighlight{1, 7}.attach(logic);
     kFeedback.attach(logic);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 3:
-                clearChecks(ctx.screen, {"Check1", "Check2", "Check3", "Check4", "Check5", "Check6"});
-                kFeedback.reset(ctx.screen);
-                clearTexts(ctx.screen, {"Text1"});
-                break;
-            case 6: playSituation(ctx); break;
-            default: break;
-        }
-    });
+    logic.onClick("Image1", 6, [](Ctx& ctx, Index) { playSituation(ctx); });
     // The situation highlight sticks out of its hot-spot; a click there plays too.
-    logic.onClick("Image2", [](Ctx& ctx, Index i) {
-        if (i == 6) playSituation(ctx);
-    });
+    logic.onClick("Image2", 6, [](Ctx& ctx, Index) { playSituation(ctx); });
 }
 
 }  // namespace
@@ -97,9 +91,10 @@ const ScreenModule form3{
     .def = kDef,
     .bind = bind,
     .title = "الوضعية الإشكالية",
-    .toolbar = {.quit = 1, .check = 2, .next = {4, "Form4"}, .menu = {7, "Form1"}, .print = 5},
+    .toolbar = {.quit = 1, .check = 2, .reset = 3, .next = {4, "Form4"}, .menu = {7, "Form1"}, .print = 5},
     .animations = {kSituation},
     .check = [](Screen& s) { kFeedback.check(s, answersRight(s)); },
+    .reset = reset,
     .answers = {.shown = {"جهاز إنذار"}},
 };
 

@@ -39,14 +39,9 @@ void bind(ScreenLogic& logic) {
     // The player stays hidden until the pupil asks for the video.
     logic.onLoad([](Ctx& ctx) { ctx.screen.hide("flash1"); });
     HoverHighlight{1, 4, "Image3"}.attach(logic);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 4:
-                ctx.screen.show("flash1");
-                playAnimation(ctx.screen, ctx.app, kVideo);
-                break;
-            default: break;
-        }
+    logic.onClick("Image1", 4, [](Ctx& ctx, Index) {
+        ctx.screen.show("flash1");
+        playAnimation(ctx.screen, ctx.app, kVideo);
     });
 }
 

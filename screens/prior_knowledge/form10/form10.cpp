@@ -69,12 +69,7 @@ void bind(ScreenLogic& logic) {
     // has no handler, so the pointer over it keeps it on show.
     logic.onMouseMove(std::string(kFormName), hideTable);
     logic.onMouseMove("Imagefixe", hideTable);
-    logic.onClick("Image1", [](Ctx& ctx, Index i) {
-        switch (i) {
-            case 6: ctx.screen.show("Image3"); break;
-            default: break;
-        }
-    });
+    logic.onClick("Image1", 6, [](Ctx& ctx, Index) { ctx.screen.show("Image3"); });
 }
 
 }  // namespace
