@@ -20,11 +20,13 @@
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <memory>
 #include <set>
 
 #include "app/registry.h"
+#include "screens/page.h"
 #include "platform/fonts.h"
 #include "platform/svg_asset_store.h"
 
@@ -325,6 +327,95 @@ TEST_F(Art, EveryKitButtonIsDrawnUnderItsHotSpot) {
                                << " in its page picture";
         }
     }
+}
+
+// The page picture of a screen: the largest of its pictures drawn for the page itself.
+const PagePicture* pageOf(const std::vector<PagePicture>& pictures) {
+    const PagePicture* page = nullptr;
+    for (const PagePicture& p : pictures) {
+        const auto area = [](const PagePicture& q) { return double(q.control->rect.width) * q.control->rect.height; };
+        if (!page || area(p) > area(*page)) page = &p;
+    }
+    return page;
+}
+
+// Nothing that stands for a control (a toolbar button, the close corner, a
+// box's word) is cut by the edge of the picture it is drawn in: past that
+// edge the window shows the form's plain background, not the drawing.
+TEST_F(Art, EveryMarkLiesInsideItsPicture) {
+    for (const ScreenModule* m : built()) {
+        const ScreenDef& d = m->def;
+        for (const PagePicture& pic : pagePictures(d, *store_)) {
+            const QRectF inside = QRectF(0, 0, pic.control->picture->width, pic.control->picture->height)
+                                      .adjusted(-0.5, -0.5, 0.5, 0.5);
+            for (const ControlDef& c : d.controls) {
+                const QString id = markId(c);
+                if (c.kind == Kind::Line || c.kind == Kind::Timer || !pic.svg->has(id)) continue;
+                const QRectF ink = pic.svg->inkBounds(id);
+                EXPECT_TRUE(ink.isEmpty() || inside.contains(ink))
+                    << d.name << " " << pic.file.toStdString() << " #" << id.toStdString() << " " << describe(ink)
+                    << " passes the edge of its " << pic.control->picture->width << " x " << pic.control->picture->height
+                    << " picture";
+            }
+        }
+    }
+}
+
+// A drop target takes the size of the label dropped on it (its picture is not
+// stretched). Each target is laid out for the labels nearest its own size (the
+// letters of a letter slot, not a pool's long sentences): holding any of them,
+// it must lie on the page picture, or the label hangs past the page's edge.
+// The one exception is kept as its design places it: Form33's washing-machine
+// input lies where the page's edge cuts the label; moving it is a change of
+// the screen's design, not of its art.
+const std::set<std::string> kOverhangingTargets = {"Form33 Image4(0)"};
+
+TEST_F(Art, EveryDropTargetHoldsItsLabelsInsideThePage) {
+    int targets = 0;
+    std::set<std::string> overhanging;
+    for (const ScreenModule* m : built()) {
+        const ScreenDef& d = m->def;
+        const auto pictures = pagePictures(d, *store_);
+        const PagePicture* page = pageOf(pictures);
+        if (!page) continue;
+        const QRectF pageRect = rectOf(*page->control).adjusted(-kOnSpot, -kOnSpot, kOnSpot, kOnSpot);
+        std::vector<const ControlDef*> labels;
+        for (const ControlDef& c : d.controls)
+            if (c.kind == Kind::Image && c.dragMode == 1 && c.picture) labels.push_back(&c);
+        ScreenLogic logic;
+        attachPage(*m, logic);
+        for (const Address& a : logic.addresses()) {
+            if (a.event != "DragDrop") continue;
+            for (const ControlDef& t : d.controls) {
+                if (t.name != a.control || !a.elements.serves(t.index.value_or(kNoIndex))) continue;
+                // A target parked off the client area is never seen and takes no part.
+                if (!rectOf(t).intersects(QRectF(0, 0, d.clientWidth, d.clientHeight))) continue;
+                ++targets;
+                const std::string name = d.name + " " + t.displayName();
+                const auto distance = [&](const ControlDef* l) {
+                    return std::abs(l->rect.width - t.rect.width) + std::abs(l->rect.height - t.rect.height);
+                };
+                int nearest = std::numeric_limits<int>::max();
+                for (const ControlDef* l : labels) nearest = std::min(nearest, distance(l));
+                std::string fault;
+                if (!pageRect.contains(rectOf(t))) fault = "it " + describe(rectOf(t));
+                for (const ControlDef* l : labels) {
+                    if (!fault.empty()) break;
+                    const QRectF held(t.rect.left, t.rect.top, l->picture->width * kTwipsPerPixel,
+                                      l->picture->height * kTwipsPerPixel);
+                    if (distance(l) == nearest && !pageRect.contains(held))
+                        fault = "holding " + l->displayName() + " it " + describe(held);
+                }
+                if (fault.empty()) continue;
+                overhanging.insert(name);
+                EXPECT_TRUE(kOverhangingTargets.count(name))
+                    << name << ": " << fault << " passes the page picture " << describe(rectOf(*page->control));
+            }
+        }
+    }
+    EXPECT_GT(targets, 0) << "no drop target was found";
+    for (const std::string& name : kOverhangingTargets)
+        EXPECT_TRUE(overhanging.count(name)) << name << " lies on the page now: take it off the list of exceptions";
 }
 
 TEST_F(Art, NoPrintedTextLiesUnderANativeControl) {
