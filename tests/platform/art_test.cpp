@@ -439,6 +439,36 @@ TEST_F(Art, NoPrintedTextLiesUnderANativeControl) {
     }
 }
 
+// The verdict figures and the question-mark figure are opaque pictures shown
+// over the page: no printed word may lie under one, hidden when it appears.
+TEST_F(Art, NoPrintedTextLiesUnderAFigure) {
+    int figures = 0;
+    for (const ScreenModule* m : built()) {
+        const ScreenDef& d = m->def;
+        std::vector<const ControlDef*> shown;
+        for (const ControlDef& c : d.controls) {
+            if (c.kind != Kind::Image || !c.picture) continue;
+            const QStringList files = store_->files(assetKey(d, c, "Picture"));
+            if (!files.isEmpty() && (files.first().startsWith("exercise/verdict_") || files.first().startsWith("exercise/question_")))
+                shown.push_back(&c);
+        }
+        figures += int(shown.size());
+        for (const PagePicture& pic : pagePictures(d, *store_)) {
+            for (const auto& [id, content] : pic.svg->texts()) {
+                const QRectF ink = pic.toTwips(pic.svg->inkBounds(id));
+                if (ink.isEmpty()) continue;
+                for (const ControlDef* f : shown) {
+                    if (f > pic.control) continue;  // behind this picture (the controls run front-most first)
+                    EXPECT_FALSE(ink.intersects(rectOf(*f)))
+                        << d.name << " " << pic.file.toStdString() << ": «" << content.toStdString() << "» " << describe(ink)
+                        << " lies under " << f->displayName() << " " << describe(rectOf(*f));
+                }
+            }
+        }
+    }
+    EXPECT_GT(figures, 0) << "no figure was found";
+}
+
 // Drawings used on many pages have one source: the kit's idle buttons and the
 // shared band drawings. Each file holds one group; every page copy of that
 // group must be the same group.
