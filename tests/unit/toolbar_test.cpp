@@ -2,14 +2,17 @@
 // The toolbar every exercise page shares, checked once over all of them:
 // highlights hidden on opening, the question mark over the button that goes
 // on, that button dead until a right check, every other button highlighted
-// under the pointer, the check showing one verdict, the reset taking it
-// away, and the back, menu and close buttons doing what the descriptor says.
+// under the pointer and put out again when the pointer leaves it for the
+// background picture or the bare window surface, the check showing one
+// verdict, the reset taking it away, and the back, menu and close buttons
+// doing what the descriptor says.
 // Each page's own scenario files check what is its own: its key, its reset,
 // its pop-ups.
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/registry.h"
@@ -77,6 +80,25 @@ protected:
         return out;
     }
 
+    // Where the pointer goes off the buttons: the first place, scanning the
+    // client area, where nothing takes the pointer (the bare window surface),
+    // and the first where the background picture is the front-most.
+    std::vector<std::pair<Twips, Twips>> offPlaces() const {
+        const Screen& s = *nav_.current();
+        std::optional<std::pair<Twips, Twips>> bare, background;
+        for (Twips y = 30; y < def().clientHeight; y += 60) {
+            for (Twips x = 30; x < def().clientWidth; x += 60) {
+                const auto hit = s.hitTest(x, y);
+                if (!hit && !bare) bare = {x, y};
+                if (hit && s.control(*hit).name == "Imagefixe" && !background) background = {x, y};
+            }
+        }
+        std::vector<std::pair<Twips, Twips>> out;
+        for (const auto& place : {bare, background})
+            if (place) out.push_back(*place);
+        return out;
+    }
+
     HeadlessHost host_;
     Navigator nav_{host_, screenRegistry()};
 };
@@ -111,6 +133,23 @@ TEST_P(ExercisePageToolbar, EveryOtherButtonIsHighlightedUnderThePointer) {
         if (!has("Image2", i)) continue;
         moveTo(i);
         EXPECT_TRUE(shown("Image2", i)) << "Image2(" << i << ") under the pointer";
+    }
+}
+
+TEST_P(ExercisePageToolbar, AHighlightGoesOutWhenThePointerLeavesItsButton) {
+    open();
+    const auto places = offPlaces();
+    ASSERT_FALSE(places.empty()) << "no place off the buttons";
+    const auto forward = gated();
+    for (int i : buttons()) {
+        if (forward && forward->index == i) continue;
+        if (!has("Image2", i)) continue;
+        for (const auto& [x, y] : places) {
+            moveTo(i);
+            ASSERT_TRUE(shown("Image2", i)) << "Image2(" << i << ") under the pointer";
+            nav_.pointerMove(x, y);
+            EXPECT_FALSE(shown("Image2", i)) << "Image2(" << i << ") with the pointer at " << x << "," << y;
+        }
     }
 }
 
