@@ -1,7 +1,7 @@
 import QtQuick
-// الكاشف named in a comment is not drawn
+// the tag once read "الكاشف": a comment is not drawn
 Item {
-    /* نعم، يشتعل المصباح: a comment again */
+    /* and the caption said 'يشتعل المصباح' */
     Text { text: "الملتقط يحسّ بوجوده" }
     Text { text: "كاشف الدخان" }
     Text { text: 'عند حلول الظلام يشتعل المصباح'; font.family: "Noto Sans Arabic" }
