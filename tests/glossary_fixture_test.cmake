@@ -1,8 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The glossary check on a small tree that puts a variant back in a card, in a
-# page drawing (once broken over two lines, once with vowel marks), in the kit
-# and in a scene: it must fail and name each one, with its file and line, and
-# only those (an allowed product name and a comment are not texts to blame).
+# The glossary check on a small tree that puts a variant back in a card (once
+# without its hamza and drawn out with a tatweel), in a page drawing (once
+# broken over two lines, once with vowel marks), in the kit and in a scene:
+# it must fail and name each one, with its file and line, and only those (an
+# allowed product name and a comment are not texts to blame).
 #
 #   cmake -DPROGRAM=<nizam-glossary> -DGLOSSARY=<glossary.tsv> -DFIXTURE=<folder> -P glossary_fixture_test.cmake
 execute_process(COMMAND ${PROGRAM} ${GLOSSARY} ${FIXTURE}
@@ -13,6 +14,7 @@ if(NOT status EQUAL 1)
 endif()
 set(expected
   "screens/prior_knowledge/form90/cards.tsv:4: «الوظيفة الخدمية» says «الوظيفة الخدمية»"
+  "screens/prior_knowledge/form90/cards.tsv:6: «الوظيفة الاجمـالية» says «الوظيفة الإجمالية»"
   "screens/prior_knowledge/form90/page.svg:3: «أجب عن أسئلة التحقق من صلاحية الحاجة» says «التحقق من صلاحية الحاجة»"
   "screens/prior_knowledge/form90/page.svg:3: «أجب عن أسئلة التحقق من صلاحية الحاجة» says «أسئلة التحقق»"
   "screens/prior_knowledge/form90/page.svg:4: «الوظيفة / الإجمالية» says «الوظيفة الإجمالية»"
