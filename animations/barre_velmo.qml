@@ -109,7 +109,7 @@ Item {
         id: caption
         x: 12                       // clear of the raised boom
         y: 8
-        text: "حاجز موقف السيارات"
+        text: "حاجز آلي"
         font.family: "Noto Kufi Arabic"; font.bold: true; font.pixelSize: 22
         color: "#22384f"
     }

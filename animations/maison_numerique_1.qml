@@ -719,8 +719,8 @@ Item {
         id: calloutControl
         tx: 319; ty: 324; cardX: 6; cardY: 318; ringR: 30
         accent: "#2e9d6a"; beat: root.beat
-        name: "مركز المراقبة"
-        note: "يستقبل معلومات الكواشف ويعالجها"
+        name: "وحدة التحكم"
+        note: "تستقبل معلومات الكواشف وتعالجها"
     }
     Callout {
         id: calloutSirenIn

@@ -70,11 +70,11 @@ Item {
         anchors.fill: parent
 
         Pill { id: cap1; text: "ما هو النظام الآلي؟" }
-        Pill { id: cap2; text: "يقترب شخص من باب المحل" }
-        Pill { id: cap3; text: "الكاشف يحسّ بوجوده ويرسل معلومة" }
+        Pill { id: cap2; text: "يقترب شخص من باب المتجر" }
+        Pill { id: cap3; text: "الملتقط يحسّ بوجوده ويرسل معلومة" }
         Pill { id: cap4; text: "وحدة التحكم تعالج المعلومة وتعطي أمرا" }
         Pill { id: cap5; text: "المحرك يفتح الباب ثم يغلقه دون تدخّل أحد" }
-        Pill { id: cap6; text: "عند حلول الظلام يشتعل المصباح وحده" }
+        Pill { id: cap6; text: "عند حلول الظلام يضيء المصباح وحده" }
         Pill { id: cap7; text: "النظام الآلي يعمل وحده دون تدخّل الإنسان" }
 
         // ---- The shop front with its sliding door -------------------------
@@ -105,7 +105,7 @@ Item {
         // the detector above the header, with its waves
         Rectangle { x: 278; y: 114; width: 26; height: 14; radius: 3; color: "#f4f4f4"; border.color: "#22282e"; border.width: 1.2 }
         Rectangle { x: 287; y: 122; width: 8; height: 5; radius: 2; color: "#c62828" }
-        Text { x: 230; y: 110; text: "الكاشف"; font.family: "Noto Sans Arabic"; font.bold: true; font.pixelSize: 12; color: "#22384f" }
+        Text { x: 230; y: 110; text: "الملتقط"; font.family: "Noto Sans Arabic"; font.bold: true; font.pixelSize: 12; color: "#22384f" }
         Item {
             id: waves
             x: 231; y: 148; width: 120; height: 70
@@ -158,7 +158,7 @@ Item {
         Rectangle { id: bulb; x: 538; y: 134; width: 26; height: 12; radius: 5; color: "#fff8d0"; border.color: "#4d5660"; border.width: 2 }
         Rectangle { x: 578; y: 180; width: 18; height: 12; radius: 3; color: "#f4f4f4"; border.color: "#22282e"; border.width: 1 }
         Rectangle { x: 583; y: 176; width: 8; height: 5; radius: 2; color: "#2f86cf" }
-        Text { x: 600; y: 176; text: "حسّاس الضوء"; font.family: "Noto Sans Arabic"; font.bold: true; font.pixelSize: 11
+        Text { x: 600; y: 176; text: "ملتقط الضوء"; font.family: "Noto Sans Arabic"; font.bold: true; font.pixelSize: 11
                color: root.night > 0.5 ? "#ffffff" : "#22384f" }
         Text { x: 490; y: 326; text: "مصباح الشارع"; font.family: "Noto Sans Arabic"; font.bold: true; font.pixelSize: 12; color: "#ffffff" }
 

@@ -11,7 +11,7 @@ namespace nizam {
 // The program's name as the pupil reads it.
 inline constexpr std::string_view kProgramName = "نظام";
 
-// The page's own title ("الوضعية الإشكالية" for Form3), from its descriptor;
+// The page's own title ("وضعية مشكلة" for Form3), from its descriptor;
 // empty for a name that is not one of Form1 .. Form41.
 std::string_view pageTitle(std::string_view screen);
 

@@ -63,7 +63,7 @@ title_is "نظام — القائمة الرئيسية" || fail "the menu did no
 xdotool mousemove $(at 7867 6307)
 sleep 0.3
 xdotool click 1
-title_is "نظام — الوضعية الإشكالية" || fail "the problem situation did not show"
+title_is "نظام — وضعية مشكلة" || fail "the problem situation did not show"
 geometry
 [ "${WIDTH}x${HEIGHT}+${X}+${Y}" = "$opened" ] || fail "the window changed to ${WIDTH}x${HEIGHT}+${X}+${Y} on Form3"
 

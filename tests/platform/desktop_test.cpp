@@ -1387,7 +1387,7 @@ TEST(DesktopTitles, TheWindowShowsTheProgramAndThePageTitle) {
         EXPECT_EQ(title, QString::fromUtf8("نظام — ") + QString::fromUtf8(pageTitle(e.name).data(), static_cast<qsizetype>(pageTitle(e.name).size())));
         EXPECT_FALSE(title.contains(QStringLiteral("Form"))) << title.toStdString();
     }
-    EXPECT_EQ(windowTitle("Form3"), "نظام — الوضعية الإشكالية");
+    EXPECT_EQ(windowTitle("Form3"), "نظام — وضعية مشكلة");
     EXPECT_EQ(windowTitle("Form22"), "نظام — إدراك الحاجة");
 }
 

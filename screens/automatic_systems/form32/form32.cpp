@@ -155,7 +155,7 @@ void bind(ScreenLogic& logic) {
 const ScreenModule form32{
     .def = kDef,
     .bind = bind,
-    .title = "الوظيفة الإجمالية",
+    .title = "الوظيفة الشاملة",
     .toolbar = {.quit = 1, .check = 2, .reset = 3, .next = {4, "Form33"}, .back = {6, "Form31"}, .print = 5},
     .animations = {kVideo},
     .check = check,

@@ -90,7 +90,7 @@ void bind(ScreenLogic& logic) {
 const ScreenModule form3{
     .def = kDef,
     .bind = bind,
-    .title = "الوضعية الإشكالية",
+    .title = "وضعية مشكلة",
     .toolbar = {.quit = 1, .check = 2, .reset = 3, .next = {4, "Form4"}, .menu = {7, "Form1"}, .print = 5},
     .animations = {kSituation},
     .check = [](Screen& s) { kFeedback.check(s, answersRight(s)); },

@@ -94,7 +94,7 @@ void bind(ScreenLogic& logic) {
 const ScreenModule form8{
     .def = kDef,
     .bind = bind,
-    .title = "الوظيفة الخدمية والوظيفة التقنية",
+    .title = "الوظيفة الخدماتية والوظيفة التقنية",
     .toolbar = {.quit = 1, .check = 2, .reset = 3, .next = {4, "Form9"}, .back = {6, "Form7"}, .print = 5},
     .check = check,
     .reset = reset,
