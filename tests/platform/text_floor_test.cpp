@@ -221,9 +221,16 @@ std::vector<Shown> everyShownText(const SvgAssetStore& store, std::vector<std::s
                     double k = std::sqrt(window.width() / svg.viewBox.width() * window.height() / svg.viewBox.height());
                     // A card is held to the floor at the size it is set at too,
                     // as the card setter holds it, where it is shown larger.
-                    if (file.startsWith(QStringLiteral("cards/"))) k = std::min(k, scale);
+                    // A card's lines are one label: its kind is that of its whole text.
+                    const bool card = file.startsWith(QStringLiteral("cards/"));
+                    if (card) k = std::min(k, scale);
+                    QStringList lines;
                     for (const SvgText& t : svg.texts)
-                        shown.push_back({d.name, file, t.content, kindOf(t.content, t.script), t.size * k});
+                        if (!t.script) lines << t.content;
+                    const TextKind cardKind = kindOf(lines.join(' '), false);
+                    for (const SvgText& t : svg.texts)
+                        shown.push_back({d.name, file, t.content, card && !t.script ? cardKind : kindOf(t.content, t.script),
+                                         t.size * k});
                 }
             }
             if ((c.kind == Kind::Label && c.caption && !c.caption->empty()) || c.kind == Kind::TextBox) {
