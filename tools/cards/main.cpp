@@ -400,8 +400,8 @@ QString svg(const Card& c, const Stack& s, double size) {
             if (r.place == Place::Base) continue;
             const double x = cx + (m.runLeft[j] - m.width / 2.0) * k;
             const double y = baseline + (r.place == Place::Sub ? kSubShift : kSupShift) * size;
-            o << "  <text class=\"" << (r.place == Place::Sub ? "sub" : "sup") << "\" x=\"" << num(x) << "\" y=\""
-              << num(y) << "\" xml:space=\"preserve\" font-family=\""
+            o << "  <text x=\"" << num(x) << "\" y=\"" << num(y) << "\" class=\""
+              << (r.place == Place::Sub ? "sub" : "sup") << "\" xml:space=\"preserve\" font-family=\""
               << r.family << "\" font-weight=\"bold\" font-size=\"" << scriptSize << "\" fill=\""
               << (r.colour.isEmpty() ? c.opt.textColour : r.colour) << "\">" << escape(r.text) << "</text>\n";
         }
