@@ -516,6 +516,15 @@ TEST(AnimationWords, NoCaptionGivesAwayAnAnswer) {
     }
 }
 
+// Every Text item drawn under `item`, by the visual tree: a Repeater's
+// copies are children of its parent there, not in the object tree.
+void collectTexts(QQuickItem* item, std::vector<QQuickItem*>& out) {
+    for (QQuickItem* child : item->childItems()) {
+        if (child->inherits("QQuickText")) out.push_back(child);
+        collectTexts(child, out);
+    }
+}
+
 // The size of a Text item in the scene's pixels: its font's pixel size
 // enlarged by every scale between it and the scene (a rotation leaves it).
 double shownTextSize(QQuickItem* text) {
@@ -546,21 +555,22 @@ TEST_P(ShippedAnimation, EveryTextReachesTheFloorOnItsPage) {
     LoadedScene scene(name, *size);
     ASSERT_TRUE(scene.ok()) << scene.loadError();
     const double perSecond = (scene.endFrame() - scene.startFrame()) * 1000.0 / scene.durationMs();
-    std::map<QQuickItem*, std::vector<double>> sizes;
+    std::map<std::pair<QQuickItem*, QString>, std::vector<double>> sizes;  // a Text item and the words it shows
     for (double f = scene.startFrame(); f <= scene.endFrame(); f += std::max(1.0, perSecond)) {
         scene.seek(f);
         spin(1);
-        for (QQuickItem* text : scene.root()->findChildren<QQuickItem*>()) {
-            if (!text->inherits("QQuickText") || text->property("text").toString().trimmed().isEmpty()) continue;
-            if (effectiveOpacity(text) < 0.5) continue;
-            sizes[text].push_back(shownTextSize(text) * pageScale);
+        std::vector<QQuickItem*> texts;
+        collectTexts(scene.root(), texts);
+        for (QQuickItem* text : texts) {
+            if (text->property("text").toString().trimmed().isEmpty() || effectiveOpacity(text) < 0.5) continue;
+            sizes[{text, text->property("text").toString().simplified()}].push_back(shownTextSize(text) * pageScale);
         }
     }
     ASSERT_FALSE(sizes.empty()) << qPrintable(name) << " shows no text at all";
-    for (auto& [text, seen] : sizes) {
+    for (auto& [shown, seen] : sizes) {
         std::sort(seen.begin(), seen.end());
         const double resting = seen[seen.size() / 2];
-        const QString words = text->property("text").toString().simplified();
+        const QString& words = shown.second;
         const nizam::TextKind kind = nizam::kindOfText(words.toStdString());
         EXPECT_GE(resting + 0.01, nizam::textFloor(kind))
             << qPrintable(name) << ": \"" << qPrintable(words) << "\" (" << nizam::textKindName(kind) << ") at "
