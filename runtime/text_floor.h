@@ -31,8 +31,8 @@ constexpr double textFloor(TextKind kind) {
 constexpr double kFloorWindowWidth = 1024.0;
 constexpr double kFloorWindowHeight = 768.0;
 
-// A text (UTF-8) of one word (no white space inside, once trimmed) is a
-// Word, any other a Sentence.
+// A text (UTF-8) of two words or more that hold a letter is a Sentence; any
+// other (one word, a number with its unit, a row of signs) a Word.
 TextKind kindOfText(std::string_view utf8);
 
 const char* textKindName(TextKind kind);

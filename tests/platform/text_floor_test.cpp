@@ -370,6 +370,11 @@ TEST(TextKinds, ByWordsAndMarks) {
         {"الأكثر أهمية", false, TextKind::Sentence},
         {"C.D.C.F", false, TextKind::Word},
         {"نظام\u00a0آلي", false, TextKind::Sentence},
+        {"1.5 V", false, TextKind::Word},
+        {"− − − −", false, TextKind::Word},
+        {"الحلقة 4: التفاوت", false, TextKind::Sentence},
+        {"FC1 - FC4 - FC5", false, TextKind::Sentence},
+        {"الرقم 1", false, TextKind::Word},
         {"2", true, TextKind::Subscript},
     };
     for (const auto& c : cases) EXPECT_EQ(kindOf(QString::fromUtf8(c.text), c.script), c.kind) << c.text;
