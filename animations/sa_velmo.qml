@@ -158,7 +158,7 @@ Item {
         Rectangle { id: bulb; x: 538; y: 134; width: 26; height: 12; radius: 5; color: "#fff8d0"; border.color: "#4d5660"; border.width: 2 }
         Rectangle { x: 578; y: 180; width: 18; height: 12; radius: 3; color: "#f4f4f4"; border.color: "#22282e"; border.width: 1 }
         Rectangle { x: 583; y: 176; width: 8; height: 5; radius: 2; color: "#2f86cf" }
-        Text { x: 600; y: 176; text: "حسّاس الضوء"; font.family: "Noto Sans Arabic"; font.pixelSize: 13
+        Text { x: 600; y: 176; text: "حسّاس الضوء"; font.family: "Noto Naskh Arabic"; font.bold: true; font.pixelSize: 16
                color: root.night > 0.5 ? "#ffffff" : "#22384f" }
         Text { x: 490; y: 326; text: "مصباح الشارع"; font.family: "Noto Sans Arabic"; font.bold: true; font.pixelSize: 12; color: "#ffffff" }
 
