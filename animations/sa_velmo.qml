@@ -127,7 +127,7 @@ Item {
         Rectangle { x: 396; y: 180; width: 40; height: 16; color: "#9fd1a8" }
         Rectangle { id: led; x: 410; y: 210; width: 12; height: 12; radius: 6; color: "#f5c400"; opacity: 0.2 }
         Text { x: 372; y: 236; width: 88; horizontalAlignment: Text.AlignHCenter; text: "وحدة التحكم"
-               font.family: "Noto Sans Arabic"; font.bold: true; font.pixelSize: 11; color: "#22384f" }
+               font.family: "Noto Sans Arabic"; font.pixelSize: 13; color: "#22384f" }
         // the wires: detector to control unit, control unit to motor
         Rectangle { id: wireIn; x: 304; y: 120; width: 112; height: 3; color: "#e0392b"; opacity: 0.25 }
         Rectangle { x: 413; y: 120; width: 3; height: 50; color: "#e0392b"; opacity: wireIn.opacity }
@@ -158,7 +158,7 @@ Item {
         Rectangle { id: bulb; x: 538; y: 134; width: 26; height: 12; radius: 5; color: "#fff8d0"; border.color: "#4d5660"; border.width: 2 }
         Rectangle { x: 578; y: 180; width: 18; height: 12; radius: 3; color: "#f4f4f4"; border.color: "#22282e"; border.width: 1 }
         Rectangle { x: 583; y: 176; width: 8; height: 5; radius: 2; color: "#2f86cf" }
-        Text { x: 600; y: 176; text: "ملتقط الضوء"; font.family: "Noto Sans Arabic"; font.bold: true; font.pixelSize: 11
+        Text { x: 600; y: 176; text: "ملتقط الضوء"; font.family: "Noto Naskh Arabic"; font.bold: true; font.pixelSize: 16
                color: root.night > 0.5 ? "#ffffff" : "#22384f" }
         Text { x: 490; y: 326; text: "مصباح الشارع"; font.family: "Noto Sans Arabic"; font.bold: true; font.pixelSize: 12; color: "#ffffff" }
 

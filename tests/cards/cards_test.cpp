@@ -25,13 +25,31 @@ struct Result {
     QString err;
 };
 
-Result runSetter(const QString& dir, const QString& table) {
+// The cards of the tables below that are as small as the pages' smallest:
+// below the floor in a table outside any page's folder (scale 1).
+const char* kBelowFloor =
+    "# small by design\n"
+    "letter_a\tthe letter's strips\nletter_b\tthe letter's strips\nletter_c\tthe letter's strips\n"
+    "question\ta strip half covered\ncode_fp3\ta table cell\ncode_fc52\ta table cell\n"
+    "two\ttwo lines on a short card\n";
+
+// Runs the setter on `table`, with `belowFloor` as its list of cards allowed
+// below the floor (none given when null).
+Result runSetter(const QString& dir, const QString& table, const char* belowFloor = kBelowFloor) {
     QFile f(dir + "/t.tsv");
     EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(table.toUtf8());
     f.close();
+    QStringList args{NIZAM_FONTS, dir + "/out", dir + "/t.tsv"};
+    if (belowFloor) {
+        QFile list(dir + "/below.tsv");
+        EXPECT_TRUE(list.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        list.write(belowFloor);
+        list.close();
+        args = QStringList{"--below-floor", dir + "/below.tsv"} + args;
+    }
     QProcess p;
-    p.start(NIZAM_CARDS, {NIZAM_FONTS, dir + "/out", dir + "/t.tsv"});
+    p.start(NIZAM_CARDS, args);
     EXPECT_TRUE(p.waitForFinished(60000));
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
 }
@@ -277,6 +295,61 @@ TEST(CardSetterRefuses, MalformedLinesWithTheirNumber) {
         EXPECT_TRUE(r.err.contains(c.says)) << r.err.toStdString();
         EXPECT_FALSE(QFile::exists(dir.path() + "/out/ok.svg"));
     }
+}
+
+// A card whose size is under the floor of its kind of text is refused with
+// its line, unless the list of exceptions names it; a card of the list that
+// meets its floor is said, so that the list does not outlive its reason.
+TEST(CardSetterFloor, ACardBelowItsFloorIsRefusedUnlessListed) {
+    struct Case {
+        const char* line;
+        const char* says;  // empty: set
+    } cases[] = {
+        {"sentence\t100\t14\tمتوسطة ابن رشد - باتنة", "below the floor of 12 px for a sentence"},
+        {"sentence_two_lines\t100\t34\tمتوسطة ابن رشد\\nباتنة", ""},
+        {"word\t34\t12\tالوظيفة", "below the floor of 10 px for a single word"},
+        {"word_wide\t60\t18\tالوظيفة", ""},
+        {"code\t39\t18\tFC5{red,sub:2}", "its subscript is 7.5 px"},
+        {"code_tall\t50\t24\tFC5{red,sub:2}", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        QTemporaryDir dir;
+        const Result r = runSetter(dir.path(), QString("# one card\n%1\n").arg(QString::fromUtf8(c.line)), nullptr);
+        if (*c.says == 0) {
+            EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+            continue;
+        }
+        EXPECT_NE(r.exitCode, 0);
+        EXPECT_TRUE(r.err.contains("t.tsv:2:")) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(c.says)) << r.err.toStdString();
+        // Named on the list, the same card is set.
+        const QString card = QString::fromUtf8(c.line).section('\t', 0, 0);
+        const QByteArray list = (card + "\ta rectangle the page fixes\n").toUtf8();
+        EXPECT_EQ(runSetter(dir.path(), QString("%1\n").arg(QString::fromUtf8(c.line)), list.constData()).exitCode, 0);
+        EXPECT_FALSE(readCard(dir.path(), card.toUtf8().constData()).isEmpty());
+    }
+}
+
+TEST(CardSetterFloor, TheListIsReadStrictly) {
+    QTemporaryDir dir;
+    const Result noReason = runSetter(dir.path(), "a\t60\t18\tنعم\n", "a\n");
+    EXPECT_NE(noReason.exitCode, 0);
+    EXPECT_TRUE(noReason.err.contains("below.tsv:1: expected a card and its reason")) << noReason.err.toStdString();
+
+    QFile list(dir.path() + "/below.tsv");
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write("a\tonce too small\n");
+    list.close();
+    QProcess p;
+    QFile table(dir.path() + "/t.tsv");
+    ASSERT_TRUE(table.open(QIODevice::WriteOnly));
+    table.write("a\t60\t18\tنعم\n");
+    table.close();
+    p.start(NIZAM_CARDS, {"--below-floor", dir.path() + "/below.tsv", NIZAM_FONTS, dir.path() + "/out", dir.path() + "/t.tsv"});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_TRUE(QString::fromUtf8(p.readAllStandardOutput()).contains("a meets its floor: take it off"));
 }
 
 TEST(CardSetterFolder, ACardRemovedFromItsTableGoesFromTheFolder) {

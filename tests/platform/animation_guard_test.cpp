@@ -9,6 +9,8 @@
 // - its design size is its player's rectangle (twips / 15);
 // - its timeline lasts 10 to 40 s, its last frame leads back to its first,
 //   and nothing in it moves by itself outside the timeline;
+// - every text of it reaches the floor a pupil reads (runtime/text_floor.h)
+//   at the size it is shown on its page in a 1024 x 768 window;
 // - qmllint finds nothing in it (where qmllint is installed).
 //
 // With NIZAM_ANIMATION_FRAMES=<folder> the frames are also written there as
@@ -52,6 +54,8 @@
 #include "app/registry.h"
 #include "platform/fonts.h"
 #include "platform/qml_movie_player.h"
+#include "runtime/layout.h"
+#include "runtime/text_floor.h"
 #include "tools/scenario/headless_host.h"
 
 namespace {
@@ -509,6 +513,68 @@ TEST(AnimationWords, NoCaptionGivesAwayAnAnswer) {
                 EXPECT_FALSE(pattern.match(text).hasMatch())
                     << qPrintable(name) << ": \"" << qPrintable(text) << "\" " << rule.why;
         }
+    }
+}
+
+// Every Text item drawn under `item`, by the visual tree: a Repeater's
+// copies are children of its parent there, not in the object tree.
+void collectTexts(QQuickItem* item, std::vector<QQuickItem*>& out) {
+    for (QQuickItem* child : item->childItems()) {
+        if (child->inherits("QQuickText")) out.push_back(child);
+        collectTexts(child, out);
+    }
+}
+
+// The size of a Text item in the scene's pixels: its font's pixel size
+// enlarged by every scale between it and the scene (a rotation leaves it).
+double shownTextSize(QQuickItem* text) {
+    const QFont font = text->property("font").value<QFont>();
+    const double size = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * 96.0 / 72.0;
+    bool ok = false;
+    const QTransform t = text->itemTransform(nullptr, &ok);
+    const double k = ok ? std::sqrt(std::abs(t.m11() * t.m22() - t.m12() * t.m21())) : 1.0;
+    return size * k * text->scale();
+}
+
+// Every text of the scene at the size it rests at (the median of the sizes
+// it is shown at, mostly opaque, one frame a second, so that a text growing into
+// place is taken at its place), times the smallest scale of the pages that
+// play it, against the floor of its kind.
+TEST_P(ShippedAnimation, EveryTextReachesTheFloorOnItsPage) {
+    const QString name = QString::fromStdString(GetParam());
+    const std::optional<QSize> size = designSizeFor(name);
+    ASSERT_TRUE(size.has_value());
+    double pageScale = 0;
+    for (const nizam::RegistryEntry& entry : nizam::screenRegistry())
+        for (const nizam::Animation& a : entry.module->animations)
+            if (QString::fromStdString(std::string(a.scene)) == name) {
+                const double s = nizam::pageScale(entry.module->def, nizam::kFloorWindowWidth, nizam::kFloorWindowHeight);
+                pageScale = pageScale == 0 ? s : std::min(pageScale, s);
+            }
+    ASSERT_GT(pageScale, 0) << qPrintable(name) << " is played by no page";
+    LoadedScene scene(name, *size);
+    ASSERT_TRUE(scene.ok()) << scene.loadError();
+    const double perSecond = (scene.endFrame() - scene.startFrame()) * 1000.0 / scene.durationMs();
+    std::map<std::pair<QQuickItem*, QString>, std::vector<double>> sizes;  // a Text item and the words it shows
+    for (double f = scene.startFrame(); f <= scene.endFrame(); f += std::max(1.0, perSecond)) {
+        scene.seek(f);
+        spin(1);
+        std::vector<QQuickItem*> texts;
+        collectTexts(scene.root(), texts);
+        for (QQuickItem* text : texts) {
+            if (text->property("text").toString().trimmed().isEmpty() || effectiveOpacity(text) < 0.5) continue;
+            sizes[{text, text->property("text").toString().simplified()}].push_back(shownTextSize(text) * pageScale);
+        }
+    }
+    ASSERT_FALSE(sizes.empty()) << qPrintable(name) << " shows no text at all";
+    for (auto& [shown, seen] : sizes) {
+        std::sort(seen.begin(), seen.end());
+        const double resting = seen[seen.size() / 2];
+        const QString& words = shown.second;
+        const nizam::TextKind kind = nizam::kindOfText(words.toStdString());
+        EXPECT_GE(resting + 0.01, nizam::textFloor(kind))
+            << qPrintable(name) << ": \"" << qPrintable(words) << "\" (" << nizam::textKindName(kind) << ") at "
+            << resting << " px, below " << nizam::textFloor(kind) << " px";
     }
 }
 

@@ -3,7 +3,7 @@
 // labels, so that a label's wording is edited in one table and every card is
 // set the same way.
 //
-//   nizam-cards FONTS_DIR OUT_DIR TABLE.tsv...
+//   nizam-cards [--below-floor LIST.tsv] FONTS_DIR OUT_DIR TABLE.tsv...
 //
 // A table line is `file<TAB>width<TAB>height<TAB>text`, optionally followed by
 // columns of `key=value` options (a bare number in the fifth column is the
@@ -14,8 +14,12 @@
 // letters are set in DejaVu Sans, the rest in Noto Naskh Arabic.
 //
 // The cards of one group (by default, every card of a table) share one text
-// size: the largest at which every card of the group holds its text. The file
-// README.md beside the tables describes the format for the people who edit it.
+// size: the largest at which every card of the group holds its text. That
+// size, at the scale its page is shown in the floor's window, must reach the
+// floor of its kind of text (runtime/text_floor.h; a table outside a page's
+// folder is taken at scale 1): a card below it is refused unless the list
+// given with --below-floor names it (`card<TAB>reason`). docs/cards.md
+// describes the format for the people who edit the tables.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -36,6 +40,10 @@
 #include <stdexcept>
 #include <vector>
 
+#include "app/registry.h"
+#include "runtime/layout.h"
+#include "runtime/text_floor.h"
+
 namespace {
 
 const QString kArabicFamily = "Noto Naskh Arabic";
@@ -50,7 +58,8 @@ constexpr double kUnit = 100.0;
 constexpr double kScriptScale = 0.62;
 constexpr double kSubShift = 0.22;
 constexpr double kSupShift = -0.38;
-// The smallest text a pupil can still read on a card, in pixels.
+// The smallest size tried when a text does not fit its card; the floor of
+// its kind of text is checked apart, at its page's scale.
 constexpr double kMinSize = 7.0;
 
 struct Failure : std::runtime_error {
@@ -92,6 +101,7 @@ struct Card {
     std::vector<Line> lines;
     Options opt;
     QString groupKey;
+    double scale = 1;  // its page's scale in the floor's window
 };
 
 QString escape(QString s) {
@@ -237,6 +247,9 @@ void applyOption(Options& o, const QString& token) {
     }
 }
 
+// The size of a script run for a card's text size, as it is written.
+double scriptSizeFor(double size) { return std::floor(size * kScriptScale * 2) / 2; }
+
 // One line of text laid out as Qt SVG lays it out, at the 100-pixel size.
 struct Measured {
     double width = 0;      // advance of the whole line
@@ -357,7 +370,7 @@ QString svg(const Card& c, const Stack& s, double size) {
           << "\" height=\"" << num(c.height - w) << "\" fill=\"" << c.opt.fill << "\" stroke=\"" << c.opt.frameColour
           << "\" stroke-width=\"" << num(w) << "\"/>\n";
     }
-    const QString scriptSize = num(std::floor(size * kScriptScale * 2) / 2);
+    const QString scriptSize = num(scriptSizeFor(size));
     for (std::size_t i = 0; i < c.lines.size(); ++i) {
         const Line& line = c.lines[i];
         const Measured& m = s.lines[i];
@@ -387,7 +400,8 @@ QString svg(const Card& c, const Stack& s, double size) {
             if (r.place == Place::Base) continue;
             const double x = cx + (m.runLeft[j] - m.width / 2.0) * k;
             const double y = baseline + (r.place == Place::Sub ? kSubShift : kSupShift) * size;
-            o << "  <text x=\"" << num(x) << "\" y=\"" << num(y) << "\" xml:space=\"preserve\" font-family=\""
+            o << "  <text x=\"" << num(x) << "\" y=\"" << num(y) << "\" class=\""
+              << (r.place == Place::Sub ? "sub" : "sup") << "\" xml:space=\"preserve\" font-family=\""
               << r.family << "\" font-weight=\"bold\" font-size=\"" << scriptSize << "\" fill=\""
               << (r.colour.isEmpty() ? c.opt.textColour : r.colour) << "\">" << escape(r.text) << "</text>\n";
         }
@@ -396,12 +410,70 @@ QString svg(const Card& c, const Stack& s, double size) {
     return out;
 }
 
+// The scale of the page whose folder holds the table (screens/<topic>/formN/),
+// in the window the floors are checked in; 1 for a table elsewhere.
+double tableScale(const QString& path) {
+    const QString folder = QFileInfo(path).absoluteDir().dirName();
+    for (const nizam::RegistryEntry& e : nizam::screenRegistry()) {
+        const std::string& name = e.module->def.name;
+        if (QString::fromStdString(name).compare(folder, Qt::CaseInsensitive) == 0)
+            return nizam::pageScale(e.module->def, nizam::kFloorWindowWidth, nizam::kFloorWindowHeight);
+    }
+    return 1.0;
+}
+
+// What keeps a card at `size` under its floor, or nothing: its main text,
+// one word or more, and its script runs.
+std::optional<QString> belowFloor(const Card& c, double size) {
+    QStringList words;
+    bool script = false;
+    for (const Line& l : c.lines) {
+        QString base;
+        for (const Run& r : l.runs) {
+            if (r.place == Place::Base) base += r.text;
+            else script = true;
+        }
+        words << base;
+    }
+    const QString text = words.join(' ');
+    const nizam::TextKind kind = nizam::kindOfText(text.toStdString());
+    const double shown = size * c.scale;
+    if (shown + 0.01 < nizam::textFloor(kind))
+        return QString("its text is %1 px in a %2 x %3 window, below the floor of %4 px for %5")
+            .arg(num(shown)).arg(nizam::kFloorWindowWidth).arg(nizam::kFloorWindowHeight)
+            .arg(nizam::textFloor(kind)).arg(nizam::textKindName(kind));
+    const double sub = scriptSizeFor(size) * c.scale;
+    if (script && sub + 0.01 < nizam::textFloor(nizam::TextKind::Subscript))
+        return QString("its subscript is %1 px in a %2 x %3 window, below the floor of %4 px")
+            .arg(num(sub)).arg(nizam::kFloorWindowWidth).arg(nizam::kFloorWindowHeight)
+            .arg(nizam::textFloor(nizam::TextKind::Subscript));
+    return std::nullopt;
+}
+
+// The cards allowed below the floor: `card<TAB>reason` a line, `#` comments.
+QHash<QString, QString> readBelowFloor(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) throw Failure(("cannot read " + path).toStdString());
+    QHash<QString, QString> list;
+    int lineNo = 0;
+    for (const QString& row : QString::fromUtf8(file.readAll()).split('\n')) {
+        ++lineNo;
+        if (row.trimmed().isEmpty() || row.trimmed().startsWith('#')) continue;
+        const QStringList cols = row.split('\t');
+        if (cols.size() != 2 || cols[1].trimmed().isEmpty())
+            throw Failure(QString("%1:%2: expected a card and its reason").arg(path).arg(lineNo).toStdString());
+        list.insert(cols[0].trimmed(), cols[1].trimmed());
+    }
+    return list;
+}
+
 // Reads one table; throws with the line number of the first malformed line.
 std::vector<Card> readTable(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) throw Failure(("cannot read " + path).toStdString());
     QTextStream in(&file);
     std::vector<Card> cards;
+    const double scale = tableScale(path);
     Options defaults;
     static const QRegularExpression safeName("^[A-Za-z0-9_-]+$");
     int lineNo = 0;
@@ -423,6 +495,7 @@ std::vector<Card> readTable(const QString& path) {
             Card c;
             c.table = path;
             c.lineNo = lineNo;
+            c.scale = scale;
             c.file = cols[0];
             if (!safeName.match(c.file).hasMatch())
                 throw Failure("the file name takes letters, digits, _ and - only");
@@ -458,9 +531,14 @@ std::vector<Card> readTable(const QString& path) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() < 3) {
-        std::fprintf(stderr, "usage: nizam-cards FONTS_DIR OUT_DIR TABLE.tsv...\n");
+    QStringList args = app.arguments();
+    QString belowFloorPath;
+    if (args.size() > 2 && args[1] == "--below-floor") {
+        belowFloorPath = args[2];
+        args.remove(1, 2);
+    }
+    if (args.size() < 3 || args[1].startsWith("--")) {
+        std::fprintf(stderr, "usage: nizam-cards [--below-floor LIST.tsv] FONTS_DIR OUT_DIR TABLE.tsv...\n");
         return 2;
     }
     const QDir fonts(args[1]);
@@ -502,6 +580,21 @@ int main(int argc, char** argv) {
             if (fresh || size < it->second) use.second = c.file;
             if (!fresh) it->second = std::min(it->second, size);
         }
+        // Every card at its group's size reaches its floor, or is on the list.
+        const QHash<QString, QString> allowed = belowFloorPath.isEmpty() ? QHash<QString, QString>{}
+                                                                         : readBelowFloor(belowFloorPath);
+        QStringList refused;
+        for (const Card& c : cards) {
+            const auto why = belowFloor(c, groupSize[c.groupKey]);
+            if (why && !allowed.contains(c.file))
+                refused << QString("%1:%2: %3: %4; shorten its words, set them on two lines or widen the card "
+                                   "(the size set by %5)")
+                               .arg(c.table).arg(c.lineNo).arg(c.file, *why, groupUse[c.groupKey].second);
+            else if (!why && allowed.contains(c.file))
+                std::printf("nizam-cards: %s meets its floor: take it off %s\n", qPrintable(c.file),
+                            qPrintable(belowFloorPath));
+        }
+        if (!refused.isEmpty()) throw Failure(refused.join("\nnizam-cards: ").toStdString());
         QDir().mkpath(args[2]);
         for (std::size_t i = 0; i < cards.size(); ++i) {
             const Card& c = cards[i];
