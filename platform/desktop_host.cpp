@@ -143,6 +143,15 @@ protected:
         ++frames_;
     }
 
+    void moveEvent(QMoveEvent*) override {
+        if (settlingAfterFullScreen_) restoreNormal();  // the frame came back
+        // A window manager frames the window some time after it is mapped,
+        // which moves it: fit it once more then, when the frame first shows.
+        if (!fitToScreen_ || !fittedShown_ || frameSettled_ || frameGeometry() == geometry()) return;
+        frameSettled_ = true;
+        refitIfFramed();
+    }
+
     void resizeEvent(QResizeEvent*) override {
         if (quitPanel_.isVisible()) quitPanel_.setGeometry(rect());
         if (hooks_.resized) hooks_.resized();
@@ -234,7 +243,9 @@ private:
         restoreNormal();
         // A window manager puts its frame back some time later: place the
         // window again once it has.
+        settlingAfterFullScreen_ = true;
         for (int delay : {100, 400, 1000}) QTimer::singleShot(delay, this, [this] { restoreNormal(); });
+        QTimer::singleShot(1000, this, [this] { settlingAfterFullScreen_ = false; });
     }
 
     // The window's place out of full screen: where it was before, or, after a
@@ -277,9 +288,11 @@ private:
     bool ending_ = false;
     bool sized_ = false;             // the window has been given its opening size
     bool fittedShown_ = false;       // the refits after the first show are scheduled
+    bool frameSettled_ = false;      // refitted once the window manager's frame showed
     bool ourFullScreen_ = false;     // full screen through F11
     QRect normalGeometry_;           // where it was before F11
     bool fullScreenOnExposure_ = false;  // F11 asked before the window was on the display
+    bool settlingAfterFullScreen_ = false;  // just out of full screen: the frame may come back later
     bool fitOnLeaving_ = false;      // no place before full screen: leaving fits the window
     bool watchingExposure_ = false;
     bool firstFrameTold_ = false;
