@@ -157,18 +157,18 @@ TEST(QuitQuestion, ButtonsAndKeys) {
         c.open("Form3");
         c.click("Check2");
         c.click("Image1", 1);
-        ASSERT_NE(c.nav.quitQuestion(), nullptr);
+        return c.nav.quitQuestion() != nullptr;
     };
     {
         Pupil c;
-        asked(c);
+        ASSERT_TRUE(asked(c));
         c.nav.keyEnter();  // the default is to stay
         EXPECT_EQ(c.nav.quitQuestion(), nullptr);
         EXPECT_FALSE(c.nav.ended());
     }
     {
         Pupil c;
-        asked(c);
+        ASSERT_TRUE(asked(c));
         c.nav.keyTab();
         EXPECT_EQ(c.nav.quitQuestion()->focus, QuitButton::Leave);
         c.nav.keyTab();
@@ -179,7 +179,7 @@ TEST(QuitQuestion, ButtonsAndKeys) {
     }
     {
         Pupil c;
-        asked(c);
+        ASSERT_TRUE(asked(c));
         c.nav.keyTab();
         c.nav.keyEnter();
         EXPECT_TRUE(c.nav.ended());
@@ -189,7 +189,7 @@ TEST(QuitQuestion, ButtonsAndKeys) {
     }
     {
         Pupil c;
-        asked(c);
+        ASSERT_TRUE(asked(c));
         const ScreenDef& d = c.nav.current()->def();
         const Rect leave = QuitQuestion::button(QuitButton::Leave, d.clientWidth, d.clientHeight);
         const Rect stay = QuitQuestion::button(QuitButton::Stay, d.clientWidth, d.clientHeight);
@@ -209,7 +209,7 @@ TEST(QuitQuestion, ButtonsAndKeys) {
     {
         // Going to a page directly (the tools' way) takes the question away with its page.
         Pupil c;
-        asked(c);
+        ASSERT_TRUE(asked(c));
         c.nav.open("Form4");
         EXPECT_EQ(c.nav.quitQuestion(), nullptr);
         ASSERT_NE(c.nav.current(), nullptr);
