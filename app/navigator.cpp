@@ -222,7 +222,11 @@ void Navigator::pointerPress(Twips x, Twips y) {
         lastX_ = x;
         lastY_ = y;
         const ScreenDef& def = current_->screen->def();
-        question_->pressed = QuitQuestion::buttonAt(x, y, def.clientWidth, def.clientHeight);
+        const auto pressed = QuitQuestion::buttonAt(x, y, def.clientWidth, def.clientHeight);
+        if (pressed != question_->pressed) {
+            question_->pressed = pressed;
+            host_.quitQuestionChanged(*current_->screen);  // drawn pressed
+        }
         return;
     }
     route(x, y, [&](PointerRouter& r, Ctx& ctx, const ScreenLogic& logic) { r.press(ctx, logic, x, y); });
@@ -258,6 +262,8 @@ void Navigator::pointerRelease(Twips x, Twips y) {
         // A button is pressed by a press and a release both on it.
         if (pressed && pressed == QuitQuestion::buttonAt(x, y, def.clientWidth, def.clientHeight))
             handle([&] { answer(*pressed); });
+        else if (pressed)
+            host_.quitQuestionChanged(*current_->screen);  // drawn up again
         return;
     }
     route(x, y, [&](PointerRouter& r, Ctx& ctx, const ScreenLogic& logic) { r.release(ctx, logic, x, y, true); });
@@ -265,7 +271,7 @@ void Navigator::pointerRelease(Twips x, Twips y) {
 
 void Navigator::pointerReleaseOutside() {
     if (question_) {
-        question_->pressed.reset();
+        if (std::exchange(question_->pressed, std::nullopt)) host_.quitQuestionChanged(*current_->screen);
         return;
     }
     route(-1, -1, [](PointerRouter& r, Ctx& ctx, const ScreenLogic& logic) { r.release(ctx, logic, -1, -1, false); });
