@@ -45,6 +45,11 @@ void PageInput::move(QPointF windowPos) {
 }
 
 bool PageInput::key(const QKeyEvent& e) {
+    if (e.key() == Qt::Key_F4 && (e.modifiers() & Qt::AltModifier)) {
+        // Alt+F4 where no window manager takes it: the window closed, as by its frame.
+        closed();
+        return true;
+    }
     if (e.key() != Qt::Key_F11 && course_ && course_->quitQuestion()) {
         // The quit question takes every key: its two buttons are gone through
         // with Tab, pressed with Space or Enter, and Escape answers "stay".

@@ -802,6 +802,24 @@ TEST_F(Desktop, ClosingThePageWithAnswersAsksInsideTheWindow) {
     EXPECT_FALSE(host.window()->isVisible());
 }
 
+// Alt+F4 reaching the window (no window manager took it) closes it as its frame does.
+TEST_F(Desktop, AltF4ActsAsTheFramesClose) {
+    QTest::mouseClick(win(), Qt::LeftButton, {}, centre("Check2"));
+    settle();
+    QTest::keyClick(host.nativeWidget(id("Check2")), Qt::Key_F4, Qt::AltModifier);
+    settle();
+    ASSERT_TRUE(host.quitQuestionShown());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    settle();
+    EXPECT_FALSE(host.quitQuestionShown());
+    QTest::mouseClick(win(), Qt::LeftButton, {}, centre("Check2"));  // cleared again: nothing entered
+    settle();
+    ASSERT_EQ(screen().state(id("Check2")).value, 0);
+    QTest::keyClick(host.window(), Qt::Key_F4, Qt::AltModifier);
+    settle();
+    EXPECT_TRUE(nav.ended());
+}
+
 TEST_F(Desktop, ClosingAnUntouchedPageEndsAtOnce) {
     QCloseEvent close;
     QCoreApplication::sendEvent(host.window(), &close);
