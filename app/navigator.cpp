@@ -4,6 +4,7 @@
 #include "app/navigation.h"
 #include "app/page_titles.h"
 #include <stdexcept>
+#include <utility>
 
 #include "runtime/diagnostics.h"
 
@@ -63,7 +64,9 @@ void Navigator::handle(F&& f) {
 
 void Navigator::updatePointerShape() {
     std::string shape;
-    if (current_ && !current_->router.dragging())
+    if (question_)
+        shape.clear();  // the arrow over the question: the page under it takes no pointer
+    else if (current_ && !current_->router.dragging())
         shape = PointerRouter::pointerShapeAt(*current_->screen, lastX_, lastY_);
     else if (current_)
         shape = pointerShape_;
@@ -117,11 +120,19 @@ void Navigator::show(std::string_view name) {
     Ctx ctx{screen, *this};
     current_->logic->raiseLoad(ctx);
     // Load may have navigated away; show only the screen that is still current.
-    if (current_ && current_->screen.get() == &screen) host_.showWindow(screen);
+    if (current_ && current_->screen.get() == &screen) {
+        // What Load set up is the page as it opens: no answer of the pupil's.
+        screen.rememberLoadedAnswers();
+        host_.showWindow(screen);
+    }
 }
 
 void Navigator::unload() {
     if (!current_) return;
+    if (question_) {
+        question_.reset();
+        host_.quitQuestionChanged(*current_->screen);
+    }
     current_->screen->releasePlayers();
     host_.destroyWindow(*current_->screen);
     // Kept until the running event ends: the handler that asked for this may
@@ -134,7 +145,30 @@ void Navigator::quit() {
         windowClosed();  // asked outside any event: runs as one
         return;
     }
+    if (question_) return;  // already asked: only its buttons answer
+    if (current_ && current_->screen->holdsAnswers()) {
+        ask();
+        return;
+    }
     unload();
+}
+
+void Navigator::ask() {
+    Screen& screen = *current_->screen;
+    question_ = QuitQuestion{};
+    pointerShape_.clear();
+    host_.setPointerShape(pointerShape_);
+    host_.quitQuestionChanged(screen);
+}
+
+void Navigator::answer(QuitButton button) {
+    if (!question_ || !current_) return;
+    if (button == QuitButton::Leave) {
+        unload();  // takes the question away with the page
+        return;
+    }
+    question_.reset();
+    host_.quitQuestionChanged(*current_->screen);
 }
 
 void Navigator::goTo(std::string_view screen) {
@@ -174,15 +208,35 @@ void Navigator::route(Twips x, Twips y, F&& f) {
 }
 
 void Navigator::pointerMove(Twips x, Twips y) {
+    if (question_) {
+        lastX_ = x;
+        lastY_ = y;
+        return;
+    }
     route(x, y, [&](PointerRouter& r, Ctx& ctx, const ScreenLogic& logic) { r.move(ctx, logic, x, y); });
 }
 
 void Navigator::pointerPress(Twips x, Twips y) {
     nativePress(false);
+    if (question_) {
+        lastX_ = x;
+        lastY_ = y;
+        const ScreenDef& def = current_->screen->def();
+        const auto pressed = QuitQuestion::buttonAt(x, y, def.clientWidth, def.clientHeight);
+        if (pressed != question_->pressed) {
+            question_->pressed = pressed;
+            host_.quitQuestionChanged(*current_->screen);  // drawn pressed
+        }
+        return;
+    }
     route(x, y, [&](PointerRouter& r, Ctx& ctx, const ScreenLogic& logic) { r.press(ctx, logic, x, y); });
 }
 
 void Navigator::pointerDoubleClick(Twips x, Twips y) {
+    if (question_) {
+        pointerPress(x, y);
+        return;
+    }
     if (!nativePress(true)) {
         lastX_ = x;
         lastY_ = y;
@@ -195,14 +249,31 @@ bool Navigator::nativePress(bool completesDoubleClick) {
     const long instance = current_ ? shownInstance_ : -1;
     const bool sameScreen = lastPressInstance_ == instance;
     lastPressInstance_ = instance;
+    if (question_) return false;  // the page's controls take nothing under the question
     return !completesDoubleClick || sameScreen;
 }
 
 void Navigator::pointerRelease(Twips x, Twips y) {
+    if (question_) {
+        lastX_ = x;
+        lastY_ = y;
+        const ScreenDef& def = current_->screen->def();
+        const auto pressed = std::exchange(question_->pressed, std::nullopt);
+        // A button is pressed by a press and a release both on it.
+        if (pressed && pressed == QuitQuestion::buttonAt(x, y, def.clientWidth, def.clientHeight))
+            handle([&] { answer(*pressed); });
+        else if (pressed)
+            host_.quitQuestionChanged(*current_->screen);  // drawn up again
+        return;
+    }
     route(x, y, [&](PointerRouter& r, Ctx& ctx, const ScreenLogic& logic) { r.release(ctx, logic, x, y, true); });
 }
 
 void Navigator::pointerReleaseOutside() {
+    if (question_) {
+        if (std::exchange(question_->pressed, std::nullopt)) host_.quitQuestionChanged(*current_->screen);
+        return;
+    }
     route(-1, -1, [](PointerRouter& r, Ctx& ctx, const ScreenLogic& logic) { r.release(ctx, logic, -1, -1, false); });
 }
 
@@ -214,20 +285,46 @@ void Navigator::cancelDrag() {
 
 void Navigator::keyTab() {
     handle([&] {
-        if (current_) current_->screen->focusNext();
+        if (!current_) return;
+        if (question_) {
+            // Two buttons: Tab goes from one to the other, either way round.
+            question_->focus = question_->focus == QuitButton::Stay ? QuitButton::Leave : QuitButton::Stay;
+            host_.quitQuestionChanged(*current_->screen);
+            return;
+        }
+        current_->screen->focusNext();
     });
 }
 
 void Navigator::keySpace() {
     handle([&] {
         if (!current_) return;
+        if (question_) {
+            answer(question_->focus);
+            return;
+        }
         Screen& s = *current_->screen;
         if (auto f = s.focus(); f && s.control(*f).kind == Kind::CheckBox) s.toggle(*f);
     });
 }
 
+void Navigator::keyEnter() {
+    handle([&] {
+        if (question_) answer(question_->focus);
+    });
+}
+
+void Navigator::keyEscape() {
+    if (question_) {
+        handle([&] { answer(QuitButton::Stay); });
+        return;
+    }
+    cancelDrag();
+}
+
 void Navigator::userSetValue(ControlId id, int value) {
     handle([&] {
+        if (question_) return;
         if (current_ && id >= 0 && id < current_->screen->controlCount())
             current_->screen->setValue(id, value == 1 ? 1 : 0);
     });
@@ -235,6 +332,7 @@ void Navigator::userSetValue(ControlId id, int value) {
 
 void Navigator::userSetText(ControlId id, std::string text) {
     handle([&] {
+        if (question_) return;
         if (current_ && id >= 0 && id < current_->screen->controlCount())
             current_->screen->setText(id, std::move(text));
     });
@@ -242,11 +340,13 @@ void Navigator::userSetText(ControlId id, std::string text) {
 
 void Navigator::userSetFocus(std::optional<ControlId> id) {
     handle([&] {
+        if (question_) return;
         if (current_) current_->screen->setFocus(id);
     });
 }
 
 void Navigator::windowClosed() {
+    cancelDrag();
     handle([&] { quit(); });
 }
 

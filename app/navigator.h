@@ -9,6 +9,11 @@
 // any event, they act as open() and as a closed window). A screen unloaded while one of its handlers
 // (its Load included) still runs is therefore kept alive until that event
 // ends, whoever asked for the navigation.
+//
+// Quit on a page that holds the pupil's answers (Screen::holdsAnswers) asks
+// first: the quit question is up, the page under it takes no input, and only
+// its "leave" button ends the program; "stay" and Escape take it away and
+// leave the page as it was.
 #pragma once
 
 #include <memory>
@@ -62,6 +67,7 @@ public:
     const std::string& pointerShape() const { return pointerShape_; }
     const std::vector<RegistryEntry>& registry() const { return registry_; }
     bool dragging() const override { return current_ && current_->router.dragging(); }
+    const QuitQuestion* quitQuestion() const override { return question_ ? &*question_ : nullptr; }
     // Told of each control a pointer event is about to reach on the current
     // screen (tests check that it is on show).
     void observeDeliveries(PointerRouter::Observer observer) { deliveries_ = std::move(observer); }
@@ -85,11 +91,14 @@ public:
     void cancelDrag() override;
     void keyTab() override;
     void keySpace() override;
+    void keyEnter() override;
+    void keyEscape() override;
     // A native control changed by the user (the platform's own check box or text box).
     void userSetValue(ControlId id, int value) override;
     void userSetText(ControlId id, std::string text) override;
     void userSetFocus(std::optional<ControlId> id) override;
-    // The window was closed by the platform's own means: acts as Quit.
+    // The window was closed by the platform's own means: acts as Quit (a
+    // drag under way ends first, dropping nothing).
     void windowClosed() override;
     // Course: the page's title from the table of page titles, and the pages
     // its buttons lead to from the navigation table.
@@ -116,6 +125,9 @@ private:
     template <class F>
     void route(Twips x, Twips y, F&& f);
     void updatePointerShape();
+    // The quit question: asked, and answered with one of its buttons.
+    void ask();
+    void answer(QuitButton button);
 
     HostPlatform& host_;
     std::vector<RegistryEntry> registry_;
@@ -133,6 +145,7 @@ private:
     long shownInstance_ = 0;    // the number of the current screen instance
     long lastPressInstance_ = -1;  // the instance that received the last press
     std::string pointerShape_;
+    std::optional<QuitQuestion> question_;  // asked before quitting a page with answers
 };
 
 }  // namespace nizam

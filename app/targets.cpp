@@ -14,6 +14,7 @@ public:
     void showWindow(Screen&) override {}
     void destroyWindow(Screen&) override {}
     void controlChanged(Screen&, ControlId) override {}
+    void quitQuestionChanged(Screen&) override {}
     void setPointerShape(const std::string&) override {}
     void dragStarted(Screen&, ControlId) override {}
     void dragEnded() override {}

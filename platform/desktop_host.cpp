@@ -20,6 +20,7 @@
 #include "platform/page_canvas.h"
 #include "platform/page_input.h"
 #include "platform/qml_movie_player.h"
+#include "platform/quit_panel.h"
 #include "runtime/diagnostics.h"
 #include "runtime/screen.h"
 
@@ -47,6 +48,7 @@ public:
               if (drag_) update();
           }),
           natives_(*this, input_),
+          quitPanel_(*this, canvas_, input_),
           fitToScreen_(fitToScreen),
           hooks_(std::move(hooks)) {
         setMouseTracking(true);
@@ -60,6 +62,7 @@ public:
     NativeControls& natives() { return natives_; }
     const NativeControls& natives() const { return natives_; }
     PageInput& input() { return input_; }
+    QuitPanel& quitPanel() { return quitPanel_; }
     long frames() const { return frames_; }
 
     // The screen drawn, or nullptr; a new screen is not on show until showPage.
@@ -95,22 +98,32 @@ public:
             resize(DesktopHost::fittedSize(QSize(1 << 16, 1 << 16)));
     }
 
-    // F11: full screen, or back to the size it had.
+    // F11: full screen, or back to the frame, size and place it had. Asked
+    // before the window is on the display (a start in full screen), it waits
+    // for the window's first exposure, when a window manager has taken the
+    // window in and its frame is known; leaving then gives the window the
+    // place a start without full screen gives it.
     void toggleFullScreen() {
         if (isFullScreen() || ourFullScreen_) {
-            ourFullScreen_ = false;
-            setWindowState(windowState() & ~Qt::WindowFullScreen);
-            if (normalGeometry_.isValid()) setGeometry(normalGeometry_);
+            leaveFullScreen();
             return;
         }
+        ourFullScreen_ = true;  // no refit meanwhile
+        if (!windowHandle() || !windowHandle()->isExposed()) {
+            fullScreenOnExposure_ = true;
+            fitOnLeaving_ = true;
+            if (windowHandle() && !watchingExposure_) {
+                watchingExposure_ = true;
+                windowHandle()->installEventFilter(this);
+            }
+            return;
+        }
+        fitOnLeaving_ = false;
         normalGeometry_ = geometry();
-        ourFullScreen_ = true;
-        setWindowState(windowState() | Qt::WindowFullScreen);
-        // A window manager does this itself; without one, nobody else will.
-        if (QScreen* display = QWidget::screen()) setGeometry(display->geometry());
+        enterFullScreen();
     }
 
-    // Hides the window as the course ends, without telling the course it was closed.
+    // Hides the window as the course ends    // Hides the window as the course ends, without telling the course it was closed.
     void hideAtEnd() {
         ending_ = true;
         hide();
@@ -130,7 +143,17 @@ protected:
         ++frames_;
     }
 
+    void moveEvent(QMoveEvent*) override {
+        if (settlingAfterFullScreen_) restoreNormal();  // the frame came back
+        // A window manager frames the window some time after it is mapped,
+        // which moves it: fit it once more then, when the frame first shows.
+        if (!fitToScreen_ || !fittedShown_ || frameSettled_ || frameGeometry() == geometry()) return;
+        frameSettled_ = true;
+        refitIfFramed();
+    }
+
     void resizeEvent(QResizeEvent*) override {
+        if (quitPanel_.isVisible()) quitPanel_.setGeometry(rect());
         if (hooks_.resized) hooks_.resized();
     }
 
@@ -155,6 +178,10 @@ protected:
             windowHandle()->removeEventFilter(this);
             // Run after the exposure is handled, which draws and puts out the frame.
             QTimer::singleShot(0, this, [this] { tellFirstFrame(); });
+            if (fullScreenOnExposure_) {
+                fullScreenOnExposure_ = false;
+                enterFullScreen();
+            }
         }
         return false;
     }
@@ -169,7 +196,13 @@ protected:
     }
 
     void closeEvent(QCloseEvent* e) override {
-        if (!ending_) input_.closed();
+        // The frame's close button and Alt+F4 act as the quit button: on a
+        // page with the pupil's answers the course asks first, and the
+        // window stays until it is answered.
+        if (!ending_ && !input_.closed()) {
+            e->ignore();
+            return;
+        }
         e->accept();
     }
 
@@ -190,6 +223,39 @@ private:
         resize(s);
         move(free.left() + (free.width() - s.width() - frame.width()) / 2,
              free.top() + (free.height() - s.height() - frame.height()) / 2);
+    }
+
+    void enterFullScreen() {
+        // A window manager frames the windows it manages, and makes a window
+        // full screen itself: moving it as well would take the window out of
+        // the manager's full-screen state with its frame lost. Without one,
+        // nobody else gives the window the display.
+        const bool managed = frameGeometry() != geometry();
+        setWindowState(windowState() | Qt::WindowFullScreen);
+        if (!managed)
+            if (QScreen* display = QWidget::screen()) setGeometry(display->geometry());
+    }
+
+    void leaveFullScreen() {
+        ourFullScreen_ = false;
+        fullScreenOnExposure_ = false;
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        restoreNormal();
+        // A window manager puts its frame back some time later: place the
+        // window again once it has.
+        settlingAfterFullScreen_ = true;
+        for (int delay : {100, 400, 1000}) QTimer::singleShot(delay, this, [this] { restoreNormal(); });
+        QTimer::singleShot(1000, this, [this] { settlingAfterFullScreen_ = false; });
+    }
+
+    // The window's place out of full screen: where it was before, or, after a
+    // start in full screen, where a start without it puts the window.
+    void restoreNormal() {
+        if (ourFullScreen_ || isFullScreen()) return;
+        if (fitOnLeaving_)
+            fitToDisplay();
+        else if (normalGeometry_.isValid())
+            setGeometry(normalGeometry_);
     }
 
     void refitIfFramed() {
@@ -213,6 +279,7 @@ private:
     PageCanvas canvas_;
     PageInput input_;
     NativeControls natives_;
+    QuitPanel quitPanel_;
     bool fitToScreen_;
     Hooks hooks_;
     std::optional<Drag> drag_;
@@ -221,8 +288,12 @@ private:
     bool ending_ = false;
     bool sized_ = false;             // the window has been given its opening size
     bool fittedShown_ = false;       // the refits after the first show are scheduled
+    bool frameSettled_ = false;      // refitted once the window manager's frame showed
     bool ourFullScreen_ = false;     // full screen through F11
     QRect normalGeometry_;           // where it was before F11
+    bool fullScreenOnExposure_ = false;  // F11 asked before the window was on the display
+    bool settlingAfterFullScreen_ = false;  // just out of full screen: the frame may come back later
+    bool fitOnLeaving_ = false;      // no place before full screen: leaving fits the window
     bool watchingExposure_ = false;
     bool firstFrameTold_ = false;
 };
@@ -393,6 +464,20 @@ void DesktopHost::controlChanged(Screen& screen, ControlId id) {
     if (w.screen() != &screen) return;
     if (!w.natives().update(screen, id)) w.update();
 }
+
+void DesktopHost::quitQuestionChanged(Screen& screen) {
+    PageWindow& w = *window_;
+    if (w.screen() != &screen) return;
+    const bool wasUp = w.quitPanel().isVisible();
+    w.quitPanel().sync(course_);
+    // Taken away with the page still there: the page's focus is as it was.
+    if (wasUp && !w.quitPanel().isVisible()) {
+        if (auto f = screen.focus()) w.natives().focus(*f);
+        else w.setFocus(Qt::OtherFocusReason);
+    }
+}
+
+bool DesktopHost::quitQuestionShown() const { return window_->quitPanel().isVisible(); }
 
 void DesktopHost::setPointerShape(const std::string& iconKey) {
     PageWindow& w = *window_;

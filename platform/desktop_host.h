@@ -86,6 +86,8 @@ public:
     // Every picture of the page on show (hidden ones too), with the size in
     // device pixels it is drawn at now.
     SvgAssetStore::Wanted picturesOnShow() const;
+    // The quit question's panel is on show over the page.
+    bool quitQuestionShown() const;
     // F11: full screen, or back to the size it had. Without a window manager
     // the window is given the whole display itself.
     void toggleFullScreen();
@@ -99,6 +101,7 @@ public:
     void showWindow(Screen& screen) override;
     void destroyWindow(Screen& screen) override;
     void controlChanged(Screen& screen, ControlId id) override;
+    void quitQuestionChanged(Screen& screen) override;
     void setPointerShape(const std::string& iconKey) override;
     void dragStarted(Screen& screen, ControlId source) override;
     void dragEnded() override;

@@ -45,13 +45,41 @@ void PageInput::move(QPointF windowPos) {
 }
 
 bool PageInput::key(const QKeyEvent& e) {
+    if (e.key() == Qt::Key_F4 && (e.modifiers() & Qt::AltModifier)) {
+        // Alt+F4 where no window manager takes it: the window closed, as by its frame.
+        closed();
+        return true;
+    }
+    if (e.key() != Qt::Key_F11 && course_ && course_->quitQuestion()) {
+        // The quit question takes every key: its two buttons are gone through
+        // with Tab, pressed with Space or Enter, and Escape answers "stay".
+        switch (e.key()) {
+            case Qt::Key_Tab:
+            case Qt::Key_Backtab:
+                course_->keyTab();
+                break;
+            case Qt::Key_Space:
+                course_->keySpace();
+                break;
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                course_->keyEnter();
+                break;
+            case Qt::Key_Escape:
+                course_->keyEscape();
+                break;
+            default:
+                break;
+        }
+        return true;
+    }
     switch (e.key()) {
         case Qt::Key_F11:  // full screen, or back, whatever has the focus
             if (toggleFullScreen_) toggleFullScreen_();
             return true;
         case Qt::Key_Escape:  // drops nothing: the drag ends where it is
             if (!course_ || !course_->dragging()) return false;
-            course_->cancelDrag();
+            course_->keyEscape();
             return true;
         case Qt::Key_Tab:
         case Qt::Key_Backtab:  // Qt moves the focus; from now on it is drawn
@@ -62,8 +90,10 @@ bool PageInput::key(const QKeyEvent& e) {
     }
 }
 
-void PageInput::closed() {
+bool PageInput::closed() {
     if (course_ && course_->current()) course_->windowClosed();  // closing the window acts as Quit
+    // The course may ask first, its page still loaded: the window stays.
+    return !course_ || !course_->current();
 }
 
 bool PageInput::eventFilter(QObject* watched, QEvent* e) {
@@ -82,6 +112,8 @@ bool PageInput::eventFilter(QObject* watched, QEvent* e) {
             return !course_->nativePress(e->type() == QEvent::MouseButtonDblClick);
         case QEvent::KeyPress:
             return course_ && key(*static_cast<QKeyEvent*>(e));
+        case QEvent::InputMethod:  // typing goes nowhere while the quit question is asked
+            return course_ && course_->quitQuestion();
         case QEvent::FocusIn:
             if (!course_) return false;
             if (const auto id = natives_.idOf(watched)) course_->userSetFocus(*id);

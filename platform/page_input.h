@@ -2,7 +2,8 @@
 // Input forwarding: the window's pointer and keyboard events, and those that
 // reach its native controls, turned into the course's input entry points at
 // twips of the page. The keys the window itself answers (F11, Escape during a
-// drag, Tab) are handled here once, wherever the focus is.
+// drag, Tab, and every key while the course asks whether to quit) are
+// handled here once, wherever the focus is.
 #pragma once
 
 #include <QObject>
@@ -40,8 +41,10 @@ public:
     // A key pressed in the window or one of its controls. Returns true when
     // it was answered here and goes no further.
     bool key(const QKeyEvent& e);
-    // The window was closed by the platform's own means (not by the course ending).
-    void closed();
+    // The window was closed by the platform's own means (not by the course
+    // ending). Returns false when the window must stay open: the course asks
+    // before losing the pupil's answers.
+    bool closed();
 
 protected:
     // The native controls' events: pointer moves still reach the course (the

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "runtime/model.h"
+#include "runtime/quit_question.h"
 
 namespace nizam {
 
@@ -34,13 +35,20 @@ public:
     virtual void pointerReleaseOutside() = 0;  // released outside the window
     // Escape during a drag: the drag ends where it is and nothing is dropped.
     virtual void cancelDrag() = 0;
+    // Tab, Space and Enter on the page's own keyboard focus, or on the
+    // quit question's buttons while it is asked (Enter presses the button
+    // with the keyboard; on the page it does nothing).
     virtual void keyTab() = 0;
     virtual void keySpace() = 0;
+    virtual void keyEnter() = 0;
+    // Escape: answers the quit question "stay", or ends a drag where it is.
+    virtual void keyEscape() = 0;
     // A native control changed by the user (the platform's own check box or text box).
     virtual void userSetValue(ControlId id, int value) = 0;
     virtual void userSetText(ControlId id, std::string text) = 0;
     virtual void userSetFocus(std::optional<ControlId> id) = 0;
-    // The window was closed by the platform's own means: acts as Quit.
+    // The window was closed by the platform's own means: acts as Quit. The
+    // window stays open while the course asks whether to quit.
     virtual void windowClosed() = 0;
 
     // State.
@@ -49,6 +57,10 @@ public:
     virtual bool ended() const = 0;
     // A drag is under way on the current screen.
     virtual bool dragging() const = 0;
+    // The question asked before quitting a page that holds the pupil's
+    // answers, or nullptr when none is asked. While it is asked the page
+    // under it takes no input.
+    virtual const QuitQuestion* quitQuestion() const = 0;
 
     // What the window's title bar shows for a screen: the program's name and
     // the page's own title, never the screen's inner name.

@@ -49,6 +49,10 @@ public:
     // 9. The application has ended: no screen is loaded after a handler.
     virtual void endApplication() = 0;
 
+    // 10. The quit question (Course::quitQuestion) was asked, taken away, or
+    //     its keyboard focus moved: draw it over the page or remove it.
+    virtual void quitQuestionChanged(Screen& screen) = 0;
+
     // The folder of the running program, where animations and the calculator lie.
     virtual std::string applicationFolder() const = 0;
 };

@@ -21,6 +21,7 @@ Screen::Screen(const ScreenDef& def, HostPlatform& host) : def_(def), host_(host
         // show the same artwork: answers compare pictures by identity.
         if (c.picture) s.picture = PictureRef::load(assetKey(def, c, "Picture"), *c.picture);
     }
+    rememberLoadedAnswers();
 }
 
 Screen::~Screen() = default;
@@ -208,6 +209,43 @@ void Screen::toggle(ControlId id) {
     ControlState& s = states_[static_cast<std::size_t>(id)];
     s.value = s.value == 1 ? 0 : 1;
     changed(id);
+}
+
+void Screen::rememberLoadedAnswers() {
+    loaded_.clear();
+    for (const ControlState& s : states_) loaded_.push_back({s.value, s.text, s.picture});
+}
+
+bool Screen::holdsAnswers() const {
+    // The pictures a label can bring: those of the draggable images as loaded.
+    auto isLabel = [&](const PictureRef& p) {
+        if (p.empty()) return false;
+        for (ControlId id = 0; id < controlCount(); ++id)
+            if (control(id).kind == Kind::Image && control(id).dragMode == 1 &&
+                loaded_[static_cast<std::size_t>(id)].picture == p)
+                return true;
+        return false;
+    };
+    for (ControlId id = 0; id < controlCount(); ++id) {
+        const ControlState& now = state(id);
+        const LoadedAnswer& was = loaded_[static_cast<std::size_t>(id)];
+        switch (control(id).kind) {
+            case Kind::CheckBox:
+                if (now.value != was.value) return true;
+                break;
+            case Kind::TextBox:
+                if (now.text != was.text) return true;
+                break;
+            case Kind::Image:
+                // A label placed on a frame. A frame emptied again, by the
+                // page's reset (its blank picture) or by a drag, holds nothing.
+                if (now.picture != was.picture && isLabel(now.picture)) return true;
+                break;
+            default:
+                break;
+        }
+    }
+    return false;
 }
 
 }  // namespace nizam

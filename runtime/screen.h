@@ -98,6 +98,14 @@ public:
 
     HostPlatform& host() { return host_; }
 
+    // The pupil's answers: the screen remembers its answer areas as they
+    // stand once it has loaded (check boxes, text boxes, pictures), and tells
+    // whether any now differs. A box ticked and cleared again, a text typed
+    // and erased, a label dropped and the target emptied again hold nothing;
+    // showing verdicts, marks or hints changes no answer area.
+    void rememberLoadedAnswers();
+    bool holdsAnswers() const;
+
 private:
     void changed(ControlId id) { host_.controlChanged(*this, id); }
 
@@ -105,6 +113,12 @@ private:
     HostPlatform& host_;
     std::vector<ControlState> states_;
     std::optional<ControlId> focus_;
+    struct LoadedAnswer {
+        int value = 0;
+        std::string text;
+        PictureRef picture;
+    };
+    std::vector<LoadedAnswer> loaded_;  // by control, as it stood after Load
 };
 
 }  // namespace nizam

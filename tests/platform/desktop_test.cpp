@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QStyle>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QContextMenuEvent>
@@ -729,6 +730,103 @@ TEST_F(Desktop, TheWholeCheckBoxRectangleTogglesIt) {
     QTest::mouseClick(win(), Qt::LeftButton, {}, p);
     screen().setValue(id("Check1"), 0);
     EXPECT_FALSE(static_cast<QCheckBox*>(host.nativeWidget(id("Check1")))->isChecked());
+}
+
+// Closing the window (the close event a window manager sends for its frame's
+// button or Alt+F4) on a page with the pupil's answers asks inside the
+// window: the window stays, the panel lies over the page and takes the
+// keyboard, the page's boxes take no click, key or typing; Escape gives the
+// page back with its focus, and the next close asks again. On a page with
+// nothing entered the close ends at once.
+TEST_F(Desktop, ClosingThePageWithAnswersAsksInsideTheWindow) {
+    auto* edit = static_cast<QLineEdit*>(host.nativeWidget(id("Text1")));
+    auto* box = static_cast<QCheckBox*>(host.nativeWidget(id("Check1")));
+    QTest::mouseClick(win(), Qt::LeftButton, {}, centre("Check1"));
+    edit->setFocus();
+    settle();
+    QInputMethodEvent typed;
+    typed.setCommitString(QStringLiteral("ج"));
+    QCoreApplication::sendEvent(edit, &typed);
+    settle();
+    ASSERT_EQ(screen().focus(), id("Text1"));
+
+    QCloseEvent close;
+    QCoreApplication::sendEvent(host.window(), &close);
+    settle();
+    EXPECT_FALSE(close.isAccepted()) << "the window stays while the course asks";
+    ASSERT_NE(nav.quitQuestion(), nullptr);
+    EXPECT_TRUE(host.window()->isVisible());
+    EXPECT_TRUE(host.quitQuestionShown());
+    QWidget* panel = QApplication::focusWidget();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_NE(panel, edit) << "the panel has the keyboard";
+    EXPECT_EQ(host.window()->childAt(centre("Check1")), panel) << "the panel lies over the page's boxes";
+
+    QTest::mouseClick(win(), Qt::LeftButton, {}, centre("Check1"));
+    QTest::keyClick(edit, Qt::Key_A);
+    QInputMethodEvent more;
+    more.setCommitString(QStringLiteral("x"));
+    QCoreApplication::sendEvent(edit, &more);
+    QTest::keyClick(panel, Qt::Key_Tab);
+    settle();
+    EXPECT_EQ(nav.quitQuestion()->focus, QuitButton::Leave);
+    QTest::keyClick(panel, Qt::Key_Tab);
+    EXPECT_EQ(screen().state(id("Check1")).value, 1);
+    EXPECT_TRUE(box->isChecked());
+    EXPECT_EQ(edit->text(), QStringLiteral("ج"));
+    EXPECT_EQ(screen().state(id("Text1")).text, "ج");
+
+    QTest::keyClick(panel, Qt::Key_Escape);
+    settle();
+    EXPECT_EQ(nav.quitQuestion(), nullptr);
+    EXPECT_FALSE(host.quitQuestionShown());
+    EXPECT_EQ(QApplication::focusWidget(), edit) << "the page's focus is given back";
+    EXPECT_EQ(screen().focus(), id("Text1"));
+    EXPECT_FALSE(nav.ended());
+
+    // Asked again; Enter on the default stays, Tab then Enter leaves.
+    QCloseEvent again;
+    QCoreApplication::sendEvent(host.window(), &again);
+    settle();
+    ASSERT_TRUE(host.quitQuestionShown());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    settle();
+    EXPECT_FALSE(host.quitQuestionShown());
+    QCloseEvent last;
+    QCoreApplication::sendEvent(host.window(), &last);
+    settle();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    settle();
+    EXPECT_TRUE(nav.ended());
+    EXPECT_FALSE(host.window()->isVisible());
+}
+
+// Alt+F4 reaching the window (no window manager took it) closes it as its frame does.
+TEST_F(Desktop, AltF4ActsAsTheFramesClose) {
+    QTest::mouseClick(win(), Qt::LeftButton, {}, centre("Check2"));
+    settle();
+    QTest::keyClick(host.nativeWidget(id("Check2")), Qt::Key_F4, Qt::AltModifier);
+    settle();
+    ASSERT_TRUE(host.quitQuestionShown());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    settle();
+    EXPECT_FALSE(host.quitQuestionShown());
+    QTest::mouseClick(win(), Qt::LeftButton, {}, centre("Check2"));  // cleared again: nothing entered
+    settle();
+    ASSERT_EQ(screen().state(id("Check2")).value, 0);
+    QTest::keyClick(host.window(), Qt::Key_F4, Qt::AltModifier);
+    settle();
+    EXPECT_TRUE(nav.ended());
+}
+
+TEST_F(Desktop, ClosingAnUntouchedPageEndsAtOnce) {
+    QCloseEvent close;
+    QCoreApplication::sendEvent(host.window(), &close);
+    settle();
+    EXPECT_TRUE(close.isAccepted());
+    EXPECT_TRUE(nav.ended());
+    EXPECT_FALSE(host.quitQuestionShown());
 }
 
 TEST_F(Desktop, TypedTextIsReportedNormalised) {

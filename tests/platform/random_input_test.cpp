@@ -101,6 +101,12 @@ public:
                 QCoreApplication::processEvents();
                 if (const Screen* shown = host_.shownScreen()) shown_.insert(shown->name());
                 ++done_;
+                if (nav_.quitQuestion()) {
+                    if (underQuestion_++ == 0) ++questions_;
+                    longestUnder_ = std::max(longestUnder_, underQuestion_);
+                } else {
+                    underQuestion_ = 0;
+                }
                 where_ = name + ", event " + std::to_string(step) + " (" + last_ + ")";
                 checkState();
                 if (::testing::Test::HasFatalFailure()) return;
@@ -118,6 +124,9 @@ public:
     int pagesLeft() const { return pagesLeft_; }
     int ends() const { return ends_; }
     int picturesCompared() const { return compared_; }
+    // The quit question: how often it came, and the longest run of events it stood through.
+    int questions() const { return questions_; }
+    int longestUnderQuestion() const { return longestUnder_; }
     long controlsReached() const { return reached_; }
     std::string context() const {
         std::ostringstream o;
@@ -227,6 +236,8 @@ private:
         ASSERT_EQ(nav_.ended(), nav_.current() == nullptr);
         ASSERT_EQ(host_.shownScreen(), nav_.current()) << "the window draws the loaded screen";
         ASSERT_EQ(host_.pagesOpen(), nav_.current() ? 1 : 0) << "page windows created and not destroyed";
+        ASSERT_EQ(host_.quitQuestionShown(), nav_.quitQuestion() != nullptr)
+            << "the quit question drawn exactly while the course asks it";
         ASSERT_EQ(hiddenReached_, "") << "a pointer event reached a hidden control";
         checkChildren();
         if (::testing::Test::HasFatalFailure()) return;
@@ -334,6 +345,7 @@ private:
     std::set<std::string> shown_;
     unsigned long done_ = 0;
     int pagesLeft_ = 0, ends_ = 0, compared_ = 0;
+    int questions_ = 0, underQuestion_ = 0, longestUnder_ = 0;
     long reached_ = 0;            // pointer events that reached a control
     std::string hiddenReached_;   // the first hidden control one reached
     std::string where_ = "before the first event", last_;
@@ -348,8 +360,8 @@ TEST(RandomInputOverTheCourse, InvariantsHoldAfterEveryEvent) {
     input.run(events);
     if (HasFatalFailure()) return;
     SCOPED_TRACE(input.context());
-    std::fprintf(stderr, "random input: %lu events, %d pages left by a click or key, %d ends, %d pixels compared\n",
-                 input.done(), input.pagesLeft(), input.ends(), input.picturesCompared());
+    std::fprintf(stderr, "random input: %lu events, %d pages left by a click or key, %d ends, %d quit questions, %d pixels compared\n",
+                 input.done(), input.pagesLeft(), input.ends(), input.questions(), input.picturesCompared());
     EXPECT_GE(input.done(), events - events % 41);
     // The input really reached the pages: buttons led elsewhere, the quit
     // button ended the program, and pictures were compared.
@@ -357,6 +369,10 @@ TEST(RandomInputOverTheCourse, InvariantsHoldAfterEveryEvent) {
     EXPECT_GT(input.ends(), 0);
     EXPECT_GT(input.picturesCompared(), 0);
     EXPECT_GT(input.controlsReached(), 0);
+    // The close mark on a page with answers asks: the input met the question
+    // and got past it, by its buttons or keys.
+    EXPECT_GT(input.questions(), 0);
+    EXPECT_LT(input.longestUnderQuestion(), 300) << "the input stayed stuck behind the quit question";
     std::string missing;
     for (const std::string& name : input.registered())
         if (!input.shown().count(name)) missing += " " + name;

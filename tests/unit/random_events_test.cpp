@@ -2,7 +2,8 @@
 // Thousands of random pointer and keyboard events over every screen of the
 // course. After each one: exactly the loaded screen's window is open (none
 // after the end), the players alive are the loaded screen's own, no event
-// has reached a hidden control, and nothing crashes (the test command also
+// has reached a hidden control, the quit question comes and is got past,
+// and nothing crashes (the test command also
 // runs this under AddressSanitizer and UBSan). Every screen of the registry
 // is really shown on the way.
 #include <gtest/gtest.h>
@@ -42,6 +43,9 @@ TEST(RandomEvents, OneWindowOnePagesPlayersAndNoCrash) {
     std::uniform_int_distribution<Twips> coordX(-600, 16000);
     std::uniform_int_distribution<Twips> coordY(-600, 12100);
     std::set<std::string> leftByInput;  // pages a click or key led to
+    // The quit question, which the close mark asks once answers are entered:
+    // how often it came, and the longest run of events it stood through.
+    int questions = 0, underQuestion = 0, longestUnder = 0;
     for (const auto& name : names) {
         nav.open(name);
         for (int step = 0; step < 3000; ++step) {
@@ -75,8 +79,12 @@ TEST(RandomEvents, OneWindowOnePagesPlayersAndNoCrash) {
                     nav.pointerRelease(coordX(rng), coordY(rng));
             } else if (a < 85) {
                 nav.keyTab();
-            } else if (a < 90) {
+            } else if (a < 88) {
                 nav.keySpace();
+            } else if (a < 89) {
+                nav.keyEnter();
+            } else if (a < 90) {
+                nav.keyEscape();
             } else if (a < 95 && nav.current()) {
                 nav.userSetText(std::uniform_int_distribution<int>(-2, nav.current()->controlCount() + 2)(rng),
                                 "جهاز");
@@ -96,8 +104,18 @@ TEST(RandomEvents, OneWindowOnePagesPlayersAndNoCrash) {
                 ASSERT_EQ(host.playersAlive, 0) << "no player after the end";
             }
             ASSERT_EQ(hiddenReached, "") << "an event reached a hidden control";
+            if (nav.quitQuestion()) {
+                ASSERT_NE(nav.current(), nullptr) << "a question with no page under it";
+                if (underQuestion++ == 0) ++questions;
+                longestUnder = std::max(longestUnder, underQuestion);
+            } else {
+                underQuestion = 0;
+            }
         }
     }
+    // The random input met the question and got past it, by its buttons or keys.
+    EXPECT_GT(questions, 0) << "the quit question never came";
+    EXPECT_LT(longestUnder, 500) << "the input stayed stuck behind the quit question";
     // Every screen of the registry was really shown, each by its own name.
     std::set<std::string> shown;
     for (const std::string& w : host.windows)

@@ -60,6 +60,25 @@ TEST(ScenarioParser, QuotedTextKeepsSpacesAndEscapes) {
     EXPECT_EQ(p.steps[1].words[0], "");
 }
 
+// The quit question's steps: its buttons as points, its keys, the close.
+TEST(ScenarioParser, ReadsTheQuitQuestionsSteps) {
+    Parsed p = parse("close\nclick question:leave\ndrag question:stay question:leave\nkey Enter\nkey Escape\n"
+                     "expect question open\nexpect question focus leave\n",
+                     vocab());
+    ASSERT_FALSE(p.error) << p.error->message;
+    ASSERT_EQ(p.steps.size(), 7u);
+    EXPECT_EQ(p.steps[0].verb, "close");
+    ASSERT_EQ(p.steps[1].points.size(), 1u);
+    EXPECT_EQ(p.steps[1].points[0].kind, Point::Question);
+    EXPECT_EQ(p.steps[1].points[0].button, QuitButton::Leave);
+    EXPECT_EQ(p.steps[2].points[0].button, QuitButton::Stay);
+    EXPECT_EQ(p.steps[2].points[1].button, QuitButton::Leave);
+    EXPECT_EQ(p.steps[3].words, std::vector<std::string>{"Enter"});
+    EXPECT_EQ(p.steps[4].words, std::vector<std::string>{"Escape"});
+    EXPECT_EQ(p.steps[5].words, std::vector<std::string>{"open"});
+    EXPECT_EQ(p.steps[6].words, (std::vector<std::string>{"focus", "leave"}));
+}
+
 TEST(ScenarioParser, RefusesBadLinesWithTheirNumber) {
     struct Case {
         const char* text;
@@ -74,7 +93,11 @@ TEST(ScenarioParser, RefusesBadLinesWithTheirNumber) {
         {"start\nexpect text Image1(1) \"abc\n", 2, "unterminated quote"},
         {"click @1;2\n", 1, "bad point @1;2"},
         {"click\n", 1, "'click' takes 1 argument(s)"},
-        {"key Enter\n", 1, "unknown key Enter"},
+        {"key F4\n", 1, "unknown key F4"},
+        {"close now\n", 1, "'close' takes 0 argument(s)"},
+        {"expect question asked\n", 1, "a question is open, closed, or focus leave|stay"},
+        {"expect question focus yes\n", 1, "a question is open, closed, or focus leave|stay"},
+        {"click question:maybe\n", 1, "unknown control question:maybe"},
         {"expect value Image1(1) 2\n", 1, "a check box value is 0 or 1"},
         {"expect launched notepad 1\n", 1, "unknown program notepad"},
         {"expect nothing\n", 1, "unknown expectation nothing"},

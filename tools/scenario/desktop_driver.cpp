@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/scenario/desktop_driver.h"
 
+#include <QCloseEvent>
+
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QList>
@@ -157,7 +159,21 @@ void DesktopDriver::clear(ControlId id) {
 void DesktopDriver::key(const std::string& name) {
     QWidget* target = QApplication::focusWidget();
     if (!target) target = host_->window();
-    QTest::keyClick(target, name == "Tab" ? Qt::Key_Tab : Qt::Key_Space);
+    const Qt::Key k = name == "Tab"     ? Qt::Key_Tab
+                      : name == "Space" ? Qt::Key_Space
+                      : name == "Enter" ? Qt::Key_Return
+                                        : Qt::Key_Escape;
+    QTest::keyClick(target, k);
+    settle();
+}
+
+void DesktopDriver::close() {
+    // The close event a window manager sends for the frame's button or Alt+F4.
+    QWidget* w = host_->window();
+    if (!w->isVisible()) return;
+    QCloseEvent e;
+    e.setAccepted(true);
+    QCoreApplication::sendEvent(w, &e);
     settle();
 }
 

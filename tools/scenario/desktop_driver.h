@@ -28,6 +28,8 @@ public:
     void type(ControlId id, const std::string& text) override;
     void clear(ControlId id) override;
     void key(const std::string& name) override;
+    void close() override;
+    bool questionShown() override { return host_->quitQuestionShown(); }
     std::string shot(const std::string& file) override;
     bool cursorIsHand() override;
     std::optional<std::vector<std::string>> playerCalls(ControlId id) override;

@@ -51,6 +51,8 @@ void HeadlessDriver::clear(ControlId id) {
 void HeadlessDriver::key(const std::string& name) {
     if (name == "Tab") nav_->keyTab();
     if (name == "Space") nav_->keySpace();
+    if (name == "Enter") nav_->keyEnter();
+    if (name == "Escape") nav_->keyEscape();
 }
 
 std::optional<std::vector<std::string>> HeadlessDriver::playerCalls(ControlId id) {

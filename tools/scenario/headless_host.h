@@ -61,6 +61,8 @@ public:
     }
     std::unique_ptr<MoviePlayer> createPlayer(Screen& screen, ControlId id) override;
     void endApplication() override { endedCalls++; }
+    // Records whether the quit question is on show, as a window would draw it.
+    void quitQuestionChanged(Screen&) override { ++questionChanges; }
     std::string applicationFolder() const override { return folder; }
 
     std::string folder = "/opt/nizam";
@@ -72,6 +74,7 @@ public:
     bool dragOutline = false;
     int endedCalls = 0;
     long changes = 0;
+    int questionChanges = 0;
     int playersAlive = 0;  // players made and not yet destroyed
 };
 

@@ -90,10 +90,13 @@ public:
         if (v == "clear") return count(2, error) && control(1, step.control, error);
         if (v == "key") {
             if (!count(2, error)) return false;
-            if (word(1) != "Tab" && word(1) != "Space") return fail(error, "unknown key " + excerpt(word(1)));
+            const std::string& k = word(1);
+            if (k != "Tab" && k != "Space" && k != "Enter" && k != "Escape")
+                return fail(error, "unknown key " + excerpt(k));
             step.words.push_back(word(1));
             return true;
         }
+        if (v == "close") return count(1, error);
         if (v == "shot") {
             if (!count(2, error)) return false;
             step.words.push_back(word(1));
@@ -142,6 +145,9 @@ private:
         Point p;
         if (w == "screen" && !tokens_[i].quoted) {
             p.kind = Point::BareScreen;
+        } else if ((w == "question:leave" || w == "question:stay") && !tokens_[i].quoted) {
+            p.kind = Point::Question;
+            p.button = w == "question:leave" ? QuitButton::Leave : QuitButton::Stay;
         } else if (!w.empty() && w[0] == '@') {
             auto comma = w.find(',');
             if (comma == std::string::npos || !parseInt(w.substr(1, comma - 1), p.x) ||
@@ -162,6 +168,17 @@ private:
         const std::string& w = step.what;
         if (w == "screen") return count(3, error) && screenName(2, step, error);
         if (w == "ended") return count(2, error);
+        if (w == "question") {
+            if (tokens_.size() == 3 && (word(2) == "open" || word(2) == "closed")) {
+                step.words.push_back(word(2));
+                return true;
+            }
+            if (tokens_.size() == 4 && word(2) == "focus" && (word(3) == "leave" || word(3) == "stay")) {
+                step.words = {word(2), word(3)};
+                return true;
+            }
+            return fail(error, "a question is open, closed, or focus leave|stay");
+        }
         if (w == "visible" || w == "hidden" || w == "focus") return count(3, error) && control(2, step.control, error);
         if (w == "value") {
             if (!count(4, error) || !control(2, step.control, error)) return false;
@@ -242,6 +259,8 @@ public:
             std::vector<std::pair<Twips, Twips>> at;
             for (const Point& p : s.points) {
                 std::string why;
+                if (p.kind == Point::Question && (!nav.current() || !nav.quitQuestion()))
+                    return "expected the quit question -- found none asked";
                 auto xy = resolvePoint(nav.current(), p, why);
                 if (!xy) return "expected a point to act on -- found " + why;
                 at.push_back(*xy);
@@ -265,6 +284,10 @@ public:
             if (!nav.current()) return "expected a loaded screen -- found none";
             return d_.key(s.words[0]), "";
         }
+        if (s.verb == "close") {
+            if (!nav.current()) return "expected a loaded screen -- found none";
+            return d_.close(), "";
+        }
         if (s.verb == "shot") {
             std::string why = d_.shot(s.words[0]);
             return why.empty() ? "" : "expected the picture saved to " + excerpt(s.words[0]) + " found " + why;
@@ -282,6 +305,10 @@ private:
         return "";
     }
 
+    static std::string compare(const std::string& expected, const std::string& found) {
+        return expected == found ? std::string() : "expected " + expected + " found " + found;
+    }
+
     std::string expect(const Step& s) {
         Navigator& nav = d_.navigator();
         const std::string& w = s.what;
@@ -295,6 +322,16 @@ private:
             if (nav.current()) return "expected ended found " + nav.current()->name();
             if (!nav.ended()) return "expected ended found not ended";
             return "";
+        }
+        if (w == "question") {
+            const QuitQuestion* q = nav.quitQuestion();
+            const bool drawn = d_.questionShown();
+            if (q && !drawn) return "expected the quit question drawn found it asked but not on show";
+            if (!q && drawn) return "expected no quit question on show found one drawn";
+            if (s.words[0] == "open" || s.words[0] == "closed")
+                return compare(s.words[0], q ? "open" : "closed");
+            if (!q) return "expected the quit question with focus on " + s.words[1] + " found closed";
+            return compare(s.words[1], q->focus == QuitButton::Leave ? "leave" : "stay");
         }
         if (w == "cursor") {
             std::string found = d_.cursorIsHand() ? "hand" : "arrow";
@@ -318,9 +355,6 @@ private:
         const Screen& screen = *nav.current();
         const ControlState& st = screen.state(id);
         const ControlDef& def = screen.control(id);
-        auto compare = [](const std::string& expected, const std::string& found) {
-            return expected == found ? std::string() : "expected " + expected + " found " + found;
-        };
         if (w == "visible") return compare("visible", st.visible ? "visible" : "hidden");
         if (w == "hidden") return compare("hidden", st.visible ? "visible" : "hidden");
         if (w == "value") {
@@ -855,6 +889,10 @@ std::optional<std::pair<Twips, Twips>> resolvePoint(const Screen* screen, const 
     if (!screen) {
         why = "no loaded screen";
         return std::nullopt;
+    }
+    if (p.kind == Point::Question) {
+        const Rect r = QuitQuestion::button(p.button, screen->def().clientWidth, screen->def().clientHeight);
+        return std::make_pair(r.left + r.width / 2, r.top + r.height / 2);
     }
     if (p.kind == Point::Control) {
         auto id = screen->findQuiet(p.control.name, p.control.index);

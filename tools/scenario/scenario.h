@@ -13,17 +13,19 @@
 
 namespace nizam::scenario {
 
-// A point: a control's centre, a position in twips, or a bare place of the screen.
+// A point: a control's centre, a position in twips, a bare place of the
+// screen, or a button of the quit question.
 struct Point {
-    enum Kind { Control, At, BareScreen } kind = At;
+    enum Kind { Control, At, BareScreen, Question } kind = At;
     ControlName control;
     Twips x = 0, y = 0;
+    QuitButton button = QuitButton::Stay;
 };
 
 struct Step {
     int line = 0;
     std::string source;  // the line as written, for messages
-    std::string verb;    // start, open, move, click, doubleclick, drag, type, clear, key, shot, expect
+    std::string verb;    // start, open, move, click, doubleclick, drag, type, clear, key, close, shot, expect
     std::string what;    // expect: screen, ended, visible, ...
     std::vector<std::string> words;  // remaining arguments (texts unquoted)
     std::vector<Point> points;
@@ -79,6 +81,11 @@ public:
     virtual void type(ControlId id, const std::string& text) = 0;
     virtual void clear(ControlId id) = 0;
     virtual void key(const std::string& name) = 0;
+    // The window closed by the platform's own means (its frame's close button, Alt+F4).
+    virtual void close() = 0;
+    // The quit question is on show: drawn over the page by the desktop host;
+    // the headless host, which draws nothing, reports the course's state.
+    virtual bool questionShown() = 0;
     // Saves the page; returns "" or, when the file cannot be written, why.
     virtual std::string shot(const std::string& file) = 0;
     // The pointer shape at the last pointer position: true for the hand.
