@@ -86,6 +86,7 @@ Item {
         id: boom
         x: 130; y: 160; width: 130; height: 8
         transformOrigin: Item.Right
+        property bool inFrame: true
         Rectangle { anchors.fill: parent; radius: 3; color: "#ffffff"; border.color: "#7b241c"; border.width: 1 }
         Repeater {
             model: 5

@@ -26,6 +26,7 @@ Item {
         id: bottle
         property real capLift: 0
         property real capShown: 1
+        property bool inFrame: false
         property real water: 0.8
         width: 40
         height: 112
@@ -214,7 +215,7 @@ Item {
         Rectangle { x: 262; y: 265; width: 8; height: 87; color: "#8d6e63"; border.color: "#26313d"; border.width: 1 }
         Rectangle { x: 370; y: 265; width: 8; height: 87; color: "#8d6e63"; border.color: "#26313d"; border.width: 1 }
     }
-    Bottle { id: product; x: 300; y: 110; scale: 1.6; opacity: 0 }
+    Bottle { id: product; x: 300; y: 110; scale: 1.6; opacity: 0; inFrame: true }
 
     // What the bottle does for its user: water flows to him.
     Shape {
@@ -246,6 +247,7 @@ Item {
     // goes with its words.
     component Caption: Rectangle {
         property alias text: words.text
+        property bool captionBox: true
         x: 40; y: 368; width: 641; height: 54; radius: 12
         color: "#ffffff"; border.color: "#2f7fc1"; border.width: 1.5
         opacity: 0

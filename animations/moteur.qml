@@ -95,6 +95,7 @@ Item {
             id: fan
             x: 346 - 60; y: 130 - 60; width: 120; height: 120
             transform: Scale { origin.x: 60; origin.y: 60; xScale: 0.3 }
+            property bool inFrame: true
             Item {
                 anchors.fill: parent
                 rotation: root.angle

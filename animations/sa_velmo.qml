@@ -31,6 +31,7 @@ Item {
 
     component Pill: Rectangle {
         property alias text: words.text
+        property bool captionBox: true
         anchors.horizontalCenter: parent.horizontalCenter
         y: 8
         width: words.implicitWidth + 36

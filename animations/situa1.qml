@@ -42,6 +42,7 @@ Item {
     // A caption: dark words on a white pill with a coloured rim.
     component Pill: Rectangle {
         property alias text: label.text
+        property bool captionBox: true
         property color accent: "#f0922b"
         property int size: 13
         width: label.implicitWidth + 20
@@ -77,6 +78,7 @@ Item {
         property real span: 34
         property real half: 38
         property color tint: "#ffb347"
+        property bool inFrame: true
         readonly property real stroke: 2.6
         readonly property real r: r0 + k * span
         readonly property real band: r * Math.sin(half * Math.PI / 180)
