@@ -32,6 +32,7 @@
 #include <QPointer>
 #include <QtMath>
 #include <QProcess>
+#include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWidget>
@@ -536,6 +537,10 @@ bool hasReadableWords(QQuickItem* box) {
 
 QString describe(QQuickItem* item) {
     if (!item->objectName().isEmpty()) return item->objectName();
+    if (const QQmlContext* context = qmlContext(item)) {
+        const QString id = context->nameForObject(item);
+        if (!id.isEmpty()) return id;
+    }
     const QString text = item->property("text").toString();
     if (!text.isEmpty()) return QLatin1Char('"') + text + QLatin1Char('"');
     const QString letters = item->property("letters").toString() + item->property("digits").toString();
