@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The problem situation: at night a thief slips into the school's technology
 // room, the detector on the wall senses him (its beam lights up and its own
-// small indicator turns red), a signal runs along the wire to the bell, the bell rings with
-// spreading sound waves and the thief runs away. The scene shows and does not
-// tell: its few captions (one at a time) narrate the story and end on a
-// question, and none of them names what the page asks about.
+// small indicator turns from green to red), a signal runs along the wire to
+// the bell, the bell rings with spreading sound waves and the thief runs
+// away. The scene shows and does not tell: its few captions (one at a time)
+// narrate the story and end on a question, and none of them names what the
+// page asks about. The only light that changes is the detector's indicator,
+// small and steady: the alarm the thief meets is the bell's sound.
 //
 // Everything that repeats (strides, the bell's strokes, the spreading sound
-// waves, the stars) is computed from a
-// phase property that the Timeline drives, so every frame is fixed by the
-// frame number alone and the scene rewinds cleanly.
+// waves, the stars) is computed from a phase property that the Timeline
+// drives, so every frame is fixed by the frame number alone and the scene
+// rewinds cleanly.
 
 pragma ComponentBehavior: Bound
 
