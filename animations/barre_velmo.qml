@@ -47,14 +47,14 @@ Item {
     }
 
     // the detector before the barrier, with its waves towards the lane
-    Rectangle { x: 154; y: 150; width: 5; height: 52; color: "#546e7a" }
-    Rectangle { x: 146; y: 138; width: 20; height: 14; radius: 3; color: "#f4f4f4"; border.color: "#22282e"; border.width: 1.2 }
-    Rectangle { x: 152; y: 143; width: 8; height: 5; radius: 2; color: "#c62828" }
+    Rectangle { x: 112; y: 150; width: 5; height: 52; color: "#546e7a" }
+    Rectangle { x: 104; y: 138; width: 20; height: 14; radius: 3; color: "#f4f4f4"; border.color: "#22282e"; border.width: 1.2 }
+    Rectangle { x: 110; y: 143; width: 8; height: 5; radius: 2; color: "#c62828" }
     Repeater {
         model: 3
         Rectangle {
             required property int index
-            x: 146 - 14 - index * 12; y: 140 - 6 - index * 6; width: 16 + index * 12; height: 24 + index * 12
+            x: 104 - 14 - index * 12; y: 140 - 6 - index * 6; width: 16 + index * 12; height: 24 + index * 12
             radius: width / 2
             color: "transparent"; border.color: "#e0392b"; border.width: 2
             opacity: root.sensed * (0.9 - index * 0.25)
@@ -79,27 +79,33 @@ Item {
         Rectangle { x: 93; y: 43; width: 8; height: 8; radius: 4; color: "#b0bec5" }
     }
 
-    // the boom, hinged at the housing, lying across the lane when closed
+    // the boom, hinged at the housing at the height of a car's bonnet, lying
+    // across the lane when closed; short enough to stay in the picture, clear
+    // of the title, when it stands up
     Item {
         id: boom
-        x: 90; y: 128; width: 170; height: 8
+        x: 130; y: 160; width: 130; height: 8
         transformOrigin: Item.Right
+        property bool inFrame: true
         Rectangle { anchors.fill: parent; radius: 3; color: "#ffffff"; border.color: "#7b241c"; border.width: 1 }
         Repeater {
-            model: 6
+            model: 5
             Rectangle {
                 required property int index
-                x: 6 + index * 27; y: 1; width: 13; height: 6; color: "#d32f2f"
+                x: 6 + index * 25; y: 1; width: 12; height: 6; color: "#d32f2f"
             }
         }
     }
     // the housing with its motor, the lamp on top, and the cable to the mains
     Rectangle { x: 252; y: 118; width: 30; height: 84; radius: 3; color: "#f5c400"; border.color: "#8a6d00"; border.width: 1 }
-    Rectangle { x: 256; y: 126; width: 14; height: 14; radius: 7; color: "#8a6d00" }
-    Rectangle { x: 260; y: 130; width: 6; height: 6; radius: 3; color: "#f4f4f4" }
-    Rectangle { x: 258; y: 148; width: 18; height: 16; radius: 3; color: "#607d8b"; border.color: "#263238"; border.width: 1 }
-    Rectangle { x: 262; y: 151; width: 10; height: 10; radius: 5; color: "#90a4ae"; rotation: root.lamp * 90 }
-    Rectangle { x: 261; y: 106; width: 12; height: 12; radius: 6; color: Qt.rgba(1, 0.55 + 0.25 * root.lamp, 0.1, 0.35 + 0.65 * root.lamp); border.color: "#8a6d00"; border.width: 1 }
+    Rectangle { x: 253; y: 157; width: 14; height: 14; radius: 7; color: "#8a6d00" }
+    Rectangle { x: 257; y: 161; width: 6; height: 6; radius: 3; color: "#f4f4f4" }
+    Rectangle { x: 258; y: 128; width: 18; height: 16; radius: 3; color: "#607d8b"; border.color: "#263238"; border.width: 1 }
+    Rectangle { x: 262; y: 131; width: 10; height: 10; radius: 5; color: "#90a4ae"; rotation: root.lamp * 90 }
+    // the flashing lamp: an amber dome on a dark base, dark glass when off
+    Rectangle { x: 255; y: 96; width: 24; height: 24; radius: 12; color: "#ffc107"; opacity: 0.45 * root.lamp }
+    Rectangle { x: 259; y: 101; width: 16; height: 13; radius: 6; color: Qt.rgba(0.55 + 0.45 * root.lamp, 0.36 + 0.4 * root.lamp, 0.05, 1); border.color: "#3e2f00"; border.width: 1 }
+    Rectangle { x: 257; y: 112; width: 20; height: 6; radius: 1; color: "#37474f" }
     Rectangle { x: 282; y: 190; width: 40; height: 2; color: "#263238" }
     Rectangle { x: 322; y: 180; width: 14; height: 20; radius: 2; color: "#f4f4f4"; border.color: "#263238"; border.width: 1 }
     Rectangle { x: 327; y: 184; width: 4; height: 7; color: "#f5c400"; rotation: 20 }
@@ -110,7 +116,7 @@ Item {
         x: 12                       // clear of the raised boom
         y: 8
         text: "حاجز آلي"
-        font.family: "Noto Kufi Arabic"; font.bold: true; font.pixelSize: 22
+        font.family: "Noto Kufi Arabic"; font.bold: true; font.pixelSize: 18
         color: "#22384f"
     }
 
@@ -120,8 +126,8 @@ Item {
 
         // the car drives up, waits, drives through and away
         KeyframeGroup { target: car; property: "x"
-            Keyframe { frame: 0; value: -130 } Keyframe { frame: 60; value: 20; easing.type: Easing.OutQuad }
-            Keyframe { frame: 160; value: 20 } Keyframe { frame: 230; value: 420; easing.type: Easing.InQuad }
+            Keyframe { frame: 0; value: -130 } Keyframe { frame: 60; value: -6; easing.type: Easing.OutQuad }
+            Keyframe { frame: 160; value: -6 } Keyframe { frame: 230; value: 420; easing.type: Easing.InQuad }
             Keyframe { frame: 350; value: 420 } }
         KeyframeGroup { target: car; property: "opacity"
             Keyframe { frame: 229; value: 1 } Keyframe { frame: 230; value: 0 }

@@ -101,7 +101,7 @@ Item {
             Rectangle { id: box1; x: 228; y: 54; width: 16; height: 16; color: "#ffffff"; border.color: "#39424c"; border.width: 1 }
             Text { x: 252; y: 45; text: "صحيح"; font.family: "Noto Naskh Arabic"; font.bold: true; font.pixelSize: 16; color: "#1f2d3b" }
             Rectangle { x: 228; y: 82; width: 16; height: 16; color: "#ffffff"; border.color: "#39424c"; border.width: 1 }
-            Text { x: 252; y: 73; text: "خطأ"; font.family: "Noto Naskh Arabic"; font.bold: true; font.pixelSize: 16; color: "#1f2d3b" }
+            Text { x: 252; y: 78; text: "خطأ"; font.family: "Noto Naskh Arabic"; font.bold: true; font.pixelSize: 16; color: "#1f2d3b" }
             Item {
                 id: tick
                 x: 228; y: 54; width: 16; height: 16
@@ -121,25 +121,21 @@ Item {
                 id: textBox
                 x: 140; y: 120; width: 150; height: 32
                 color: "#ffffff"; border.color: "#7a8896"; border.width: 1
-                // The word appears letter by letter from the right, as it is typed.
-                Item {
-                    id: reveal
-                    readonly property real full: word.implicitWidth
-                    y: 0; height: parent.height
-                    width: Math.round(full * root.typed)
-                    x: (parent.width + full) / 2 - width
-                    clip: true
-                    Text {
-                        id: word
-                        anchors.right: parent.right
-                        anchors.verticalCenter: parent.verticalCenter
-                        text: "المتر"
-                        font.family: "Noto Naskh Arabic"; font.bold: true; font.pixelSize: 17; color: "#800000"
-                    }
+                // The word is typed letter by letter: it starts at the right,
+                // where the whole word will end, and grows to the left, the
+                // caret after its last letter.
+                TextMetrics { id: fullWord; font: word.font; text: "المتر" }
+                Text {
+                    id: word
+                    anchors.right: parent.right
+                    anchors.rightMargin: Math.round((parent.width - fullWord.advanceWidth) / 2)
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: fullWord.text.substring(0, Math.min(fullWord.text.length, Math.floor(root.typed * fullWord.text.length + 1e-6)))
+                    font.family: "Noto Naskh Arabic"; font.bold: true; font.pixelSize: 17; color: "#800000"
                 }
                 Rectangle {
                     id: caret
-                    x: reveal.x - 2; y: 7; width: 1.5; height: 18; color: "#1f2d3b"
+                    x: word.x - 2; y: 7; width: 1.5; height: 18; color: "#1f2d3b"
                     opacity: 0
                 }
             }
@@ -230,7 +226,9 @@ Item {
             Keyframe { frame: 75; value: 243; easing.type: Easing.InOutQuad }      // the box of true
             Keyframe { frame: 180; value: 243 }
             Keyframe { frame: 215; value: 222; easing.type: Easing.InOutQuad }     // the text box
-            Keyframe { frame: 345; value: 222 }
+            Keyframe { frame: 234; value: 222 }
+            Keyframe { frame: 250; value: 322; easing.type: Easing.InOutQuad }     // aside, clear of the typed word
+            Keyframe { frame: 345; value: 322 }
             Keyframe { frame: 380; value: 227; easing.type: Easing.InOutQuad }     // the card
             Keyframe { frame: 400; value: 227 }
             Keyframe { frame: 450; value: 502; easing.type: Easing.InOutQuad }     // dragged onto the frame
@@ -246,7 +244,9 @@ Item {
             Keyframe { frame: 75; value: 110; easing.type: Easing.InOutQuad }
             Keyframe { frame: 180; value: 110 }
             Keyframe { frame: 215; value: 182; easing.type: Easing.InOutQuad }
-            Keyframe { frame: 345; value: 182 }
+            Keyframe { frame: 234; value: 182 }
+            Keyframe { frame: 250; value: 200; easing.type: Easing.InOutQuad }
+            Keyframe { frame: 345; value: 200 }
             Keyframe { frame: 380; value: 241; easing.type: Easing.InOutQuad }
             Keyframe { frame: 400; value: 241 }
             Keyframe { frame: 450; value: 285; easing.type: Easing.InOutQuad }
@@ -269,7 +269,10 @@ Item {
         KeyframeGroup { target: caret; property: "opacity"
             Keyframe { frame: 228; value: 0 } Keyframe { frame: 230; value: 1 } Keyframe { frame: 320; value: 1 } Keyframe { frame: 322; value: 0 } }
         KeyframeGroup { target: root; property: "typed"
-            Keyframe { frame: 240; value: 0 } Keyframe { frame: 300; value: 1 } Keyframe { frame: 765; value: 1 } Keyframe { frame: 790; value: 0 } }
+            Keyframe { frame: 252; value: 0 } Keyframe { frame: 312; value: 1 } Keyframe { frame: 790; value: 1 } Keyframe { frame: 791; value: 0 } }
+        // the typed word fades with the other answers at the end, rather than being erased letter by letter
+        KeyframeGroup { target: word; property: "opacity"
+            Keyframe { frame: 765; value: 1 } Keyframe { frame: 790; value: 0 } Keyframe { frame: 791; value: 1 } }
         KeyframeGroup { target: card; property: "x"
             Keyframe { frame: 400; value: 150 } Keyframe { frame: 450; value: 425; easing.type: Easing.InOutQuad }
             Keyframe { frame: 765; value: 425 } Keyframe { frame: 795; value: 150; easing.type: Easing.InOutQuad } }

@@ -247,10 +247,10 @@ Item {
         Shape {
             ShapePath {
                 strokeColor: "#c9d6e2"; strokeWidth: 8; fillColor: "transparent"; capStyle: ShapePath.RoundCap
-                startX: 640; startY: 150
-                PathLine { x: 40; y: 150 }
-                PathLine { x: 40; y: 300 }
-                PathLine { x: 640; y: 300 }
+                startX: 660; startY: 174
+                PathLine { x: 60; y: 174 }
+                PathLine { x: 60; y: 324 }
+                PathLine { x: 660; y: 324 }
             }
         }
         Repeater {
@@ -260,8 +260,9 @@ Item {
                 required property int index
                 readonly property int row: index < 5 ? 0 : 1
                 readonly property int col: row === 0 ? index : 9 - index   // the path turns back on the lower row
-                x: 588 - col * 130 - 50
-                y: 118 + row * 150
+                // the rows centred across the scene and in the space under the title
+                x: 608 - col * 130 - 50
+                y: 142 + row * 150
                 width: 120; height: 64
                 opacity: root.rise(275 + index * 20, 12)
                 scale: 0.85 + 0.15 * root.rise(275 + index * 20, 12)

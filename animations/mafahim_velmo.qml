@@ -18,31 +18,77 @@ Item {
     height: 438
     property int duration: 39000    // 975 frames at 25 frames a second
 
-    // A bottle of water with a screw cap; capLift raises the cap off its neck.
+    // A bottle of water with a screw cap; capLift raises the cap off its neck
+    // and capShown takes it away (in the drinker's other hand). The water is
+    // the part of the bottle below a level that stays horizontal however the
+    // bottle is turned, at the height that holds its share of the bottle.
     component Bottle: Item {
         id: bottle
         property real capLift: 0
+        property real capShown: 1
+        property bool inFrame: false
         property real water: 0.8
         width: 40
         height: 112
-        Rectangle { x: 12; y: 14; width: 16; height: 20; color: "#d9f0fb"; border.color: "#26313d"; border.width: 1.2 }
-        Rectangle {
-            x: 0; y: 28; width: 40; height: 84; radius: 9
-            color: "#d9f0fb"; border.color: "#26313d"; border.width: 1.2
-            Rectangle {
-                x: 2; width: 36; radius: 7
-                height: 80 * bottle.water
-                y: 82 - height
-                color: "#5fb3ea"
+
+        // The inside of the bottle (body and neck), in the bottle's own
+        // coordinates, and its area.
+        readonly property var inside: [[2, 30], [14, 30], [14, 16], [26, 16], [26, 30], [38, 30], [38, 110], [2, 110]]
+        // The water: the inside cut by the horizontal line of the right level.
+        readonly property var waterPoints: {
+            const a = -bottle.rotation * Math.PI / 180;
+            // "down" of the world, seen in the bottle's coordinates
+            const dx = -Math.sin(a), dy = Math.cos(a);
+            const depth = p => p[0] * dx + p[1] * dy;
+            const cut = limit => {
+                const out = [];
+                const n = bottle.inside.length;
+                for (let i = 0; i < n; ++i) {
+                    const p = bottle.inside[i], q = bottle.inside[(i + 1) % n];
+                    const dp = depth(p) - limit, dq = depth(q) - limit;
+                    if (dp >= 0) out.push(p);
+                    if ((dp >= 0) !== (dq >= 0)) {
+                        const t = dp / (dp - dq);
+                        out.push([p[0] + t * (q[0] - p[0]), p[1] + t * (q[1] - p[1])]);
+                    }
+                }
+                return out;
+            };
+            const area = pts => {
+                let sum = 0;
+                for (let i = 0; i < pts.length; ++i) {
+                    const p = pts[i], q = pts[(i + 1) % pts.length];
+                    sum += p[0] * q[1] - q[0] * p[1];
+                }
+                return Math.abs(sum) / 2;
+            };
+            const all = area(bottle.inside);
+            let lo = Math.min(...bottle.inside.map(depth)), hi = Math.max(...bottle.inside.map(depth));
+            for (let k = 0; k < 24; ++k) {
+                const mid = (lo + hi) / 2;
+                if (area(cut(mid)) > bottle.water * all) lo = mid; else hi = mid;
             }
-            Rectangle { x: 0; y: 34; width: 40; height: 22; color: "#2f74c8"; border.color: "#26313d"; border.width: 1 }
-            Rectangle { x: 14; y: 39; width: 12; height: 12; radius: 6; color: "#ffffff" }
-            Rectangle { x: 6; y: 8; width: 5; height: 22; radius: 2.5; color: "#ffffff"; opacity: 0.6 }
+            return cut((lo + hi) / 2).map(p => Qt.point(p[0], p[1]));
         }
+
+        Rectangle { x: 12; y: 14; width: 16; height: 20; color: "#d9f0fb"; border.color: "#26313d"; border.width: 1.2 }
+        Rectangle { x: 0; y: 28; width: 40; height: 84; radius: 9; color: "#d9f0fb"; border.color: "#26313d"; border.width: 1.2 }
+        Shape {
+            anchors.fill: parent
+            ShapePath {
+                strokeColor: "transparent"
+                fillColor: "#5fb3ea"
+                PathPolyline { path: bottle.waterPoints }
+            }
+        }
+        Rectangle { x: 0; y: 62; width: 40; height: 22; color: "#2f74c8"; border.color: "#26313d"; border.width: 1 }
+        Rectangle { x: 14; y: 67; width: 12; height: 12; radius: 6; color: "#ffffff" }
+        Rectangle { x: 6; y: 36; width: 5; height: 22; radius: 2.5; color: "#ffffff"; opacity: 0.6 }
         Rectangle {
             x: 10; width: 20; height: 13; radius: 2
             y: 3 - bottle.capLift
             color: "#e53935"; border.color: "#26313d"; border.width: 1.2
+            opacity: bottle.capShown
         }
     }
 
@@ -110,9 +156,9 @@ Item {
             }
         }
     }
-    Bottle { id: line1; x: 200; y: 224; opacity: 0; scale: 0.6 }
-    Bottle { id: line2; x: 200; y: 224; opacity: 0; scale: 0.6 }
-    Bottle { id: line3; x: 200; y: 224; opacity: 0; scale: 0.6 }
+    Bottle { id: line1; x: 200; y: 246; opacity: 0; scale: 0.6 }
+    Bottle { id: line2; x: 200; y: 246; opacity: 0; scale: 0.6 }
+    Bottle { id: line3; x: 200; y: 246; opacity: 0; scale: 0.6 }
 
     // The boy: thirsty in the sun at first, then drinking.
     Item {
@@ -161,8 +207,15 @@ Item {
         Rectangle { x: 40; y: 30; width: 28; height: 34; radius: 3; color: "#5fb3ea" }
     }
 
-    // The product, large in the middle.
-    Bottle { id: product; x: 300; y: 110; scale: 1.6; opacity: 0 }
+    // The product, large in the middle, standing on a display table.
+    Item {
+        id: table
+        opacity: 0
+        Rectangle { x: 250; y: 256; width: 140; height: 9; radius: 2; color: "#a1887f"; border.color: "#26313d"; border.width: 1.2 }
+        Rectangle { x: 262; y: 265; width: 8; height: 87; color: "#8d6e63"; border.color: "#26313d"; border.width: 1 }
+        Rectangle { x: 370; y: 265; width: 8; height: 87; color: "#8d6e63"; border.color: "#26313d"; border.width: 1 }
+    }
+    Bottle { id: product; x: 300; y: 110; scale: 1.6; opacity: 0; inFrame: true }
 
     // What the bottle does for its user: water flows to him.
     Shape {
@@ -190,18 +243,21 @@ Item {
         opacity: 0
     }
 
-    // The captions, one at a time, in the band under the drawing.
-    Rectangle {
-        id: captionBand
+    // The captions, one at a time, in a box under the drawing that comes and
+    // goes with its words.
+    component Caption: Rectangle {
+        property alias text: words.text
+        property bool captionBox: true
         x: 40; y: 368; width: 641; height: 54; radius: 12
         color: "#ffffff"; border.color: "#2f7fc1"; border.width: 1.5
-    }
-    component Caption: Text {
-        x: 50; y: 370; width: 621; height: 50
-        horizontalAlignment: Text.AlignHCenter; verticalAlignment: Text.AlignVCenter
-        font.family: "Noto Naskh Arabic"; font.bold: true; font.pixelSize: 22
-        color: "#22384f"
         opacity: 0
+        Text {
+            id: words
+            x: 10; y: 2; width: 621; height: 50
+            horizontalAlignment: Text.AlignHCenter; verticalAlignment: Text.AlignVCenter
+            font.family: "Noto Naskh Arabic"; font.bold: true; font.pixelSize: 22
+            color: "#22384f"
+        }
     }
     Caption { id: capNeed; text: "الحاجة: نقص يشعر به الإنسان فيسعى إلى سده" }
     Caption { id: capMaker; text: "الصانع: يصنع منتوجا يلبي هذه الحاجة" }
@@ -357,9 +413,16 @@ Item {
             Keyframe { frame: 350; value: 0.6 }
             Keyframe { frame: 380; value: 1.6; easing.type: Easing.OutBack }
             Keyframe { frame: 500; value: 1.6 }
-            Keyframe { frame: 540; value: 0.8; easing.type: Easing.InOutQuad }
-            Keyframe { frame: 650; value: 0.8 }
-            Keyframe { frame: 680; value: 1.6; easing.type: Easing.InOutQuad }
+            Keyframe { frame: 535; value: 0.8; easing.type: Easing.InOutQuad }
+            Keyframe { frame: 660; value: 0.8 }
+            Keyframe { frame: 690; value: 1.6; easing.type: Easing.InOutQuad }
+        }
+        KeyframeGroup {
+            target: table; property: "opacity"
+            Keyframe { frame: 350; value: 0 }
+            Keyframe { frame: 375; value: 1 }
+            Keyframe { frame: 920; value: 1 }
+            Keyframe { frame: 945; value: 0 }
         }
         KeyframeGroup {
             target: capProduct; property: "opacity"
@@ -369,48 +432,83 @@ Item {
             Keyframe { frame: 497; value: 0 }
         }
 
-        // 4. the user: the bottle goes to the boy's hand and he drinks
+        // 4. the user: he takes the bottle, uncaps it, lifts it to his mouth
+        // and drinks (the level falls), lowers it and closes it again. The
+        // bottle's place follows his hand: the arm, hinged at his shoulder
+        // (540, 224) and 56 long, holds the bottle's middle at 60 degrees
+        // (at his side) and near its neck at 140 degrees (at his mouth).
         KeyframeGroup {
             target: product; property: "x"
             Keyframe { frame: 500; value: 300 }
-            Keyframe { frame: 540; value: 500; easing.type: Easing.InOutQuad }
-            Keyframe { frame: 650; value: 500 }
-            Keyframe { frame: 680; value: 300; easing.type: Easing.InOutQuad }
+            Keyframe { frame: 535; value: 472; easing.type: Easing.InOutQuad }
+            Keyframe { frame: 565; value: 472 }
+            Keyframe { frame: 585; value: 507; easing.type: Easing.InOutQuad }
+            Keyframe { frame: 625; value: 507 }
+            Keyframe { frame: 640; value: 472; easing.type: Easing.InOutQuad }
+            Keyframe { frame: 660; value: 472 }
+            Keyframe { frame: 690; value: 300; easing.type: Easing.InOutQuad }
         }
         KeyframeGroup {
             target: product; property: "y"
             Keyframe { frame: 500; value: 110 }
-            Keyframe { frame: 540; value: 160; easing.type: Easing.InOutQuad }
-            Keyframe { frame: 560; value: 160 }
-            Keyframe { frame: 580; value: 120 }
-            Keyframe { frame: 630; value: 120 }
-            Keyframe { frame: 650; value: 160 }
-            Keyframe { frame: 680; value: 110; easing.type: Easing.InOutQuad }
+            Keyframe { frame: 535; value: 184; easing.type: Easing.InOutQuad }
+            Keyframe { frame: 565; value: 184 }
+            Keyframe { frame: 585; value: 133; easing.type: Easing.InOutQuad }
+            Keyframe { frame: 625; value: 133 }
+            Keyframe { frame: 640; value: 184; easing.type: Easing.InOutQuad }
+            Keyframe { frame: 660; value: 184 }
+            Keyframe { frame: 690; value: 110; easing.type: Easing.InOutQuad }
+            Keyframe { frame: 852; value: 110 }
+            Keyframe { frame: 872; value: 168; easing.type: Easing.InOutQuad }   // lying on its side on the table
+            Keyframe { frame: 900; value: 168 }
+            Keyframe { frame: 915; value: 110; easing.type: Easing.InOutQuad }
         }
         KeyframeGroup {
             target: product; property: "rotation"
-            Keyframe { frame: 560; value: 0 }
-            Keyframe { frame: 580; value: 120 }
-            Keyframe { frame: 630; value: 120 }
-            Keyframe { frame: 650; value: 0 }
+            Keyframe { frame: 565; value: 0 }
+            Keyframe { frame: 585; value: 110; easing.type: Easing.InOutQuad }
+            Keyframe { frame: 625; value: 110 }
+            Keyframe { frame: 640; value: 0; easing.type: Easing.InOutQuad }
+            Keyframe { frame: 852; value: 0 }
+            Keyframe { frame: 872; value: -90; easing.type: Easing.InOutQuad }
+            Keyframe { frame: 900; value: -90 }
+            Keyframe { frame: 915; value: 0; easing.type: Easing.InOutQuad }
+        }
+        KeyframeGroup {
+            target: product; property: "capLift"
+            Keyframe { frame: 540; value: 0 }
+            Keyframe { frame: 550; value: 12 }
+            Keyframe { frame: 648; value: 12 }
+            Keyframe { frame: 656; value: 0 }
+            Keyframe { frame: 820; value: 0 }
+            Keyframe { frame: 832; value: 14 }
+            Keyframe { frame: 840; value: 14 }
             Keyframe { frame: 850; value: 0 }
-            Keyframe { frame: 870; value: -100 }
-            Keyframe { frame: 900; value: -100 }
-            Keyframe { frame: 915; value: 0 }
+        }
+        KeyframeGroup {
+            target: product; property: "capShown"
+            Keyframe { frame: 552; value: 1 }
+            Keyframe { frame: 562; value: 0 }
+            Keyframe { frame: 640; value: 0 }
+            Keyframe { frame: 648; value: 1 }
         }
         KeyframeGroup {
             target: product; property: "water"
-            Keyframe { frame: 580; value: 0.8 }
-            Keyframe { frame: 630; value: 0.45 }
+            Keyframe { frame: 588; value: 0.8 }
+            Keyframe { frame: 622; value: 0.45 }
             Keyframe { frame: 940; value: 0.45 }
             Keyframe { frame: 945; value: 0.8 }
         }
         KeyframeGroup {
             target: armUp; property: "rotation"
-            Keyframe { frame: 540; value: 0 }
-            Keyframe { frame: 560; value: 150 }
-            Keyframe { frame: 650; value: 150 }
-            Keyframe { frame: 670; value: 0 }
+            Keyframe { frame: 515; value: 0 }
+            Keyframe { frame: 535; value: 60; easing.type: Easing.InOutQuad }
+            Keyframe { frame: 565; value: 60 }
+            Keyframe { frame: 585; value: 140; easing.type: Easing.InOutQuad }
+            Keyframe { frame: 625; value: 140 }
+            Keyframe { frame: 640; value: 60; easing.type: Easing.InOutQuad }
+            Keyframe { frame: 660; value: 60 }
+            Keyframe { frame: 680; value: 0; easing.type: Easing.InOutQuad }
         }
         KeyframeGroup {
             target: mouthThirsty; property: "opacity"
@@ -450,14 +548,7 @@ Item {
             Keyframe { frame: 802; value: 0 }
         }
 
-        // 6. what a part does: the cap comes off and goes back; tipped, the closed bottle keeps its water
-        KeyframeGroup {
-            target: product; property: "capLift"
-            Keyframe { frame: 820; value: 0 }
-            Keyframe { frame: 832; value: 14 }
-            Keyframe { frame: 840; value: 14 }
-            Keyframe { frame: 850; value: 0 }
-        }
+        // 6. what a part does: the cap comes off and goes back; laid on its side, the closed bottle keeps its water
         KeyframeGroup {
             target: capRing; property: "opacity"
             Keyframe { frame: 815; value: 0 }

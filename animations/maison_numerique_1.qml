@@ -710,7 +710,7 @@ Item {
     }
     Callout {
         id: calloutFlood
-        tx: 465; ty: 390; cardX: 572; cardY: 300; rightSide: true
+        tx: 465; ty: 390; cardX: 572; cardY: 186; rightSide: true
         accent: "#3a7fc4"; beat: root.beat
         name: "كاشف تسرب الماء"
         note: "يكشف الماء المتسرب على الأرض"
@@ -738,7 +738,7 @@ Item {
     }
     Callout {
         id: calloutPhone
-        tx: 514; ty: 315; cardX: 572; cardY: 300; rightSide: true
+        tx: 514; ty: 315; cardX: 572; cardY: 186; rightSide: true
         accent: "#f0922b"; beat: root.beat
         name: "جهاز الإرسال الهاتفي"
         note: "يتصل بهاتف صاحب المنزل"

@@ -75,7 +75,7 @@ Item {
 
     // A sensor: a small dark case with a lamp that lights while it detects.
     component Sensor: Rectangle {
-        property real on: 0
+        property real sensorLit: 0      // 0 dark .. 1 lit: it detects
         width: 12
         height: 10
         radius: 2
@@ -97,7 +97,7 @@ Item {
             height: 6
             radius: 3
             color: "#ffe14d"
-            opacity: parent.on
+            opacity: parent.sensorLit
         }
         Rectangle {
             anchors.centerIn: parent
@@ -105,12 +105,13 @@ Item {
             height: 16
             radius: 8
             color: "#ffe14d"
-            opacity: 0.35 * parent.on
+            opacity: 0.35 * parent.sensorLit
         }
     }
 
     // A code with a subscript, as the page writes it (L20 is L with 20 below).
     component Code: Item {
+        property Item names: null       // the part it names
         property string letters: ""
         property string digits: ""
         property color tint: root.ink
@@ -137,6 +138,7 @@ Item {
     }
 
     component Name: Text {
+        property Item names: null       // the part it names
         font.family: "Noto Naskh Arabic"
         font.bold: true
         font.pixelSize: 13
@@ -189,10 +191,10 @@ Item {
         Rectangle { x: 247; y: 96; width: 6; height: root.headTop - 96; color: "#cfd8e2"; border.color: root.ink }
         Code { x: 262; y: 36; letters: "C"; digits: "2" }
         Bolt { x: 265; y: 62; power: root.c2Power }
-        Sensor { x: 227; y: 40; on: root.l20 }
-        Code { x: 198; y: 35; letters: "L"; digits: "20" }
-        Sensor { x: 227; y: 82; on: root.l21 }
-        Code { x: 198; y: 77; letters: "L"; digits: "21" }
+        Sensor { id: l20; x: 227; y: 40; sensorLit: root.l20 }
+        Code { x: 203; y: 35; names: l20; letters: "L"; digits: "20" }
+        Sensor { id: l21; x: 227; y: 82; sensorLit: root.l21 }
+        Code { x: 203; y: 77; names: l21; letters: "L"; digits: "21" }
 
         // M on the head, turning the drill
         Motor { x: 230; y: root.headTop; turn: root.drillTurn; name: "M" }
@@ -222,10 +224,10 @@ Item {
         Rectangle { x: 258; y: root.padTop; width: 40; height: 10; radius: 2; color: "#7f8c8d"; border.color: root.ink }
         Code { x: 284; y: 88; letters: "C"; digits: "1" }
         Bolt { x: 306; y: 88; power: root.c1Power }
-        Sensor { x: 306; y: 112; width: 10; on: root.l10 }
-        Code { x: 330; y: 107; letters: "L"; digits: "10" }
-        Sensor { x: 306; y: 146; width: 10; on: root.l11 }
-        Code { x: 330; y: 141; letters: "L"; digits: "11" }
+        Sensor { id: l10; x: 306; y: 112; width: 10; sensorLit: root.l10 }
+        Code { x: 320; y: 107; names: l10; letters: "L"; digits: "10" }
+        Sensor { id: l11; x: 306; y: 146; width: 10; sensorLit: root.l11 }
+        Code { x: 320; y: 141; names: l11; letters: "L"; digits: "11" }
 
         // --- the pieces ---------------------------------------------------
         Item {
@@ -250,7 +252,7 @@ Item {
 
         // s: sees a piece at its place under the drill
         Rectangle { x: 276; y: 232; width: 8; height: 2; color: "#e74c3c"; opacity: root.sOn * 0.8 }
-        Sensor { x: 284; y: 227; width: 10; on: root.sOn }
+        Sensor { id: sensorS; x: 284; y: 227; width: 10; sensorLit: root.sOn }
 
         // --- the belts, the table and their motors -----------------------
         Rectangle { x: 8; y: 250; width: 196; height: 12; radius: 6; color: "#4a5968"; border.color: root.ink }
@@ -277,7 +279,7 @@ Item {
         Motor { x: 332; y: 276; turn: root.move * 3; name: "M2" }
         Bolt { x: 376; y: 282; power: root.beltPower }
         Name { x: 228; y: 266; text: "القطعة" }
-        Code { x: 292; y: 268; letters: "s" }
+        Code { x: 287; y: 210; names: sensorS; letters: "s" }
     }
 
     Timeline {
@@ -315,8 +317,8 @@ Item {
             target: root; property: "clamp"
             Keyframe { frame: 103; value: 0 }
             Keyframe { frame: 130; value: 1; easing.type: Easing.InOutQuad }
-            Keyframe { frame: 268; value: 1 }
-            Keyframe { frame: 295; value: 0; easing.type: Easing.InOutQuad }
+            Keyframe { frame: 315; value: 1 }
+            Keyframe { frame: 342; value: 0; easing.type: Easing.InOutQuad }
         }
         KeyframeGroup {
             target: root; property: "c1Power"
@@ -324,64 +326,65 @@ Item {
             Keyframe { frame: 103; value: 1 }
             Keyframe { frame: 130; value: 1 }
             Keyframe { frame: 133; value: 0 }
-            Keyframe { frame: 265; value: 0 }
-            Keyframe { frame: 268; value: 1 }
-            Keyframe { frame: 295; value: 1 }
-            Keyframe { frame: 298; value: 0 }
+            Keyframe { frame: 312; value: 0 }
+            Keyframe { frame: 315; value: 1 }
+            Keyframe { frame: 342; value: 1 }
+            Keyframe { frame: 345; value: 0 }
         }
         KeyframeGroup {
             target: root; property: "l10"
             Keyframe { frame: 104; value: 1 }
             Keyframe { frame: 106; value: 0 }
-            Keyframe { frame: 293; value: 0 }
-            Keyframe { frame: 295; value: 1 }
+            Keyframe { frame: 340; value: 0 }
+            Keyframe { frame: 342; value: 1 }
         }
         KeyframeGroup {
             target: root; property: "l11"
             Keyframe { frame: 128; value: 0 }
             Keyframe { frame: 130; value: 1 }
-            Keyframe { frame: 269; value: 1 }
-            Keyframe { frame: 271; value: 0 }
+            Keyframe { frame: 316; value: 1 }
+            Keyframe { frame: 318; value: 0 }
         }
         KeyframeGroup {
             target: root; property: "head"
             Keyframe { frame: 140; value: 0 }
             Keyframe { frame: 172; value: 0.82; easing.type: Easing.InOutQuad }
             Keyframe { frame: 225; value: 1 }
-            Keyframe { frame: 258; value: 0; easing.type: Easing.InOutQuad }
+            Keyframe { frame: 275; value: 1 }
+            Keyframe { frame: 308; value: 0; easing.type: Easing.InOutQuad }
         }
         KeyframeGroup {
             target: root; property: "c2Power"
             Keyframe { frame: 137; value: 0 }
             Keyframe { frame: 140; value: 1 }
-            Keyframe { frame: 258; value: 1 }
-            Keyframe { frame: 261; value: 0 }
+            Keyframe { frame: 308; value: 1 }
+            Keyframe { frame: 311; value: 0 }
         }
         KeyframeGroup {
             target: root; property: "l20"
             Keyframe { frame: 141; value: 1 }
             Keyframe { frame: 143; value: 0 }
-            Keyframe { frame: 256; value: 0 }
-            Keyframe { frame: 258; value: 1 }
+            Keyframe { frame: 306; value: 0 }
+            Keyframe { frame: 308; value: 1 }
         }
         KeyframeGroup {
             target: root; property: "l21"
             Keyframe { frame: 223; value: 0 }
             Keyframe { frame: 225; value: 1 }
-            Keyframe { frame: 227; value: 1 }
-            Keyframe { frame: 229; value: 0 }
+            Keyframe { frame: 277; value: 1 }
+            Keyframe { frame: 279; value: 0 }
         }
         KeyframeGroup {
             target: root; property: "mPower"
             Keyframe { frame: 132; value: 0 }
             Keyframe { frame: 135; value: 1 }
-            Keyframe { frame: 262; value: 1 }
-            Keyframe { frame: 265; value: 0 }
+            Keyframe { frame: 312; value: 1 }
+            Keyframe { frame: 315; value: 0 }
         }
         KeyframeGroup {
             target: root; property: "drillTurn"
             Keyframe { frame: 135; value: 0 }
-            Keyframe { frame: 265; value: 40 }
+            Keyframe { frame: 315; value: 55 }
         }
     }
 }

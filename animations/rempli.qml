@@ -82,7 +82,7 @@ Item {
 
     // A sensor: a small dark case with a lamp that lights while it detects.
     component Sensor: Rectangle {
-        property real on: 0
+        property real sensorLit: 0      // 0 dark .. 1 lit: it detects
         width: 12
         height: 10
         radius: 2
@@ -104,7 +104,7 @@ Item {
             height: 6
             radius: 3
             color: "#ffe14d"
-            opacity: parent.on
+            opacity: parent.sensorLit
         }
         Rectangle {
             anchors.centerIn: parent
@@ -112,12 +112,13 @@ Item {
             height: 16
             radius: 8
             color: "#ffe14d"
-            opacity: 0.35 * parent.on
+            opacity: 0.35 * parent.sensorLit
         }
     }
 
     // A code with a subscript, as the page writes it (L20 is L with 20 below).
     component Code: Item {
+        property Item names: null       // the part it names
         property string letters: ""
         property string digits: ""
         property color tint: root.ink
@@ -144,6 +145,7 @@ Item {
     }
 
     component Name: Text {
+        property Item names: null       // the part it names
         font.family: "Noto Naskh Arabic"
         font.bold: true
         font.pixelSize: 13
@@ -189,16 +191,16 @@ Item {
         Bolt { x: 134; y: 8; power: root.dPower }
 
         // --- the pipe, lowered by C --------------------------------------
-        Rectangle { x: 195; y: 34; width: 10; height: 76; color: root.steel; border.color: root.ink }     // fixed part
+        Rectangle { id: pipeBody; x: 195; y: 34; width: 10; height: 76; color: root.steel; border.color: root.ink }     // fixed part
         Rectangle { x: 196.5; y: root.tip - 100; width: 7; height: 100; color: "#b8c6d4"; border.color: root.ink }
         Rectangle { x: 198; y: 42; width: 4; height: root.tip - 44; color: root.liquid; opacity: root.flow }
         // the liquid running into the bottle
         Rectangle { x: 198.5; y: root.tip; width: 3; height: 248 - root.tip; color: root.liquid; opacity: root.flow }
-        Name { x: 140; y: 112; text: "الأنبوب" }
+        Name { x: 192 - implicitWidth; y: 84; names: pipeBody; text: "الأنبوب" }
 
         // L41 on the pipe's end: lights when the liquid reaches its level
-        Sensor { x: 183; y: root.tip - 14; width: 10; height: 12; on: root.l41 }
-        Code { x: 160; y: root.tip - 18; letters: "L"; digits: "41" }
+        Sensor { id: l41; x: 183; y: root.tip - 14; width: 10; height: 12; sensorLit: root.l41 }
+        Code { x: 160; y: root.tip - 18; names: l41; letters: "L"; digits: "41" }
 
         // C: the cylinder that lowers the pipe
         Rectangle { x: 222; y: 64; width: 18; height: 56; radius: 2; color: "#5d8fc0"; border.color: root.ink; border.width: 1.5 }
@@ -206,25 +208,25 @@ Item {
         Rectangle { x: 201; y: root.tip - 14; width: 34; height: 5; color: "#7f8c8d"; border.color: root.ink }
         Code { x: 226; y: 44; letters: "C" }
         Bolt { x: 209; y: 46; power: root.cPower }
-        Sensor { x: 242; y: 68; on: root.l20 }
-        Code { x: 256; y: 63; letters: "L"; digits: "20" }
-        Sensor { x: 242; y: 106; on: root.l21 }
-        Code { x: 256; y: 101; letters: "L"; digits: "21" }
+        Sensor { id: l20; x: 242; y: 68; sensorLit: root.l20 }
+        Code { x: 256; y: 63; names: l20; letters: "L"; digits: "20" }
+        Sensor { id: l21; x: 242; y: 106; sensorLit: root.l21 }
+        Code { x: 256; y: 101; names: l21; letters: "L"; digits: "21" }
 
         // --- capping: E lowers F onto the bottle ----------------------------
-        Rectangle { x: 371; y: 64; width: 18; height: 60; radius: 2; color: "#5d8fc0"; border.color: root.ink; border.width: 1.5 }
+        Rectangle { id: cylinderE; x: 371; y: 64; width: 18; height: 60; radius: 2; color: "#5d8fc0"; border.color: root.ink; border.width: 1.5 }
         Rectangle { x: 377; y: 124; width: 6; height: root.fBottom - 12 - 124; color: "#cfd8e2"; border.color: root.ink }
         Rectangle { x: 361; y: 44; width: 38; height: 6; color: "#7f8c8d" }
         // F: the head that presses the cap, with the cap it holds
         Rectangle { x: 362; y: root.fBottom - 12; width: 36; height: 12; radius: 2; color: "#8e44ad"; border.color: root.ink }
         Rectangle { x: 372; y: root.fBottom; width: 16; height: 7; radius: 1.5; color: "#e74c3c"; border.color: root.ink; opacity: 1 - root.cap }
         Code { x: 346; y: root.fBottom - 16; letters: "F" }
-        Code { x: 352; y: 92; letters: "E" }
+        Code { x: 357; y: 92; names: cylinderE; letters: "E" }
         Bolt { x: 351; y: 66; power: root.ePower }
-        Sensor { x: 391; y: 68; on: root.l30 }
-        Code { x: 405; y: 63; letters: "L"; digits: "30" }
-        Sensor { x: 391; y: 110; on: root.l31 }
-        Code { x: 405; y: 105; letters: "L"; digits: "31" }
+        Sensor { id: l30; x: 391; y: 68; sensorLit: root.l30 }
+        Code { x: 405; y: 63; names: l30; letters: "L"; digits: "30" }
+        Sensor { id: l31; x: 391; y: 110; sensorLit: root.l31 }
+        Code { x: 405; y: 105; names: l31; letters: "L"; digits: "31" }
 
         // --- the bottles ---------------------------------------------------
         // The bottles leave the picture where the belt ends.
@@ -258,7 +260,7 @@ Item {
 
         // L40: sees a bottle under the pipe, its beam lit while it does
         Rectangle { x: 168; y: 224; width: 16; height: 2; color: "#e74c3c"; opacity: root.l40 * 0.8 }
-        Sensor { x: 157; y: 220; on: root.l40 }
+        Sensor { id: l40; x: 157; y: 220; sensorLit: root.l40 }
         Rectangle { x: 162; y: 230; width: 2; height: 20; color: root.ink }
 
         // --- the conveyor belt and its motor ---------------------------------
@@ -301,7 +303,7 @@ Item {
         Bolt { x: 524; y: 216; power: root.beltPower }
         Name { x: 420; y: 282; text: "محرك البساط المتحرك" }
         Name { x: 60; y: 270; text: "البساط المتحرك" }
-        Code { x: 150; y: 270; letters: "L"; digits: "40" }
+        Code { x: 133; y: 217; names: l40; letters: "L"; digits: "40" }
     }
 
     Timeline {
@@ -326,21 +328,21 @@ Item {
             Keyframe { frame: 40; value: 1 }
             Keyframe { frame: 41; value: 0 }
             Keyframe { frame: 160; value: 0 }
-            Keyframe { frame: 252; value: 1 }
+            Keyframe { frame: 240; value: 1 }
         }
         KeyframeGroup {
             target: root; property: "cap"
             Keyframe { frame: 60; value: 1 }
             Keyframe { frame: 72; value: 0 }
-            Keyframe { frame: 190; value: 0 }
-            Keyframe { frame: 191; value: 1 }
+            Keyframe { frame: 185; value: 0 }
+            Keyframe { frame: 186; value: 1 }
         }
         KeyframeGroup {
             target: root; property: "cExt"
             Keyframe { frame: 108; value: 0 }
             Keyframe { frame: 140; value: 1; easing.type: Easing.InOutQuad }
-            Keyframe { frame: 272; value: 1 }
-            Keyframe { frame: 305; value: 0; easing.type: Easing.InOutQuad }
+            Keyframe { frame: 292; value: 1 }
+            Keyframe { frame: 325; value: 0; easing.type: Easing.InOutQuad }
         }
         KeyframeGroup {
             target: root; property: "cPower"
@@ -348,50 +350,50 @@ Item {
             Keyframe { frame: 108; value: 1 }
             Keyframe { frame: 140; value: 1 }
             Keyframe { frame: 143; value: 0 }
-            Keyframe { frame: 269; value: 0 }
-            Keyframe { frame: 272; value: 1 }
-            Keyframe { frame: 305; value: 1 }
-            Keyframe { frame: 308; value: 0 }
+            Keyframe { frame: 289; value: 0 }
+            Keyframe { frame: 292; value: 1 }
+            Keyframe { frame: 325; value: 1 }
+            Keyframe { frame: 328; value: 0 }
         }
         KeyframeGroup {
             target: root; property: "l20"
             Keyframe { frame: 110; value: 1 }
             Keyframe { frame: 112; value: 0 }
-            Keyframe { frame: 303; value: 0 }
-            Keyframe { frame: 305; value: 1 }
+            Keyframe { frame: 323; value: 0 }
+            Keyframe { frame: 325; value: 1 }
         }
         KeyframeGroup {
             target: root; property: "l21"
             Keyframe { frame: 138; value: 0 }
             Keyframe { frame: 140; value: 1 }
-            Keyframe { frame: 274; value: 1 }
-            Keyframe { frame: 276; value: 0 }
+            Keyframe { frame: 294; value: 1 }
+            Keyframe { frame: 296; value: 0 }
         }
         KeyframeGroup {
             target: root; property: "dPower"
             Keyframe { frame: 150; value: 0 }
             Keyframe { frame: 154; value: 1 }
-            Keyframe { frame: 252; value: 1 }
-            Keyframe { frame: 256; value: 0 }
+            Keyframe { frame: 240; value: 1 }
+            Keyframe { frame: 244; value: 0 }
         }
         KeyframeGroup {
             target: root; property: "gPower"
             Keyframe { frame: 150; value: 0 }
             Keyframe { frame: 154; value: 1 }
-            Keyframe { frame: 252; value: 1 }
-            Keyframe { frame: 256; value: 0 }
+            Keyframe { frame: 240; value: 1 }
+            Keyframe { frame: 244; value: 0 }
         }
         KeyframeGroup {
             target: root; property: "pumpTurn"
             Keyframe { frame: 152; value: 0 }
-            Keyframe { frame: 256; value: 6 }
+            Keyframe { frame: 244; value: 6 }
         }
         KeyframeGroup {
             target: root; property: "flow"
             Keyframe { frame: 155; value: 0 }
             Keyframe { frame: 160; value: 1 }
-            Keyframe { frame: 252; value: 1 }
-            Keyframe { frame: 257; value: 0 }
+            Keyframe { frame: 240; value: 1 }
+            Keyframe { frame: 245; value: 0 }
         }
         KeyframeGroup {
             target: root; property: "l40"
@@ -402,42 +404,42 @@ Item {
         }
         KeyframeGroup {
             target: root; property: "l41"
-            Keyframe { frame: 250; value: 0 }
-            Keyframe { frame: 252; value: 1 }
-            Keyframe { frame: 272; value: 1 }
-            Keyframe { frame: 274; value: 0 }
+            Keyframe { frame: 238; value: 0 }
+            Keyframe { frame: 240; value: 1 }
+            Keyframe { frame: 292; value: 1 }
+            Keyframe { frame: 294; value: 0 }
         }
         KeyframeGroup {
             target: root; property: "eExt"
             Keyframe { frame: 148; value: 0 }
-            Keyframe { frame: 190; value: 1; easing.type: Easing.InOutQuad }
-            Keyframe { frame: 215; value: 1 }
-            Keyframe { frame: 255; value: 0; easing.type: Easing.InOutQuad }
+            Keyframe { frame: 185; value: 1; easing.type: Easing.InOutQuad }
+            Keyframe { frame: 240; value: 1 }
+            Keyframe { frame: 275; value: 0; easing.type: Easing.InOutQuad }
         }
         KeyframeGroup {
             target: root; property: "ePower"
             Keyframe { frame: 145; value: 0 }
             Keyframe { frame: 148; value: 1 }
-            Keyframe { frame: 190; value: 1 }
-            Keyframe { frame: 193; value: 0 }
-            Keyframe { frame: 212; value: 0 }
-            Keyframe { frame: 215; value: 1 }
-            Keyframe { frame: 255; value: 1 }
-            Keyframe { frame: 258; value: 0 }
+            Keyframe { frame: 185; value: 1 }
+            Keyframe { frame: 188; value: 0 }
+            Keyframe { frame: 237; value: 0 }
+            Keyframe { frame: 240; value: 1 }
+            Keyframe { frame: 275; value: 1 }
+            Keyframe { frame: 278; value: 0 }
         }
         KeyframeGroup {
             target: root; property: "l30"
             Keyframe { frame: 150; value: 1 }
             Keyframe { frame: 152; value: 0 }
-            Keyframe { frame: 253; value: 0 }
-            Keyframe { frame: 255; value: 1 }
+            Keyframe { frame: 273; value: 0 }
+            Keyframe { frame: 275; value: 1 }
         }
         KeyframeGroup {
             target: root; property: "l31"
-            Keyframe { frame: 188; value: 0 }
-            Keyframe { frame: 190; value: 1 }
-            Keyframe { frame: 217; value: 1 }
-            Keyframe { frame: 219; value: 0 }
+            Keyframe { frame: 183; value: 0 }
+            Keyframe { frame: 185; value: 1 }
+            Keyframe { frame: 240; value: 1 }
+            Keyframe { frame: 242; value: 0 }
         }
     }
 }

@@ -13,6 +13,7 @@
 pragma ComponentBehavior: Bound
 
 import QtQuick
+import QtQuick.Shapes
 import QtQuick.Timeline
 
 Item {
@@ -30,6 +31,7 @@ Item {
 
     component Pill: Rectangle {
         property alias text: words.text
+        property bool captionBox: true
         anchors.horizontalCenter: parent.horizontalCenter
         y: 8
         width: words.implicitWidth + 36
@@ -96,9 +98,18 @@ Item {
         // the header above the door, holding the motor
         Rectangle { x: 214; y: 130; width: 154; height: 20; color: "#6d7883"; border.color: "#3d454e"; border.width: 1 }
         Item {
-            x: 218; y: 132; width: 16; height: 16
-            Rectangle { anchors.fill: parent; radius: 8; color: "#2f6b33"; border.color: "#1d4420"; border.width: 1 }
-            Rectangle { x: 7; y: 1; width: 2; height: 14; color: "#c9e6cc"; rotation: root.wheel }
+            // the motor: its body, its shaft and the pulley that drives the door's belt
+            x: 214; y: 124; width: 44; height: 26
+            Rectangle { x: 0; y: 3; width: 30; height: 23; radius: 4; color: "#2f6b33"; border.color: "#1d4420"; border.width: 1.2 }
+            Rectangle { x: 4; y: 6; width: 22; height: 3; color: "#4f8f53" }
+            Rectangle { x: 4; y: 19; width: 22; height: 3; color: "#4f8f53" }
+            Rectangle { x: 30; y: 12; width: 4; height: 4; color: "#8e9aa6" }
+            Item {
+                x: 31; y: 7; width: 14; height: 14
+                rotation: root.wheel
+                Rectangle { anchors.fill: parent; radius: 7; color: "#c9e6cc"; border.color: "#1d4420"; border.width: 1 }
+                Rectangle { x: 6; y: 1; width: 2; height: 12; color: "#1d4420" }
+            }
         }
         Text { x: 172; y: 130; width: 40; horizontalAlignment: Text.AlignRight; text: "المحرك"
                font.family: "Noto Sans Arabic"; font.bold: true; font.pixelSize: 11; color: "#22384f" }
@@ -106,20 +117,19 @@ Item {
         Rectangle { x: 278; y: 114; width: 26; height: 14; radius: 3; color: "#f4f4f4"; border.color: "#22282e"; border.width: 1.2 }
         Rectangle { x: 287; y: 122; width: 8; height: 5; radius: 2; color: "#c62828" }
         Text { x: 230; y: 110; text: "الملتقط"; font.family: "Noto Sans Arabic"; font.bold: true; font.pixelSize: 12; color: "#22384f" }
-        Item {
+        // the zone it watches: a beam from the detector down to the pavement
+        // before the door, where the person who comes is
+        Shape {
             id: waves
-            x: 231; y: 148; width: 120; height: 70
             opacity: 0
-            Repeater {
-                model: 3
-                Rectangle {
-                    required property int index
-                    x: -40 - index * 18; y: -20 - index * 12
-                    width: 200 + index * 36; height: 60 + index * 24
-                    radius: height / 2
-                    color: "transparent"; border.color: "#e0392b"; border.width: 2
-                    opacity: 0.8 - index * 0.22
-                }
+            ShapePath {
+                strokeColor: "#e0392b"; strokeWidth: 1.5
+                strokeStyle: ShapePath.DashLine; dashPattern: [3, 3]
+                fillColor: "#33e0392b"
+                startX: 291; startY: 128
+                PathLine { x: 120; y: 330 }
+                PathLine { x: 240; y: 330 }
+                PathLine { x: 291; y: 128 }
             }
         }
         // the control unit on the wall, with its lamp
@@ -131,7 +141,7 @@ Item {
         // the wires: detector to control unit, control unit to motor
         Rectangle { id: wireIn; x: 304; y: 120; width: 112; height: 3; color: "#e0392b"; opacity: 0.25 }
         Rectangle { x: 413; y: 120; width: 3; height: 50; color: "#e0392b"; opacity: wireIn.opacity }
-        Rectangle { id: wireOut; x: 234; y: 139; width: 167; height: 3; color: "#1565c0"; opacity: 0 }
+        Rectangle { id: wireOut; x: 258; y: 139; width: 143; height: 3; color: "#1565c0"; opacity: 0 }
         Rectangle { x: 398; y: 139; width: 3; height: 31; color: "#1565c0"; opacity: wireOut.opacity }
 
         // the person walking in from the left
@@ -152,7 +162,24 @@ Item {
         Rectangle { x: 600; y: 80; width: 24; height: 24; radius: 12; color: "#eef2f6"; opacity: root.night }      // the moon
         Rectangle { x: 608; y: 76; width: 20; height: 20; radius: 10; color: Qt.rgba(0.15, 0.20, 0.37, 1); opacity: root.night }
         Rectangle { x: 481; y: 320; width: 223; height: 33; color: "#8e9aa6" }
-        Rectangle { id: glow; x: 508; y: 146; width: 86; height: 174; radius: 40; color: "#fff3a6"; opacity: 0 }
+        // the lamp's light: a cone from the lamp down to the street, behind the pole
+        Shape {
+            id: glow
+            opacity: 0
+            ShapePath {
+                strokeColor: "transparent"
+                fillGradient: LinearGradient {
+                    x1: 0; y1: 146; x2: 0; y2: 320
+                    GradientStop { position: 0; color: "#e6fff3a6" }
+                    GradientStop { position: 1; color: "#59fff3a6" }
+                }
+                startX: 541; startY: 146
+                PathLine { x: 561; y: 146 }
+                PathLine { x: 615; y: 320 }
+                PathLine { x: 487; y: 320 }
+                PathLine { x: 541; y: 146 }
+            }
+        }
         Rectangle { x: 570; y: 130; width: 8; height: 190; color: "#4d5660" }
         Rectangle { x: 542; y: 126; width: 40; height: 8; radius: 3; color: "#4d5660" }
         Rectangle { id: bulb; x: 538; y: 134; width: 26; height: 12; radius: 5; color: "#fff8d0"; border.color: "#4d5660"; border.width: 2 }

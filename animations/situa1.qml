@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The problem situation: at night a thief slips into the school's technology
-// room, the detector on the wall senses him (its beam lights up and its light
-// blinks), a signal runs along the wire to the bell, the bell rings with
-// spreading sound waves and the thief runs away. The scene shows and does not
-// tell: its few captions (one at a time) narrate the story and end on a
-// question, and none of them names what the page asks about.
+// room, the detector on the wall senses him (its beam lights up and its own
+// small indicator turns from green to red), a signal runs along the wire to
+// the bell, the bell rings with spreading sound waves and the thief runs
+// away. The scene shows and does not tell: its few captions (one at a time)
+// narrate the story and end on a question, and none of them names what the
+// page asks about. The only light that changes is the detector's indicator,
+// small and steady: the alarm the thief meets is the bell's sound.
 //
 // Everything that repeats (strides, the bell's strokes, the spreading sound
-// waves, the blinking of the detector's light, the stars) is computed from a
-// phase property that the Timeline drives, so every frame is fixed by the
-// frame number alone and the scene rewinds cleanly.
+// waves, the stars) is computed from a phase property that the Timeline
+// drives, so every frame is fixed by the frame number alone and the scene
+// rewinds cleanly.
 
 pragma ComponentBehavior: Bound
 
@@ -25,7 +27,6 @@ Item {
 
     // Phases driven by the Timeline.
     property real twinkle: 0        // star twinkles
-    property real blink: 0          // the detector's light, one blink per unit
     property real sensing: 0        // 0 idle .. 1 the detector sees someone
     property real signal: 0         // 0 .. 1 a pulse on its way from the detector to the bell
     property real walk: 0           // the thief's strides, one per unit
@@ -43,6 +44,7 @@ Item {
     // A caption: dark words on a white pill with a coloured rim.
     component Pill: Rectangle {
         property alias text: label.text
+        property bool captionBox: true
         property color accent: "#f0922b"
         property int size: 13
         width: label.implicitWidth + 20
@@ -78,6 +80,7 @@ Item {
         property real span: 34
         property real half: 38
         property color tint: "#ffb347"
+        property bool inFrame: true
         readonly property real stroke: 2.6
         readonly property real r: r0 + k * span
         readonly property real band: r * Math.sin(half * Math.PI / 180)
@@ -254,7 +257,7 @@ Item {
     Shape {
         id: detectionZone
         anchors.fill: parent
-        opacity: root.sensing * (0.8 + 0.2 * Math.sin(root.blink * 2 * Math.PI))
+        opacity: 0.85 * root.sensing
         visible: root.sensing > 0
         ShapePath {
             strokeColor: "transparent"
@@ -290,30 +293,32 @@ Item {
             color: "#5fd36a"
             opacity: 1 - root.sensing
         }
-        Rectangle {                               // the red light's glow while it sees someone
-            x: 11.75; y: -1.25; width: 12; height: 12; radius: 6
-            color: "#ff3b30"
-            opacity: 0.45 * root.sensing * (Math.sin(root.blink * 2 * Math.PI) > 0 ? 1 : 0)
-        }
-        Rectangle {                               // its red light, blinking
+        Rectangle {                               // its own small indicator, red and steady while it sees someone
             x: 15.5; y: 2.5; width: 4.5; height: 4.5; radius: 2.25
             color: "#ff3b30"
-            opacity: root.sensing * (Math.sin(root.blink * 2 * Math.PI) > 0 ? 1 : 0.2)
+            opacity: root.sensing
         }
     }
 
     // The wire along the wall from the detector to the bell, and the pulse
     // that runs along it when the detector sees someone.
-    Rectangle { x: 248; y: 8; width: 60; height: 1.5; color: "#5b79a3" }
-    Rectangle {
-        x: 246 + 56 * root.signal; y: 5; width: 8; height: 8; radius: 4
-        color: "#ffd23f"
-        opacity: root.signal > 0 && root.signal < 1 ? 1 : 0
-    }
-    Rectangle {
-        x: 242 + 56 * root.signal; y: 1; width: 16; height: 16; radius: 8
-        color: "#ffd23f"
-        opacity: root.signal > 0 && root.signal < 1 ? 0.3 : 0
+    // It runs along the top of the wall, then down to the bell.
+    Rectangle { x: 248; y: 8; width: 68; height: 1.5; color: "#5b79a3" }
+    Rectangle { x: 315.25; y: 8; width: 1.5; height: 23; color: "#5b79a3" }
+    Item {
+        readonly property real along: Math.min(1, root.signal / 0.72)
+        readonly property real down: Math.max(0, (root.signal - 0.72) / 0.28)
+        x: 250 + 66 * along; y: 9 + 22 * down
+        Rectangle {
+            x: -4; y: -4; width: 8; height: 8; radius: 4
+            color: "#ffd23f"
+            opacity: root.signal > 0 && root.signal < 1 ? 1 : 0
+        }
+        Rectangle {
+            x: -8; y: -8; width: 16; height: 16; radius: 8
+            color: "#ffd23f"
+            opacity: root.signal > 0 && root.signal < 1 ? 0.3 : 0
+        }
     }
 
     // ------------------------------------------------------------------
@@ -321,7 +326,7 @@ Item {
 
     Item {
         id: bell
-        x: 316; y: 19
+        x: 316; y: 46
         Rectangle { x: -9; y: -15; width: 18; height: 34; radius: 4; color: "#71829a"; border.color: "#5b6b82"; border.width: 1 }   // base plate
         Item {
             x: Math.sin(root.ring * 2 * Math.PI) * 1.8 * root.ringing
@@ -349,9 +354,9 @@ Item {
     }
     Item {                                            // sound waves spreading from the bell
         anchors.fill: parent
-        WaveArcs { cx: 316; cy: 19; k: (root.ring / 6) % 1; amount: root.ringing }
-        WaveArcs { cx: 316; cy: 19; k: (root.ring / 6 + 1 / 3) % 1; amount: root.ringing }
-        WaveArcs { cx: 316; cy: 19; k: (root.ring / 6 + 2 / 3) % 1; amount: root.ringing }
+        WaveArcs { cx: 316; cy: 46; k: (root.ring / 6) % 1; amount: root.ringing }
+        WaveArcs { cx: 316; cy: 46; k: (root.ring / 6 + 1 / 3) % 1; amount: root.ringing }
+        WaveArcs { cx: 316; cy: 46; k: (root.ring / 6 + 2 / 3) % 1; amount: root.ringing }
     }
 
     // ------------------------------------------------------------------
@@ -492,7 +497,7 @@ Item {
     //  72 - 96   the door opens
     //  96 - 210  the thief tiptoes in and stops under the detector;
     //            caption (106 - 206): a thief sneaks into the room
-    // 170 - 300  the detector senses him: its beam lights up, its light blinks
+    // 170 - 300  the detector senses him: its beam lights up, its indicator turns red
     // 196 - 220  a pulse runs along the wire from the detector to the bell
     // 222 - 430  the bell rings: it shakes, sound waves spread
     // 226 - 268  the thief starts, turns round and ...
@@ -509,11 +514,6 @@ Item {
             target: root; property: "twinkle"
             Keyframe { frame: 0; value: 0 }
             Keyframe { frame: 625; value: 10 }
-        }
-        KeyframeGroup {
-            target: root; property: "blink"
-            Keyframe { frame: 0; value: 0 }
-            Keyframe { frame: 625; value: 55 }
         }
 
         // the captions, one at a time

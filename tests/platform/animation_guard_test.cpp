@@ -11,6 +11,9 @@
 //   and nothing in it moves by itself outside the timeline;
 // - every text of it reaches the floor a pupil reads (runtime/text_floor.h)
 //   at the size it is shown on its page in a 1024 x 768 window;
+// - what it declares about its drawing holds on every frame: caption boxes
+//   hold words, name tags lie by the part they name, parts that must stay
+//   in the picture do, and a sensor's lamp stays lit long enough to be seen;
 // - qmllint finds nothing in it (where qmllint is installed).
 //
 // With NIZAM_ANIMATION_FRAMES=<folder> the frames are also written there as
@@ -31,6 +34,7 @@
 #include <QPointer>
 #include <QtMath>
 #include <QProcess>
+#include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWidget>
@@ -402,6 +406,7 @@ TEST_P(ShippedAnimation, PlaysCleanlyAtItsPlayersSizeAndLoops) {
 // it belongs to (a card with a name and a note is one caption).
 struct Caption {
     QQuickItem* owner;  // the child of the root that holds the text
+    QQuickItem* item;   // the Text itself
     QString text;
 };
 
@@ -422,7 +427,7 @@ std::vector<Caption> captionsShown(QQuickItem* root, double atLeast) {
         if (words.isEmpty() || effectiveOpacity(text) < atLeast) continue;
         QQuickItem* owner = text;
         while (owner->parentItem() && owner->parentItem() != root) owner = owner->parentItem();
-        shown.push_back({owner, words});
+        shown.push_back({owner, text, words});
     }
     return shown;
 }
@@ -438,8 +443,10 @@ TEST_P(ShippedAnimation, ShowsOneCaptionAtATimeLongEnoughToRead) {
     const double perSecond = (scene.endFrame() - scene.startFrame()) * 1000.0 / scene.durationMs();
     const int readable = qCeil(3 * perSecond);  // frames in 3 seconds
 
-    // Frames at which each caption can be read (mostly opaque).
-    std::map<QString, std::vector<bool>> readableAt;
+    // Frames at which each caption can be read (mostly opaque), per Text
+    // item: a word typed letter by letter is one caption that grows.
+    std::map<QQuickItem*, std::vector<bool>> readableAt;
+    std::map<QQuickItem*, QString> wording;
     for (int f = first; f <= last; ++f) {
         scene.seek(f);
         std::set<QQuickItem*> owners;
@@ -450,14 +457,16 @@ TEST_P(ShippedAnimation, ShowsOneCaptionAtATimeLongEnoughToRead) {
         }
         EXPECT_LE(owners.size(), 1u) << "frame " << f << " shows several captions: " << qPrintable(texts.join(" | "));
         for (const Caption& c : captionsShown(scene.root(), 0.5)) {
-            auto& frames = readableAt[c.text];
+            wording[c.item] = c.text;
+            auto& frames = readableAt[c.item];
             frames.resize(std::size_t(last - first + 1), false);
             frames[std::size_t(f - first)] = true;
         }
     }
     // Each stretch on screen lasts 3 s or more; a stretch running over the
     // end of the loop goes on at its start.
-    for (const auto& [text, frames] : readableAt) {
+    for (const auto& [item, frames] : readableAt) {
+        const QString& text = wording[item];
         const int n = int(frames.size());
         if (std::all_of(frames.begin(), frames.end(), [](bool b) { return b; })) continue;
         int offset = 0;
@@ -468,6 +477,148 @@ TEST_P(ShippedAnimation, ShowsOneCaptionAtATimeLongEnoughToRead) {
                 ++run;
             } else if (run > 0) {
                 EXPECT_GE(run, readable) << "\"" << qPrintable(text) << "\" is on screen for only " << run
+                                         << " frames, ending at frame " << first + (offset + i) % n;
+                run = 0;
+            }
+        }
+    }
+}
+
+// What a scene declares about its own drawing, checked on every frame:
+// - `property bool captionBox: true` on a caption's box: while the box can
+//   be seen, it holds words that can be read (no empty box between two
+//   captions);
+// - `property Item names: <part>` on a name tag (a Text or a code): while
+//   both can be seen, the tag's words lie within kTagReach pixels of the part
+//   they name, so the pupil cannot take them for a neighbour's;
+// - `property bool inFrame: true` on a part: while it can be seen, it lies
+//   wholly inside the scene's frame (a raised boom, spreading sound waves);
+// - `property real sensorLit` on a sensor's lamp (0 dark .. 1 lit): each
+//   time it lights it stays lit for kSensorLitSeconds or more, long enough
+//   for the pupil to see which sensor answered.
+constexpr double kTagReach = 8.0;
+constexpr double kSensorLitSeconds = 2.0;
+
+// The rectangle, in the root's coordinates, that an item draws: for a Text
+// the box of its words (a Text is often wider than its words), for anything
+// else its own rectangle, with its rotation and scale.
+QRectF drawnRect(QQuickItem* item, QQuickItem* root) {
+    QRectF local(0, 0, item->width(), item->height());
+    if (item->inherits("QQuickText")) {
+        const double w = item->property("contentWidth").toDouble();
+        const double h = item->property("contentHeight").toDouble();
+        const int hAlign = item->property("effectiveHorizontalAlignment").toInt();
+        const int vAlign = item->property("verticalAlignment").toInt();
+        const double x = (hAlign & Qt::AlignRight) ? item->width() - w
+                         : (hAlign & Qt::AlignHCenter) ? (item->width() - w) / 2 : 0.0;
+        const double y = (vAlign & Qt::AlignBottom) ? item->height() - h
+                         : (vAlign & Qt::AlignVCenter) ? (item->height() - h) / 2 : 0.0;
+        local = QRectF(x, y, w, h);
+    } else if (item->width() <= 0 && item->height() <= 0) {
+        local = item->childrenRect();  // a code or a group sized by what it holds
+    }
+    return item->mapRectToItem(root, local);
+}
+
+double gapBetween(const QRectF& a, const QRectF& b) {
+    const double dx = std::max({0.0, a.left() - b.right(), b.left() - a.right()});
+    const double dy = std::max({0.0, a.top() - b.bottom(), b.top() - a.bottom()});
+    return std::hypot(dx, dy);
+}
+
+bool hasReadableWords(QQuickItem* box) {
+    for (QQuickItem* text : box->findChildren<QQuickItem*>()) {
+        if (!text->inherits("QQuickText") || text->property("text").toString().trimmed().isEmpty()) continue;
+        double opacity = 1.0;
+        for (QQuickItem* i = text; i && i != box; i = i->parentItem()) {
+            if (!i->isVisible()) opacity = 0.0;
+            opacity *= i->opacity();
+        }
+        if (opacity >= 0.5) return true;
+    }
+    return false;
+}
+
+QString describe(QQuickItem* item) {
+    if (!item->objectName().isEmpty()) return item->objectName();
+    if (const QQmlContext* context = qmlContext(item)) {
+        const QString id = context->nameForObject(item);
+        if (!id.isEmpty()) return id;
+    }
+    const QString text = item->property("text").toString();
+    if (!text.isEmpty()) return QLatin1Char('"') + text + QLatin1Char('"');
+    const QString letters = item->property("letters").toString() + item->property("digits").toString();
+    if (!letters.isEmpty()) return letters;
+    return QString::fromLatin1(item->metaObject()->className());
+}
+
+TEST_P(ShippedAnimation, DeclaredPartsShowOnlyWhatCanHappen) {
+    const QString name = QString::fromStdString(GetParam());
+    const std::optional<QSize> size = designSizeFor(name);
+    ASSERT_TRUE(size.has_value());
+    LoadedScene scene(name, *size);
+    ASSERT_TRUE(scene.ok()) << scene.loadError();
+    QQuickItem* root = scene.root();
+    const QRectF frame(0, 0, root->width(), root->height());
+
+    std::vector<QQuickItem*> boxes, tags, framed, sensors;
+    for (QQuickItem* item : root->findChildren<QQuickItem*>()) {
+        if (item->property("captionBox").toBool()) boxes.push_back(item);
+        if (qvariant_cast<QQuickItem*>(item->property("names"))) tags.push_back(item);
+        if (item->property("inFrame").toBool()) framed.push_back(item);
+        if (item->property("sensorLit").isValid()) sensors.push_back(item);
+    }
+
+    const int first = qCeil(scene.startFrame());
+    const int last = qFloor(scene.endFrame());
+    std::map<QQuickItem*, std::vector<bool>> litAt;
+    // Report each fault once, at the first frame it is seen.
+    std::set<std::pair<QQuickItem*, int>> reported;
+    auto once = [&](QQuickItem* item, int kind) { return reported.insert({item, kind}).second; };
+    for (int f = first; f <= last; ++f) {
+        scene.seek(f);
+        for (QQuickItem* box : boxes)
+            if (effectiveOpacity(box) >= 0.1 && !hasReadableWords(box) && once(box, 0))
+                ADD_FAILURE() << "frame " << f << ": a caption box is shown with no words to read";
+        for (QQuickItem* tag : tags) {
+            QQuickItem* part = qvariant_cast<QQuickItem*>(tag->property("names"));
+            if (effectiveOpacity(tag) < 0.5 || effectiveOpacity(part) < 0.5) continue;
+            const double gap = gapBetween(drawnRect(tag, root), drawnRect(part, root));
+            if (gap > kTagReach && once(tag, 1))
+                ADD_FAILURE() << "frame " << f << ": the tag " << qPrintable(describe(tag)) << " lies " << gap
+                              << " px from the part it names (" << kTagReach << " at most)";
+        }
+        for (QQuickItem* item : framed) {
+            if (effectiveOpacity(item) < 0.05) continue;
+            const QRectF drawn = drawnRect(item, root);
+            if (!frame.adjusted(-0.5, -0.5, 0.5, 0.5).contains(drawn) && once(item, 2))
+                ADD_FAILURE() << "frame " << f << ": " << qPrintable(describe(item)) << " leaves the frame, drawn at ("
+                              << drawn.left() << ", " << drawn.top() << ") - (" << drawn.right() << ", "
+                              << drawn.bottom() << ")";
+        }
+        for (QQuickItem* sensor : sensors) {
+            auto& frames = litAt[sensor];
+            frames.resize(std::size_t(last - first + 1), false);
+            frames[std::size_t(f - first)] = sensor->property("sensorLit").toDouble() >= 0.5;
+        }
+    }
+
+    // Each time a sensor lights, it stays lit long enough to be seen; a
+    // stretch running over the end of the loop goes on at its start.
+    const double perSecond = (scene.endFrame() - scene.startFrame()) * 1000.0 / scene.durationMs();
+    const int shortest = qCeil(kSensorLitSeconds * perSecond);
+    for (const auto& [sensor, frames] : litAt) {
+        const int n = int(frames.size());
+        if (std::all_of(frames.begin(), frames.end(), [](bool b) { return b; })) continue;
+        int offset = 0;
+        while (frames[std::size_t(offset)]) ++offset;
+        int run = 0;
+        for (int i = 1; i <= n; ++i) {
+            if (frames[std::size_t((offset + i) % n)]) {
+                ++run;
+            } else if (run > 0) {
+                EXPECT_GE(run, shortest) << "a sensor lamp at (" << drawnRect(sensor, root).left() << ", "
+                                         << drawnRect(sensor, root).top() << ") is lit for only " << run
                                          << " frames, ending at frame " << first + (offset + i) % n;
                 run = 0;
             }
