@@ -59,6 +59,21 @@ void Navigator::handle(F&& f) {
         return;
     }
     updatePointerShape();
+    updateLoupe();
+}
+
+void Navigator::updateLoupe() {
+    Screen& screen = *current_->screen;
+    std::optional<ControlId> under;
+    if (!current_->router.pressed()) {
+        const auto hit = screen.hitTest(lastX_, lastY_);
+        if (hit && isWordLabel(screen, *hit)) under = hit;
+    }
+    if (const auto wait = loupe_.over(under)) host_.wakeAfter(*wait);
+    const auto shown = loupe_.shown();
+    if (shown == loupeTold_) return;
+    loupeTold_ = shown;
+    host_.loupeChanged(screen, shown);
 }
 
 void Navigator::updatePointerShape() {
@@ -122,6 +137,11 @@ void Navigator::show(std::string_view name) {
 
 void Navigator::unload() {
     if (!current_) return;
+    loupe_.hide();
+    if (loupeTold_) {
+        loupeTold_.reset();
+        host_.loupeChanged(*current_->screen, std::nullopt);
+    }
     current_->screen->releasePlayers();
     host_.destroyWindow(*current_->screen);
     // Kept until the running event ends: the handler that asked for this may
@@ -243,6 +263,13 @@ void Navigator::userSetText(ControlId id, std::string text) {
 void Navigator::userSetFocus(std::optional<ControlId> id) {
     handle([&] {
         if (current_) current_->screen->setFocus(id);
+    });
+}
+
+void Navigator::timePassed(int ms) {
+    handle([&] {
+        if (!current_) return;
+        if (const auto wait = loupe_.elapse(ms)) host_.wakeAfter(*wait);
     });
 }
 

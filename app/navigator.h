@@ -19,6 +19,7 @@
 
 #include "runtime/course.h"
 #include "runtime/logic.h"
+#include "runtime/loupe.h"
 #include "screens/page.h"
 #include "runtime/router.h"
 #include "runtime/screen.h"
@@ -91,6 +92,9 @@ public:
     void userSetFocus(std::optional<ControlId> id) override;
     // The window was closed by the platform's own means: acts as Quit.
     void windowClosed() override;
+    // Time passed: a label rested on long enough shows its loupe.
+    void timePassed(int ms) override;
+    std::optional<ControlId> loupe() const override { return current_ ? loupe_.shown() : std::nullopt; }
     // Course: the page's title from the table of page titles, and the pages
     // its buttons lead to from the navigation table.
     std::string windowTitle(std::string_view screen) const override;
@@ -116,6 +120,9 @@ private:
     template <class F>
     void route(Twips x, Twips y, F&& f);
     void updatePointerShape();
+    // After each event: the loupe follows the word label under the pointer
+    // (none while the button is held), and the host is told what changed.
+    void updateLoupe();
 
     HostPlatform& host_;
     std::vector<RegistryEntry> registry_;
@@ -133,6 +140,8 @@ private:
     long shownInstance_ = 0;    // the number of the current screen instance
     long lastPressInstance_ = -1;  // the instance that received the last press
     std::string pointerShape_;
+    Loupe loupe_;
+    std::optional<ControlId> loupeTold_;  // the label the host was last told of
 };
 
 }  // namespace nizam

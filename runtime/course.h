@@ -42,6 +42,8 @@ public:
     virtual void userSetFocus(std::optional<ControlId> id) = 0;
     // The window was closed by the platform's own means: acts as Quit.
     virtual void windowClosed() = 0;
+    // Milliseconds have passed (see HostPlatform::wakeAfter): the loupe's rest.
+    virtual void timePassed(int ms) = 0;
 
     // State.
     // The loaded screen, or nullptr between pages and after the end.
@@ -49,6 +51,8 @@ public:
     virtual bool ended() const = 0;
     // A drag is under way on the current screen.
     virtual bool dragging() const = 0;
+    // The word label of the current screen whose loupe is shown, if any.
+    virtual std::optional<ControlId> loupe() const = 0;
 
     // What the window's title bar shows for a screen: the program's name and
     // the page's own title, never the screen's inner name.

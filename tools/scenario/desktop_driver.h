@@ -28,6 +28,8 @@ public:
     void type(ControlId id, const std::string& text) override;
     void clear(ControlId id) override;
     void key(const std::string& name) override;
+    void wait(int ms) override;
+    std::optional<ControlId> loupeShown() override { return host_->loupeShown(); }
     std::string shot(const std::string& file) override;
     bool cursorIsHand() override;
     std::optional<std::vector<std::string>> playerCalls(ControlId id) override;

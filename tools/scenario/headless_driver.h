@@ -29,6 +29,8 @@ public:
     void type(ControlId id, const std::string& text) override;
     void clear(ControlId id) override;
     void key(const std::string& name) override;
+    void wait(int ms) override { nav_->timePassed(ms); }
+    std::optional<ControlId> loupeShown() override { return host_.loupe; }
     std::string shot(const std::string&) override { return {}; }
     bool cursorIsHand() override { return !nav_->pointerShape().empty(); }
     std::optional<std::vector<std::string>> playerCalls(ControlId id) override;

@@ -62,6 +62,8 @@ public:
     std::unique_ptr<MoviePlayer> createPlayer(Screen& screen, ControlId id) override;
     void endApplication() override { endedCalls++; }
     std::string applicationFolder() const override { return folder; }
+    void loupeChanged(Screen&, std::optional<ControlId> label) override { loupe = label; }
+    void wakeAfter(int ms) override { wake = ms; }
 
     std::string folder = "/opt/nizam";
     std::vector<std::string> windows;  // "create Form2", "show Form2", "destroy Form2"
@@ -70,6 +72,8 @@ public:
     std::vector<PlayerCall> playerCalls;
     std::string pointerShape;
     bool dragOutline = false;
+    std::optional<ControlId> loupe;  // the label whose loupe the host was told to show
+    std::optional<int> wake;         // the last wait the course asked for, in milliseconds
     int endedCalls = 0;
     long changes = 0;
     int playersAlive = 0;  // players made and not yet destroyed
