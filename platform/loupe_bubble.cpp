@@ -33,8 +33,9 @@ std::optional<LoupeBubble> layoutLoupe(const PageCanvas& canvas, ControlId label
                                             card.width() + extra, card.height() + extra, window.width(),
                                             window.height());
     LoupeBubble out;
-    out.bubble = QRectF(std::round(place.bubble.x), std::round(place.bubble.y), place.bubble.width,
-                        place.bubble.height);
+    // Whole pixels, rounded away from the label so that the gap stays whole.
+    const double y = place.below ? std::ceil(place.bubble.y) : std::floor(place.bubble.y);
+    out.bubble = QRectF(std::round(place.bubble.x), y, place.bubble.width, place.bubble.height);
     out.picture = QRectF(out.bubble.topLeft() + QPointF(kPadding + kBorder, kPadding + kBorder), card);
     out.device = QSize(static_cast<int>(std::lround(card.width() * dpr)),
                        static_cast<int>(std::lround(card.height() * dpr)));
