@@ -60,6 +60,21 @@ void Navigator::handle(F&& f) {
         return;
     }
     updatePointerShape();
+    updateLoupe();
+}
+
+void Navigator::updateLoupe() {
+    Screen& screen = *current_->screen;
+    std::optional<ControlId> under;
+    if (!current_->router.pressed()) {
+        const auto hit = screen.hitTest(lastX_, lastY_);
+        if (hit && isWordLabel(screen, *hit)) under = hit;
+    }
+    if (const auto wait = loupe_.over(under)) host_.wakeAfter(*wait);
+    const auto shown = loupe_.shown();
+    if (shown == loupeTold_) return;
+    loupeTold_ = shown;
+    host_.loupeChanged(screen, shown);
 }
 
 void Navigator::updatePointerShape() {
@@ -132,6 +147,11 @@ void Navigator::unload() {
     if (question_) {
         question_.reset();
         host_.quitQuestionChanged(*current_->screen);
+    }
+    loupe_.hide();
+    if (loupeTold_) {
+        loupeTold_.reset();
+        host_.loupeChanged(*current_->screen, std::nullopt);
     }
     current_->screen->releasePlayers();
     host_.destroyWindow(*current_->screen);
@@ -342,6 +362,13 @@ void Navigator::userSetFocus(std::optional<ControlId> id) {
     handle([&] {
         if (question_) return;
         if (current_) current_->screen->setFocus(id);
+    });
+}
+
+void Navigator::timePassed(int ms) {
+    handle([&] {
+        if (!current_) return;
+        if (const auto wait = loupe_.elapse(ms)) host_.wakeAfter(*wait);
     });
 }
 

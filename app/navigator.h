@@ -24,6 +24,7 @@
 
 #include "runtime/course.h"
 #include "runtime/logic.h"
+#include "runtime/loupe.h"
 #include "screens/page.h"
 #include "runtime/router.h"
 #include "runtime/screen.h"
@@ -100,6 +101,9 @@ public:
     // The window was closed by the platform's own means: acts as Quit (a
     // drag under way ends first, dropping nothing).
     void windowClosed() override;
+    // Time passed: a label rested on long enough shows its loupe.
+    void timePassed(int ms) override;
+    std::optional<ControlId> loupe() const override { return current_ ? loupe_.shown() : std::nullopt; }
     // Course: the page's title from the table of page titles, and the pages
     // its buttons lead to from the navigation table.
     std::string windowTitle(std::string_view screen) const override;
@@ -128,6 +132,9 @@ private:
     // The quit question: asked, and answered with one of its buttons.
     void ask();
     void answer(QuitButton button);
+    // After each event: the loupe follows the word label under the pointer
+    // (none while the button is held), and the host is told what changed.
+    void updateLoupe();
 
     HostPlatform& host_;
     std::vector<RegistryEntry> registry_;
@@ -146,6 +153,8 @@ private:
     long lastPressInstance_ = -1;  // the instance that received the last press
     std::string pointerShape_;
     std::optional<QuitQuestion> question_;  // asked before quitting a page with answers
+    Loupe loupe_;
+    std::optional<ControlId> loupeTold_;  // the label the host was last told of
 };
 
 }  // namespace nizam

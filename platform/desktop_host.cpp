@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -16,6 +17,7 @@
 #include <QWindow>
 #include <optional>
 
+#include "platform/loupe_bubble.h"
 #include "platform/native_controls.h"
 #include "platform/page_canvas.h"
 #include "platform/page_input.h"
@@ -43,7 +45,8 @@ public:
     };
 
     PageWindow(SvgAssetStore& store, bool fitToScreen, Hooks hooks)
-        : canvas_(*this, store),
+        : store_(store),
+          canvas_(*this, store),
           input_(canvas_, natives_, [this] { toggleFullScreen(); }, [this] {
               if (drag_) update();
           }),
@@ -69,6 +72,7 @@ public:
     void setScreen(const Screen* screen) {
         canvas_.setScreen(screen);
         pageShown_ = false;
+        loupe_.reset();
         if (!screen) drag_.reset();
     }
     const Screen* screen() const { return canvas_.screen(); }
@@ -77,14 +81,26 @@ public:
     bool pageShown() const { return screen() && pageShown_; }
 
     // The drag outline: the source's rectangle, following the pointer from
-    // where the drag started.
-    void startDrag(const Rect& source) {
-        drag_ = Drag{source, input_.pointer()};
+    // where the drag started, with the source's card in it.
+    void startDrag(const Rect& source, ControlId id) {
+        drag_ = Drag{source, input_.pointer(), id};
         update();
     }
     void endDrag() {
         drag_.reset();
         update();
+    }
+
+    // The word label whose loupe is shown, or none.
+    void setLoupe(std::optional<ControlId> label) {
+        if (loupe_ == label) return;
+        loupe_ = label;
+        update();
+    }
+    std::optional<ControlId> loupe() const { return loupe_; }
+    std::optional<LoupeBubble> loupeBubble() const {
+        if (!loupe_) return std::nullopt;
+        return layoutLoupe(canvas_, *loupe_, size(), devicePixelRatioF());
     }
 
     // The opening size, given once: the design canvas fitted into the
@@ -140,6 +156,12 @@ protected:
             outline->top += input_.pointer().y() - drag_->anchor.y();
         }
         canvas_.paint(p, outline);
+        if (drag_) {
+            const double s = canvas_.scale() / kTwipsPerPixel;
+            const QPoint moved = input_.pointer() - drag_->anchor;
+            paintCarriedLabel(p, canvas_, drag_->id, QPointF(moved.x() * s, moved.y() * s), store_);
+        }
+        if (const auto bubble = loupeBubble()) paintLoupe(p, *bubble, store_);
         ++frames_;
     }
 
@@ -210,6 +232,7 @@ private:
     struct Drag {
         Rect source;
         QPoint anchor;  // twips where the drag started
+        ControlId id = 0;
     };
 
     // The opening size: the design canvas fitted into the display's free
@@ -276,6 +299,7 @@ private:
         if (hooks_.firstFrameShown) hooks_.firstFrameShown();
     }
 
+    SvgAssetStore& store_;
     PageCanvas canvas_;
     PageInput input_;
     NativeControls natives_;
@@ -283,6 +307,7 @@ private:
     bool fitToScreen_;
     Hooks hooks_;
     std::optional<Drag> drag_;
+    std::optional<ControlId> loupe_;
     long frames_ = 0;
     bool pageShown_ = false;
     bool ending_ = false;
@@ -304,7 +329,13 @@ DesktopHost::DesktopHost(SvgAssetStore& store, QString programFolder, Options op
       options_(options),
       deferredStartup_(std::move(options_.afterFirstFrame)),
       window_(std::make_unique<PageWindow>(store, options.fitToScreen,
-                                           PageWindow::Hooks{[this] { relayout(); }, [this] { firstFrameShown(); }})) {}
+                                           PageWindow::Hooks{[this] { relayout(); }, [this] { firstFrameShown(); }})) {
+    wake_.setSingleShot(true);
+    wake_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&wake_, &QTimer::timeout, [this] {
+        if (course_) course_->timePassed(static_cast<int>(std::min<qint64>(waited_.elapsed(), 1 << 30)));
+    });
+}
 
 DesktopHost::~DesktopHost() = default;
 
@@ -503,7 +534,24 @@ void DesktopHost::setPointerShape(const std::string& iconKey) {
     w.setCursor(*it);
 }
 
-void DesktopHost::dragStarted(Screen& screen, ControlId source) { window_->startDrag(screen.rect(source)); }
+void DesktopHost::dragStarted(Screen& screen, ControlId source) { window_->startDrag(screen.rect(source), source); }
+
+void DesktopHost::loupeChanged(Screen& screen, std::optional<ControlId> label) {
+    if (window_->screen() != &screen) return;
+    window_->setLoupe(label);
+}
+
+void DesktopHost::wakeAfter(int ms) {
+    waited_.start();
+    wake_.start(std::max(0, ms));
+}
+
+std::optional<ControlId> DesktopHost::loupeShown() const { return window_->loupe(); }
+
+QRect DesktopHost::loupeRect() const {
+    const auto bubble = window_->loupeBubble();
+    return bubble ? bubble->bubble.toAlignedRect() : QRect();
+}
 
 void DesktopHost::dragEnded() { window_->endDrag(); }
 

@@ -8,14 +8,17 @@
 #pragma once
 
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QIcon>
 #include <QImage>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -88,6 +91,10 @@ public:
     SvgAssetStore::Wanted picturesOnShow() const;
     // The quit question's panel is on show over the page.
     bool quitQuestionShown() const;
+    // The word label whose loupe the window shows, and where its bubble
+    // stands in window pixels (empty when none is shown).
+    std::optional<ControlId> loupeShown() const;
+    QRect loupeRect() const;
     // F11: full screen, or back to the size it had. Without a window manager
     // the window is given the whole display itself.
     void toggleFullScreen();
@@ -105,6 +112,8 @@ public:
     void setPointerShape(const std::string& iconKey) override;
     void dragStarted(Screen& screen, ControlId source) override;
     void dragEnded() override;
+    void loupeChanged(Screen& screen, std::optional<ControlId> label) override;
+    void wakeAfter(int ms) override;
     void startProgram(const std::string& path, int windowStyle) override;
     std::unique_ptr<MoviePlayer> createPlayer(Screen& screen, ControlId id) override;
     void endApplication() override;
@@ -133,6 +142,8 @@ private:
     std::unique_ptr<PageWindow> window_;
     std::vector<std::pair<std::string, int>> programs_;
     std::vector<const Screen*> openPages_;
+    QTimer wake_;            // tells the course the time it waits for has passed
+    QElapsedTimer waited_;   // since the course asked
 };
 
 }  // namespace nizam::platform

@@ -50,6 +50,8 @@ public:
     // The window was closed by the platform's own means: acts as Quit. The
     // window stays open while the course asks whether to quit.
     virtual void windowClosed() = 0;
+    // Milliseconds have passed (see HostPlatform::wakeAfter): the loupe's rest.
+    virtual void timePassed(int ms) = 0;
 
     // State.
     // The loaded screen, or nullptr between pages and after the end.
@@ -61,6 +63,8 @@ public:
     // answers, or nullptr when none is asked. While it is asked the page
     // under it takes no input.
     virtual const QuitQuestion* quitQuestion() const = 0;
+    // The word label of the current screen whose loupe is shown, if any.
+    virtual std::optional<ControlId> loupe() const = 0;
 
     // What the window's title bar shows for a screen: the program's name and
     // the page's own title, never the screen's inner name.

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "runtime/movie_player.h"
@@ -55,6 +56,20 @@ public:
 
     // The folder of the running program, where animations and the calculator lie.
     virtual std::string applicationFolder() const = 0;
+
+    // 10. The loupe (runtime/loupe.h): the word label of the screen whose
+    //     words the bubble shows, or none when it is hidden.
+    virtual void loupeChanged(Screen& screen, std::optional<ControlId> label) {
+        (void)screen;
+        (void)label;
+    }
+
+    // 11. The course waits for time to pass: tell it, through
+    //     Course::timePassed, once about `ms` milliseconds have passed, with
+    //     the time really passed since this call. A later call replaces it.
+    //     A host that does not tell it stops the course's clock (the tools
+    //     drive it themselves).
+    virtual void wakeAfter(int ms) { (void)ms; }
 };
 
 }  // namespace nizam

@@ -86,6 +86,31 @@ void ScreenLogic::uses(const ControlName& control) {
     uses(control.name, control.index ? Elements(*control.index) : Elements::single());
 }
 
+void ScreenLogic::catchArea(std::string control, Index index, Rect area) {
+    addresses_.push_back(Address{"Catch", control, index == kNoIndex ? Elements::single() : Elements(index)});
+    for (Catch& c : catches_) {
+        if (c.control == control && c.index == index) {
+            c.area = area;  // declared again: the last declaration holds
+            return;
+        }
+    }
+    catches_.push_back(Catch{std::move(control), index, area});
+}
+
+bool ScreenLogic::takesDrops(std::string_view control, Index index) const {
+    const auto* b = lookup(drops_, control);
+    if (!b) return false;
+    return std::any_of(b->handlers.begin(), b->handlers.end(),
+                       [index](const auto& s) { return s.elements.serves(index); });
+}
+
+const Rect* ScreenLogic::declaredCatchArea(std::string_view control, Index index) const {
+    for (const Catch& c : catches_) {
+        if (c.control == control && c.index == index) return &c.area;
+    }
+    return nullptr;
+}
+
 void ScreenLogic::raiseLoad(Ctx& ctx) const {
     for (const auto& h : load_) h(ctx);
 }

@@ -70,9 +70,14 @@ private:
     std::vector<Index> indices_;
 };
 
+// How far around a drop target a released label still drops onto it, at the
+// least: the target's own rectangle grown by 12 design pixels on every side.
+constexpr Twips kCatchMargin = 12 * kTwipsPerPixel;
+
 // One control a screen's logic addresses, as recorded when it is bound.
 struct Address {
-    std::string_view event;  // "Click", "MouseMove", "DragDrop", or "Uses" for a control shown or hidden
+    std::string_view event;  // "Click", "MouseMove", "DragDrop", "Catch" for a drop target's
+                             // catch area, or "Uses" for a control shown or hidden
     std::string control;
     Elements elements;
 };
@@ -105,6 +110,16 @@ public:
     // it is checked against the screen's design like the bound ones.
     void uses(std::string control, Elements elements);
     void uses(const ControlName& control);
+
+    // Drop targets. A control whose DragDrop is bound takes drops; a label
+    // released within its catch area drops onto it (see PointerRouter). The
+    // catch area is the target's rectangle grown by kCatchMargin, together
+    // with the area declared here for it: the slot or cell drawn around it,
+    // in twips of the client area.
+    void catchArea(std::string control, Index index, Rect area);
+    bool takesDrops(std::string_view control, Index index) const;
+    // The area declared for the element, if any.
+    const Rect* declaredCatchArea(std::string_view control, Index index) const;
 
     void raiseLoad(Ctx& ctx) const;
     // Each returns false when no handler of the control serves that element.
@@ -143,6 +158,12 @@ private:
     std::vector<Binding<EventHandler>> moves_;
     std::vector<Binding<EventHandler>> clicks_;
     std::vector<Binding<DropHandler>> drops_;
+    struct Catch {
+        std::string control;
+        Index index;
+        Rect area;
+    };
+    std::vector<Catch> catches_;
     std::vector<Address> addresses_;
 };
 

@@ -1,11 +1,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/router.h"
 
+#include <cmath>
+
 namespace nizam {
 
 namespace {
 Index indexOf(const ControlDef& c) { return c.index.value_or(kNoIndex); }
+
+Rect grown(const Rect& r, Twips by) { return Rect{r.left - by, r.top - by, r.width + 2 * by, r.height + 2 * by}; }
+
+bool holds(const Rect& r, Twips x, Twips y) {
+    return x >= r.left && y >= r.top && x <= r.left + r.width && y <= r.top + r.height;
+}
+
+// Straight-line distance from the point to the rectangle: nought inside it.
+double distanceTo(const Rect& r, Twips x, Twips y) {
+    const double dx = x < r.left ? r.left - x : x > r.left + r.width ? x - (r.left + r.width) : 0;
+    const double dy = y < r.top ? r.top - y : y > r.top + r.height ? y - (r.top + r.height) : 0;
+    return std::hypot(dx, dy);
+}
 }  // namespace
+
+std::optional<ControlId> PointerRouter::dropTargetAt(const Screen& screen, const ScreenLogic& logic, Twips x,
+                                                     Twips y) {
+    if (!screen.insideClient(x, y)) return std::nullopt;
+    std::optional<ControlId> best;
+    double bestDistance = 0;
+    // Front-most first: a later target must be strictly nearer to win.
+    for (ControlId id = 0; id < screen.controlCount(); ++id) {
+        const ControlDef& c = screen.control(id);
+        if (!c.takesPointer() || !screen.state(id).visible) continue;
+        if (!logic.takesDrops(c.name, indexOf(c))) continue;
+        const Rect r = screen.rect(id);
+        const Rect* declared = logic.declaredCatchArea(c.name, indexOf(c));
+        if (!holds(grown(r, kCatchMargin), x, y) && !(declared && holds(*declared, x, y))) continue;
+        const double d = distanceTo(r, x, y);
+        if (!best || d < bestDistance) {
+            best = id;
+            bestDistance = d;
+        }
+    }
+    return best ? best : screen.hitTest(x, y);
+}
 
 void PointerRouter::move(Ctx& ctx, const ScreenLogic& logic, Twips x, Twips y) {
     if (dragging_) return;  // no MouseMove reaches the logic during a drag
@@ -41,8 +78,8 @@ void PointerRouter::release(Ctx& ctx, const ScreenLogic& logic, Twips x, Twips y
     const bool wasDragging = dragging_;
     pressed_.reset();
     dragging_ = false;
-    std::optional<ControlId> target = inWindow ? ctx.screen.hitTest(x, y) : std::nullopt;
     if (wasDragging) {
+        const auto target = inWindow ? dropTargetAt(ctx.screen, logic, x, y) : std::nullopt;
         ctx.screen.host().dragEnded();
         if (!target) return;  // bare screen or outside the window: nothing is dropped
         const ControlDef& t = ctx.screen.control(*target);
@@ -50,6 +87,7 @@ void PointerRouter::release(Ctx& ctx, const ScreenLogic& logic, Twips x, Twips y
         logic.raiseDragDrop(ctx, t.name, indexOf(t), source);
         return;
     }
+    const auto target = inWindow ? ctx.screen.hitTest(x, y) : std::nullopt;
     if (target != source) return;  // a click is a press and a release on the same control
     const ControlDef& c = ctx.screen.control(source);
     reaching(ctx, source);

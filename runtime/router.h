@@ -21,6 +21,14 @@ public:
     bool dragging() const { return dragging_; }
     std::optional<ControlId> pressed() const { return pressed_; }
 
+    // Where a label released at the point drops: the drop target whose catch
+    // area (ScreenLogic::catchArea) holds the point and whose own rectangle
+    // lies nearest to it (the straight-line distance from the point to the
+    // rectangle, nought inside it; between equals, the front-most). With no
+    // catch area there, whatever control lies under the point, as a release
+    // anywhere else; nullopt on the bare screen or outside the client area.
+    static std::optional<ControlId> dropTargetAt(const Screen& screen, const ScreenLogic& logic, Twips x, Twips y);
+
     // The asset key of the pointer icon to show at the point, or "" for the arrow.
     static std::string pointerShapeAt(const Screen& screen, Twips x, Twips y);
 

@@ -48,6 +48,7 @@ void attachPage(const ScreenModule& module, ScreenLogic& logic) {
         });
     }
     module.bind(logic);
+    for (const CatchArea& c : module.catchAreas) logic.catchArea(std::string(c.control), c.index, c.area);
     attachToolbar(module.toolbar, module.check, module.reset, logic);
     attachLinks(module.links, logic);
 }

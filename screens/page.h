@@ -62,6 +62,16 @@ struct AnswerTexts {
     std::vector<LabelText> labels = {};
 };
 
+// The slot or cell drawn around a drop target, in twips of the client area:
+// a label released anywhere in it drops onto the target (see
+// ScreenLogic::catchArea). A target without one catches within its own
+// rectangle grown by kCatchMargin.
+struct CatchArea {
+    std::string_view control;  // the target array, e.g. "Image4"
+    int index = 0;
+    Rect area;
+};
+
 // What the check and reset buttons do on this page.
 using PageAction = void (*)(Screen& screen);
 
@@ -76,6 +86,7 @@ struct ScreenModule {
     PageAction check = nullptr;
     PageAction reset = nullptr;
     AnswerTexts answers = {};
+    std::vector<CatchArea> catchAreas = {};
 };
 
 // Binds a whole page: the animations that play on opening, the page's own

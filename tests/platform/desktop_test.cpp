@@ -1368,6 +1368,107 @@ TEST_F(Desktop, EscapeCancelsADrag) {
     EXPECT_EQ(screen().state(id("Image4", 1)).picture, screen().state(id("Image3", 1)).picture);
 }
 
+// A real page with word labels (Form32's table) in the real window: its cards are drawn.
+class WordLabels : public ::testing::Test {
+protected:
+    WordLabels() : store(assetsFolder()), host(store, QDir::tempPath(), options()), nav(host, screenRegistry()) {
+        host.attach(&nav);
+        nav.open("Form32");
+        host.window()->activateWindow();
+        QApplication::setActiveWindow(host.window());
+        QCoreApplication::processEvents();
+    }
+    static DesktopHost::Options options() {
+        DesktopHost::Options o;
+        o.quitOnEnd = false;
+        o.recordPrograms = true;
+        o.fitToScreen = false;
+        return o;
+    }
+    QWindow* win() { return host.window()->windowHandle(); }
+    ControlId id(std::string_view n, std::optional<int> i = {}) { return nav.current()->findQuiet(n, i).value(); }
+    QPoint at(Twips x, Twips y) { return host.toWindow(x, y).toPoint(); }
+    // Label 0 of the table, in window pixels.
+    QRectF labelRect() { return QRectF(host.toWindow(2400, 6240), host.toWindow(2400 + 1500, 6240 + 270)); }
+    void settle() { QCoreApplication::processEvents(); }
+
+    SvgAssetStore store;
+    DesktopHost host;
+    Navigator nav;
+};
+
+// The window's own timer wakes the course: half a second on a label shows
+// its card, larger, in a bubble standing 18 pixels or more above it inside the
+// window, at the window's scale; leaving the label or pressing on it hides it.
+TEST_F(WordLabels, ALabelRestedOnShowsItsLoupeAboveItInsideTheWindow) {
+    host.window()->resize(1400, 1000);  // a larger scale than the design's
+    settle();
+    const QImage before = host.window()->grab().toImage();
+    const QPoint label = labelRect().center().toPoint();
+    QTest::mouseMove(win(), label);
+    settle();
+    EXPECT_EQ(host.loupeShown(), std::nullopt);
+    QTRY_COMPARE_WITH_TIMEOUT(host.loupeShown(), std::optional<ControlId>(id("Image3", 0)), 3000);
+    const QRect bubble = host.loupeRect();
+    // The card is drawn at whole pixels, its top rounded.
+    EXPECT_LE(bubble.bottom() + 1 + 18, std::lround(labelRect().top())) << "18 window pixels or more above the label";
+    EXPECT_TRUE(host.window()->rect().contains(bubble));
+    EXPECT_GT(bubble.height(), 1.9 * labelRect().height()) << "the card is shown larger";
+    // Drawn: the bubble's place differs from the page as it was.
+    const QImage with = host.window()->grab().toImage();
+    int changed = 0, all = 0;
+    for (int y = bubble.top() + 1; y < bubble.bottom(); y += 2) {
+        for (int x = bubble.left() + 1; x < bubble.right(); x += 2) {
+            changed += with.pixel(x, y) != before.pixel(x, y);
+            ++all;
+        }
+    }
+    EXPECT_GT(changed, all / 4);
+
+    QTest::mouseMove(win(), at(7680, 4500));  // the page's picture, no label there
+    settle();
+    EXPECT_EQ(host.loupeShown(), std::nullopt);
+    EXPECT_TRUE(host.loupeRect().isEmpty());
+
+    QTest::mouseMove(win(), label);
+    QTRY_VERIFY_WITH_TIMEOUT(host.loupeShown().has_value(), 3000);
+    QTest::mousePress(win(), Qt::LeftButton, {}, label);
+    settle();
+    EXPECT_TRUE(nav.dragging());
+    EXPECT_EQ(host.loupeShown(), std::nullopt) << "a drag's start hides it";
+    QTest::mouseRelease(win(), Qt::LeftButton, {}, label);
+    settle();
+}
+
+// While a label is dragged its card goes with the pointer at its full size.
+TEST_F(WordLabels, TheDraggedCardFollowsThePointerAtItsFullSize) {
+    const QRect card = labelRect().toRect();
+    const QPoint label = card.center();
+    const QPoint shift(150, 0);  // to the right, over the table
+    const QImage page = host.window()->grab().toImage();
+    QTest::mouseMove(win(), label);
+    QTest::mousePress(win(), Qt::LeftButton, {}, label);
+    QTest::mouseMove(win(), label + shift);
+    settle();
+    ASSERT_TRUE(nav.dragging());
+    const QImage during = host.window()->grab().toImage();
+    // The ink of the card's words, moved with the pointer, stands where it is now.
+    // The core of each stroke; drawn over the page a little transparent, it stays darker than the page.
+    auto dark = [](const QColor& c, int below) { return c.red() + c.green() + c.blue() < below; };
+    int ink = 0, carried = 0;
+    for (int y = card.top() + 3; y < card.bottom() - 2; ++y) {
+        for (int x = card.left() + 3; x < card.right() - 2; ++x) {
+            if (!dark(page.pixelColor(x, y), 200)) continue;
+            ++ink;
+            carried += dark(during.pixelColor(x + shift.x(), y + shift.y()), 450);
+        }
+    }
+    ASSERT_GT(ink, 20);
+    EXPECT_GT(carried, ink * 8 / 10) << "the carried card matches the label, at its size and under the pointer";
+    QTest::mouseRelease(win(), Qt::LeftButton, {}, label + shift);
+    settle();
+}
+
 // F11 is the window's, wherever the focus is: in a text box it toggles full
 // screen and types nothing; with no control focused the window takes it.
 TEST_F(Desktop, F11TogglesFullScreenFromAControlAsFromTheWindow) {

@@ -113,6 +113,12 @@ void DesktopDriver::drag(Twips x1, Twips y1, Twips x2, Twips y2) {
     settle();
 }
 
+void DesktopDriver::wait(int ms) {
+    // The window's own timers run meanwhile, as they do for a pupil.
+    QTest::qWait(ms);
+    settle();
+}
+
 void DesktopDriver::focusNative(ControlId id) {
     QWidget* n = host_->nativeWidget(id);
     if (!n) return;

@@ -30,6 +30,8 @@ public:
     void key(const std::string& name) override;
     void close() override;
     bool questionShown() override { return host_->quitQuestionShown(); }
+    void wait(int ms) override;
+    std::optional<ControlId> loupeShown() override { return host_->loupeShown(); }
     std::string shot(const std::string& file) override;
     bool cursorIsHand() override;
     std::optional<std::vector<std::string>> playerCalls(ControlId id) override;

@@ -31,6 +31,8 @@ public:
     void key(const std::string& name) override;
     void close() override { nav_->windowClosed(); }
     bool questionShown() override { return nav_->quitQuestion() != nullptr; }
+    void wait(int ms) override { nav_->timePassed(ms); }
+    std::optional<ControlId> loupeShown() override { return host_.loupe; }
     std::string shot(const std::string&) override { return {}; }
     bool cursorIsHand() override { return !nav_->pointerShape().empty(); }
     std::optional<std::vector<std::string>> playerCalls(ControlId id) override;

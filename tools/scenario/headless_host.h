@@ -64,6 +64,8 @@ public:
     // Records whether the quit question is on show, as a window would draw it.
     void quitQuestionChanged(Screen&) override { ++questionChanges; }
     std::string applicationFolder() const override { return folder; }
+    void loupeChanged(Screen&, std::optional<ControlId> label) override { loupe = label; }
+    void wakeAfter(int ms) override { wake = ms; }
 
     std::string folder = "/opt/nizam";
     std::vector<std::string> windows;  // "create Form2", "show Form2", "destroy Form2"
@@ -72,6 +74,8 @@ public:
     std::vector<PlayerCall> playerCalls;
     std::string pointerShape;
     bool dragOutline = false;
+    std::optional<ControlId> loupe;  // the label whose loupe the host was told to show
+    std::optional<int> wake;         // the last wait the course asked for, in milliseconds
     int endedCalls = 0;
     long changes = 0;
     int questionChanges = 0;

@@ -102,6 +102,14 @@ public:
             step.words.push_back(word(1));
             return true;
         }
+        if (v == "wait") {
+            int ms = 0;
+            if (!count(2, error)) return false;
+            if (tokens_[1].quoted || !parseInt(word(1), ms) || ms < 1 || ms > kMaxWaitMs)
+                return fail(error, "a wait is a whole number of milliseconds from 1 to " + std::to_string(kMaxWaitMs));
+            step.words.push_back(word(1));
+            return true;
+        }
         if (v == "expect") return expect(step, error);
         return fail(error, "unknown step " + excerpt(v));
     }
@@ -220,6 +228,11 @@ private:
             step.words.push_back(word(3));
             return true;
         }
+        if (w == "loupe") {
+            if (!count(3, error)) return false;
+            if (word(2) == "none" && !tokens_[2].quoted) return true;
+            return control(2, step.control, error);
+        }
         if (w == "launched") {
             int n = 0;
             if (!count(4, error)) return false;
@@ -288,6 +301,7 @@ public:
             if (!nav.current()) return "expected a loaded screen -- found none";
             return d_.close(), "";
         }
+        if (s.verb == "wait") return d_.wait(std::stoi(s.words[0])), "";
         if (s.verb == "shot") {
             std::string why = d_.shot(s.words[0]);
             return why.empty() ? "" : "expected the picture saved to " + excerpt(s.words[0]) + " found " + why;
@@ -336,6 +350,21 @@ private:
         if (w == "cursor") {
             std::string found = d_.cursorIsHand() ? "hand" : "arrow";
             return found == s.words[0] ? "" : "expected " + s.words[0] + " found " + found;
+        }
+        if (w == "loupe") {
+            // What the course shows, and what the host was told to show.
+            const Screen* screen = nav.current();
+            auto named = [&](std::optional<ControlId> id) {
+                return id && screen && *id >= 0 && *id < screen->controlCount()
+                           ? screen->control(*id).displayName()
+                           : std::string("none");
+            };
+            const std::string want = s.control ? shown(*s.control) : "none";
+            const std::string course = named(nav.loupe());
+            if (course != want) return "expected the loupe over " + want + " found " + course;
+            const std::string host = named(d_.loupeShown());
+            if (host != want) return "expected the window to show the loupe over " + want + " found " + host;
+            return "";
         }
         if (w == "launched") {
             int n = std::stoi(s.words[0]);

@@ -25,7 +25,7 @@ struct Point {
 struct Step {
     int line = 0;
     std::string source;  // the line as written, for messages
-    std::string verb;    // start, open, move, click, doubleclick, drag, type, clear, key, close, shot, expect
+    std::string verb;    // start, open, move, click, doubleclick, drag, type, clear, key, close, wait, shot, expect
     std::string what;    // expect: screen, ended, visible, ...
     std::vector<std::string> words;  // remaining arguments (texts unquoted)
     std::vector<Point> points;
@@ -43,6 +43,8 @@ struct ParseError {
 // The most a scenario file may hold, and the most steps its tables may expand to.
 inline constexpr std::size_t kMaxFileBytes = 4u << 20;
 inline constexpr std::size_t kMaxSteps = 200'000;
+// The longest a `wait` step may wait, in milliseconds.
+inline constexpr int kMaxWaitMs = 10'000;
 
 // A short, printable rendering of text read from a file, for messages: control
 // characters, direction marks and broken UTF-8 are shown as escapes, and text
@@ -86,6 +88,12 @@ public:
     // The quit question is on show: drawn over the page by the desktop host;
     // the headless host, which draws nothing, reports the course's state.
     virtual bool questionShown() = 0;
+    // Lets `ms` milliseconds pass with the pointer where it is (the desktop
+    // host waits that long in its event loop; the headless host tells the
+    // course the time has passed).
+    virtual void wait(int ms) = 0;
+    // The word label whose loupe the host shows now, if any.
+    virtual std::optional<ControlId> loupeShown() = 0;
     // Saves the page; returns "" or, when the file cannot be written, why.
     virtual std::string shot(const std::string& file) = 0;
     // The pointer shape at the last pointer position: true for the hand.

@@ -20,6 +20,27 @@ ControlDef label(int index, Twips left, Twips top) {
 
 ControlDef cell(int index, Twips left, Twips top) { return image("Image4", index, left, top, 1335, 375); }
 
+// The table's cells, in design pixels of the client area, as the page picture
+// draws them: the columns from the left (overall function, output, kind,
+// input) and the rows from the top (motor, computer memory, truck). Cell k
+// holds target k: the column 3 - k % 4 of row k / 4. The whole cell catches
+// its label, not only the strip the label lands on.
+constexpr int kColumnEdges[] = {297, 409, 521, 633, 753};
+constexpr int kRowEdges[] = {369, 432, 513, 577};
+
+std::vector<CatchArea> cellAreas() {
+    std::vector<CatchArea> areas;
+    for (int k = 0; k < 12; ++k) {
+        const int column = 3 - k % 4, row = k / 4;
+        const int left = kColumnEdges[column], top = kRowEdges[row];
+        areas.push_back({"Image4", k,
+                         Rect{left * kTwipsPerPixel, top * kTwipsPerPixel,
+                              (kColumnEdges[column + 1] - left) * kTwipsPerPixel,
+                              (kRowEdges[row + 1] - top) * kTwipsPerPixel}});
+    }
+    return areas;
+}
+
 ControlDef frame(int index, Twips left, Twips top, Twips width, Twips height, Color colour) {
     return shape("Shape2", index, left, top, width, height).border(colour).style(3);
 }
@@ -174,6 +195,7 @@ const ScreenModule form32{
     {"Image3", 10, "البضائع في المكان 2"},
     {"Image3", 11, "نقل البضائع"},
 }},
+    .catchAreas = cellAreas(),
 };
 
 }  // namespace nizam::screens
