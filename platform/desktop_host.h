@@ -76,6 +76,11 @@ public:
     QPointF toWindow(Twips x, Twips y) const;
     // Scale from design pixels to window pixels.
     double scale() const;
+    // Draws the page at scale 1, its design canvas centred in the window,
+    // or (false) filling the window again; controls and players follow.
+    // For pictures of a page at its design size (the scenario runner's
+    // `shot`); a window smaller than the canvas draws it fitted.
+    void setDesignScale(bool on);
     // The client area of the current screen, in window pixels.
     QRect clientRect() const;
     // Number of frames drawn so far (the benchmark waits for the next one).

@@ -30,6 +30,7 @@ public:
     void clear(ControlId id) override;
     void key(const std::string& name) override;
     std::string shot(const std::string&) override { return {}; }
+    std::string shotWindow(const std::string&) override { return {}; }
     bool cursorIsHand() override { return !nav_->pointerShape().empty(); }
     std::optional<std::vector<std::string>> playerCalls(ControlId id) override;
     int pagesOpen() override { return static_cast<int>(host_.openWindows.size()); }

@@ -94,7 +94,7 @@ public:
             step.words.push_back(word(1));
             return true;
         }
-        if (v == "shot") {
+        if (v == "shot" || v == "shot-window") {
             if (!count(2, error)) return false;
             step.words.push_back(word(1));
             return true;
@@ -265,8 +265,8 @@ public:
             if (!nav.current()) return "expected a loaded screen -- found none";
             return d_.key(s.words[0]), "";
         }
-        if (s.verb == "shot") {
-            std::string why = d_.shot(s.words[0]);
+        if (s.verb == "shot" || s.verb == "shot-window") {
+            std::string why = s.verb == "shot" ? d_.shot(s.words[0]) : d_.shotWindow(s.words[0]);
             return why.empty() ? "" : "expected the picture saved to " + excerpt(s.words[0]) + " found " + why;
         }
         return expect(s);
