@@ -43,7 +43,8 @@ public:
         // Open the window fitted to the display's free area (the page's
         // proportions kept, never larger than the design canvas); when false
         // it opens at the design canvas, 1024 x 768, whatever the display
-        // (the scenario runner's pictures are taken at scale 1).
+        // (the scenario runner's and the benchmark's window, the window the
+        // program opens on a 1366 x 768 display without a window manager).
         bool fitToScreen = true;
         // Start-up work the first frame can do without (the program registers
         // its fonts here): run once the window's first frame is on the
