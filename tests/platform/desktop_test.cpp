@@ -504,7 +504,7 @@ struct RealPages {
         return store.renderCount() - before;
     }
     // The device size a screen's picture is drawn at in this window (offscreen: one pixel a device pixel).
-    // Every page shows at the scale that fits the 1024 x 768 design canvas into the window.
+    // Each page shows at the scale its content band fills the window with.
     QSize drawnSize(const ScreenDef& d, const ControlDef& c) {
         const QWidget* w = host.window();
         const double s = pageScale(d, w->width(), w->height());  // the page's band filling the window
@@ -558,7 +558,13 @@ TEST(RenderAhead, ThePageOnShowIsNeverEvicted) {
 
 TEST(RenderAhead, PageAfterPageEachPictureIsRenderedOnceAtTheSizeItShows) {
     RealPages app;
+    // The title page's art fills the window at a scale of its own: the menu
+    // it leads to is rendered ahead at the menu's scale, not the title's.
+    app.open("Form2");
+    ASSERT_NE(app.host.scale(), pageScale(app.def("Form1"), 1024, 768));
+    EXPECT_EQ(app.notReady("Form1"), std::vector<std::string>{});
     app.open("Form1");
+    EXPECT_EQ(app.renderOnPaint(), 0) << "the menu was drawn from what was rendered ahead";
     // Form3 and Form4 have client areas of their own sizes, unlike the menu's,
     // and show at the menu's scale all the same.
     EXPECT_EQ(app.notReady("Form3"), std::vector<std::string>{});
