@@ -353,6 +353,14 @@ const Screen* DesktopHost::shownScreen() const { return window_->screen(); }
 QWidget* DesktopHost::nativeWidget(ControlId id) const { return window_->natives().widget(id); }
 void DesktopHost::toggleFullScreen() { window_->toggleFullScreen(); }
 
+void DesktopHost::setDesignScale(bool on) {
+    if (window_->canvas().designScale() == on) return;
+    window_->canvas().setDesignScale(on);
+    window_->natives().layout(window_->canvas());
+    layoutPlayers();
+    window_->update();
+}
+
 QPointF DesktopHost::toWindow(Twips x, Twips y) const {
     return window_->canvas().toWindow(Rect{x, y, 0, 0}).topLeft();
 }

@@ -46,7 +46,8 @@ public:
         // Open the window fitted to the display's free area (the page's
         // proportions kept, never larger than the design canvas); when false
         // it opens at the design canvas, 1024 x 768, whatever the display
-        // (the scenario runner's pictures are taken at scale 1).
+        // (the scenario runner's and the benchmark's window, the window the
+        // program opens on a 1366 x 768 display without a window manager).
         bool fitToScreen = true;
         // Start-up work the first frame can do without (the program registers
         // its fonts here): run once the window's first frame is on the
@@ -79,6 +80,11 @@ public:
     QPointF toWindow(Twips x, Twips y) const;
     // Scale from design pixels to window pixels.
     double scale() const;
+    // Draws the page at scale 1, its design canvas centred in the window,
+    // or (false) filling the window again; controls and players follow.
+    // For pictures of a page at its design size (the scenario runner's
+    // `shot`); a window smaller than the canvas draws it fitted.
+    void setDesignScale(bool on);
     // The client area of the current screen, in window pixels.
     QRect clientRect() const;
     // Number of frames drawn so far (the benchmark waits for the next one).

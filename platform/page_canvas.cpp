@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "platform/fonts.h"
+#include "runtime/layout.h"
 
 namespace nizam::platform {
 
@@ -36,22 +37,45 @@ bool onPage(const ScreenDef& d, const Rect& r) {
            r.left + r.width > 0 && r.top + r.height > 0;
 }
 
-double PageCanvas::scale() const {
-    return std::min(surface_.width() / kDesignCanvas.width(), surface_.height() / kDesignCanvas.height());
+namespace {
+
+// Scale 1 in a window of the design canvas's size: the design canvas fitted.
+double canvasScale(const QSize& window) {
+    return std::min(window.width() / kDesignCanvas.width(), window.height() / kDesignCanvas.height());
 }
 
-QRectF PageCanvas::canvasRect() const {
-    const QSizeF c = kDesignCanvas * scale();
-    return {std::floor((surface_.width() - c.width()) / 2), std::floor((surface_.height() - c.height()) / 2), c.width(),
-            c.height()};
+}  // namespace
+
+void PageCanvas::setScreen(const Screen* screen) {
+    screen_ = screen;
+    if (screen_) band_ = contentBand(screen_->def());
+}
+
+double PageCanvas::scale() const {
+    if (!screen_) return canvasScale(surface_.size());
+    return scaleFor(screen_->def());
+}
+
+double PageCanvas::scaleFor(const ScreenDef& d) const {
+    if (designScale_) return canvasScale(surface_.size());
+    return pageScale(d, surface_.width(), surface_.height());
 }
 
 QPointF PageCanvas::origin() const {
     if (!screen_) return {};
     const double s = scale();
-    const double cw = screen_->def().clientWidth / double(kTwipsPerPixel) * s;
-    const double ch = screen_->def().clientHeight / double(kTwipsPerPixel) * s;
-    return {std::floor((surface_.width() - cw) / 2), std::floor((surface_.height() - ch) / 2)};
+    if (designScale_) {
+        // The client area where the centred design canvas puts it, as the
+        // design was drawn: a smaller client area lies at the canvas's middle.
+        const double cw = screen_->def().clientWidth / double(kTwipsPerPixel) * s;
+        const double ch = screen_->def().clientHeight / double(kTwipsPerPixel) * s;
+        return {std::floor((surface_.width() - cw) / 2), std::floor((surface_.height() - ch) / 2)};
+    }
+    // The band's middle at the window's middle, on whole pixels so that the
+    // pictures are drawn pixel for pixel.
+    const double k = s / kTwipsPerPixel;
+    return {std::floor(surface_.width() / 2.0 - (band_.left + band_.width / 2.0) * k),
+            std::floor(surface_.height() / 2.0 - (band_.top + band_.height / 2.0) * k)};
 }
 
 QRectF PageCanvas::toWindow(const Rect& r) const {
@@ -69,7 +93,8 @@ QPoint PageCanvas::toTwips(QPointF pos) const {
 
 QRect PageCanvas::clientRect() const {
     if (!screen_) return surface_.rect();
-    return toWindow(Rect{0, 0, screen_->def().clientWidth, screen_->def().clientHeight}).toAlignedRect();
+    return toWindow(Rect{0, 0, screen_->def().clientWidth, screen_->def().clientHeight}).toAlignedRect() &
+           surface_.rect();
 }
 
 std::optional<PageCanvas::ShownPicture> PageCanvas::shownPicture(ControlId id) const {
@@ -87,7 +112,7 @@ std::optional<PageCanvas::ShownPicture> PageCanvas::shownPicture(ControlId id) c
 
 SvgAssetStore::Wanted PageCanvas::picturesOf(const ScreenDef& d, const Screen* shown) const {
     SvgAssetStore::Wanted out;
-    const double s = scale();
+    const double s = scaleFor(d);  // the scale that page is drawn at, not the one on show
     const double dpr = surface_.devicePixelRatioF();
     for (std::size_t i = 0; i < d.controls.size(); ++i) {
         const ControlDef& c = d.controls[i];
@@ -109,10 +134,10 @@ void PageCanvas::paint(QPainter& p, const std::optional<Rect>& dragOutline) cons
     p.fillRect(surface_.rect(), QColor(0x2b, 0x34, 0x3d));
     if (!screen_) return;
     const QRect client = clientRect();
-    // Around a smaller client area the canvas shows the page's own colour.
-    p.fillRect(canvasRect().toAlignedRect(), toQColor(screen_->def().backColor));
+    // Around the band, and around a smaller client area, the window shows
+    // the page's own colour: the page fills the window.
+    p.fillRect(surface_.rect(), toQColor(screen_->def().backColor));
     p.setClipRect(client);
-    p.fillRect(client, toQColor(screen_->def().backColor));
     p.setRenderHint(QPainter::Antialiasing, false);
     for (ControlId id = screen_->controlCount() - 1; id >= 0; --id) {
         const ControlDef& c = screen_->control(id);

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page canvas: where a screen lies in the window and how it is drawn.
-// Every page is drawn at the one scale that fits the design canvas (the
-// largest client area of any page) into the window, centred, so a page with
-// a smaller client area keeps the scale of the others.
+// Every page is drawn with its content band (runtime/layout.h) filling the
+// window, its proportions kept, centred; what else of the page falls in the
+// window around the band is drawn too, and nothing outside the client area.
+// For pictures of the page at its design size the canvas can be put at
+// scale 1 instead, the design canvas centred in the window.
 #pragma once
 
 #include <QColor>
@@ -51,18 +53,24 @@ public:
     PageCanvas(const QWidget& surface, SvgAssetStore& store) : surface_(surface), store_(store) {}
 
     // The screen drawn, or nullptr between pages.
-    void setScreen(const Screen* screen) { screen_ = screen; }
+    void setScreen(const Screen* screen);
     const Screen* screen() const { return screen_; }
+
+    // Scale 1 (design size, the design canvas centred in the window), or the
+    // page's own scale filling the window (the default).
+    void setDesignScale(bool on) { designScale_ = on; }
+    bool designScale() const { return designScale_; }
 
     // Scale from design pixels to window pixels.
     double scale() const;
-    // The design canvas in window pixels, centred, around the page's client area.
-    QRectF canvasRect() const;
+    // The scale page `d` is drawn at in this window.
+    double scaleFor(const ScreenDef& d) const;
     // The window pixel of the client area's top left corner.
     QPointF origin() const;
     QRectF toWindow(const Rect& r) const;
     QPoint toTwips(QPointF windowPos) const;
-    // The client area of the screen, in window pixels (the whole window between pages).
+    // The part of the screen's client area the window shows, in window
+    // pixels (the whole window between pages).
     QRect clientRect() const;
 
     // The picture an image control of the screen shows: its key, where it is
@@ -95,6 +103,8 @@ private:
     const QWidget& surface_;
     SvgAssetStore& store_;
     const Screen* screen_ = nullptr;
+    Rect band_;  // the content band of the screen drawn, worked out once per page
+    bool designScale_ = false;
 };
 
 }  // namespace nizam::platform

@@ -76,7 +76,7 @@ public:
     // picture already being rendered is never rendered a second time at once.
     void prerender(const Wanted& current, const Wanted& ahead = {});
     // Pictures drawn by the build at the size the start page shows them at
-    // scale 1, as `<assetsFolder>/prerendered/KEY@WxH.argb` (the pixels as
+    // in a 1024 x 768 window, as `<assetsFolder>/prerendered/KEY@WxH.argb` (the pixels as
     // held here, so they are taken without decoding), each carrying the
     // SHA-1 of the source it was drawn from: image() takes such a copy instead
     // of rendering when its source is unchanged, so the program's first frame

@@ -2,9 +2,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real nizam's command line: --help and --version answer without any
 # display; with no display (none set, or one nobody serves) it says so in one
-# line and ends with status 1, never with Qt's abort; an unknown option is one
-# line and status 2; --fullscreen opens the window over the whole display of
-# a bare Xvfb (no window manager), and F11 then gives it its fitted size.
+# line and ends with status 1, never with Qt's abort; an unknown option, or a
+# page --page does not know, is one line and status 2; --fullscreen opens the
+# window over the whole display of a bare Xvfb (no window manager), and F11
+# then gives it its fitted size; --page opens the course on that page, by its
+# name or its number.
 # The calculator beside it says the same of a missing display, in its own name.
 set -euo pipefail
 nizam=$1
@@ -31,7 +33,7 @@ lines() { wc -l <"$1"; }
 headless --help
 [ "$status" -eq 0 ] || fail "--help ended with status $status: $(cat "$work/err")"
 grep -q '^Usage: nizam' "$work/out" || fail "--help prints no usage line"
-for option in --fullscreen --help --version; do
+for option in --fullscreen --page --help --version; do
   grep -q -- "$option" "$work/out" || fail "--help does not list $option"
 done
 [ ! -s "$work/err" ] || fail "--help wrote to stderr: $(cat "$work/err")"
@@ -78,6 +80,17 @@ QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work" timeout 20 "$nizam" --no-such-
 [ "$(lines "$work/err")" -eq 1 ] && grep -q -- "--no-such-option" "$work/err" ||
   fail "an unknown option said: $(cat "$work/err")"
 
+# --page names a page the course has, by its name or its number; anything
+# else is one line and status 2, before any display is opened.
+for page in Form42 0 07 abc Form ""; do
+  headless --page "$page"
+  [ "$status" -eq 2 ] || fail "--page '$page' ended with status $status, not 2"
+  [ "$(lines "$work/err")" -eq 1 ] && grep -q -- "--page" "$work/err" || fail "--page '$page' said: $(cat "$work/err")"
+  [ ! -s "$work/out" ] || fail "--page '$page' wrote to stdout: $(cat "$work/out")"
+done
+headless --page
+[ "$status" -eq 2 ] && [ "$(lines "$work/err")" -eq 1 ] || fail "--page alone ended with status $status: $(cat "$work/err")"
+
 # Full screen from the start, on a display larger than the page.
 start_xvfb 1280x1024
 XDG_RUNTIME_DIR="$work" "$nizam" --fullscreen >"$work/nizam.log" 2>&1 &
@@ -101,3 +114,29 @@ xdotool key --window "$win" F11 2>/dev/null
 settled 1024x768 || fail "F11 after --fullscreen: the window is ${WIDTH}x${HEIGHT}, not its fitted 1024x768"
 echo "after F11: ${WIDTH}x${HEIGHT} at ${X},${Y}"
 kill -0 "$app" 2>/dev/null || fail "nizam ended"
+kill "$app" 2>/dev/null || true
+wait "$app" 2>/dev/null || true
+app=""
+
+# --page: the course opens on that page, named either way.
+title_of() {  # waits up to 5 s for the window's title to be the given text
+  local name=""
+  for _ in $(seq 50); do
+    name=$(xdotool getwindowname "$win")
+    [ "$name" = "$1" ] && return 0
+    sleep 0.1
+  done
+  echo "window title: $name"
+  return 1
+}
+for page in Form28 28; do
+  XDG_RUNTIME_DIR="$work" "$nizam" --page "$page" >"$work/nizam.log" 2>&1 &
+  app=$!
+  win=$(window_of "$app")
+  [ -n "$win" ] || { cat "$work/nizam.log"; fail "--page $page: no window"; }
+  title_of "نظام — ترتيب الوظائف" || fail "--page $page did not open on Form28"
+  echo "--page $page: $(xdotool getwindowname "$win")"
+  kill "$app" 2>/dev/null || true
+  wait "$app" 2>/dev/null || true
+  app=""
+done

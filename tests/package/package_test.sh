@@ -221,7 +221,7 @@ shots=0
 while read -r width height name; do
   shot=$source_dir/docs/shots/$name
   [ -f "$shot" ] || fail "the AppStream file shows $name, which docs/shots lacks"
-  grep -q "^shot docs/shots/$name\$" "$source_dir/docs/shots/make-shots.scn" ||
+  grep -qE "^shot(-window)? docs/shots/$name\$" "$source_dir/docs/shots/make-shots.scn" ||
     fail "docs/shots/make-shots.scn does not make $name"
   [ "$(identify -format '%wx%h' "$shot")" = "${width}x${height}" ] ||
     fail "$name is $(identify -format '%wx%h' "$shot"), the AppStream file says ${width}x${height}"

@@ -38,6 +38,7 @@
 #include "platform/fonts.h"
 #include "platform/svg_asset_store.h"
 #include "platform/text_filter.h"
+#include "runtime/layout.h"
 #include "tests/unit/test_screens.h"
 
 namespace nizam::platform {
@@ -504,10 +505,10 @@ struct RealPages {
         return store.renderCount() - before;
     }
     // The device size a screen's picture is drawn at in this window (offscreen: one pixel a device pixel).
-    // Every page shows at the scale that fits the 1024 x 768 design canvas into the window.
-    QSize drawnSize(const ScreenDef&, const ControlDef& c) {
+    // Each page shows at the scale its content band fills the window with.
+    QSize drawnSize(const ScreenDef& d, const ControlDef& c) {
         const QWidget* w = host.window();
-        const double s = std::min(w->width() / 1024.0, w->height() / 768.0);
+        const double s = pageScale(d, w->width(), w->height());  // the page's band filling the window
         const QSizeF shown = c.stretch ? QSizeF(c.rect.width, c.rect.height) * (s / kTwipsPerPixel)
                                        : QSizeF(c.picture->width, c.picture->height) * s;
         return {static_cast<int>(std::lround(shown.width())), static_cast<int>(std::lround(shown.height()))};
@@ -552,13 +553,19 @@ TEST(RenderAhead, ThePageOnShowIsNeverEvicted) {
     // Once another page is on show, the menu may go.
     app.open("Form4");
     for (int i = 0; i < 6; ++i) app.store.image("Form3_Imagefixe_Picture", filler + QSize(0, i));
-    EXPECT_FALSE(app.store.cached("Form1_Imagefixe_Picture", QSize(736, 550)));
+    EXPECT_FALSE(app.store.cached("Form1_Imagefixe_Picture", app.drawnSize("Form1", "Imagefixe")));
     EXPECT_EQ(app.renderOnPaint(), 0);
 }
 
 TEST(RenderAhead, PageAfterPageEachPictureIsRenderedOnceAtTheSizeItShows) {
     RealPages app;
+    // The title page's art fills the window at a scale of its own: the menu
+    // it leads to is rendered ahead at the menu's scale, not the title's.
+    app.open("Form2");
+    ASSERT_NE(app.host.scale(), pageScale(app.def("Form1"), 1024, 768));
+    EXPECT_EQ(app.notReady("Form1"), std::vector<std::string>{});
     app.open("Form1");
+    EXPECT_EQ(app.renderOnPaint(), 0) << "the menu was drawn from what was rendered ahead";
     // Form3 and Form4 have client areas of their own sizes, unlike the menu's,
     // and show at the menu's scale all the same.
     EXPECT_EQ(app.notReady("Form3"), std::vector<std::string>{});
@@ -576,14 +583,15 @@ TEST(RenderAhead, ANewWindowSizeRendersThePagesAheadAgain) {
     for (const char* way : ways) {
         RealPages app;
         app.open("Form1");
-        // In a window of the design size, the pages the menu leads to show at scale 1.
+        // In a window of the design size, the pages the menu leads to are
+        // ready at the scale their bands fill it with.
         for (const char* page : {"Form3", "Form22"})
             EXPECT_EQ(app.notReady(page), std::vector<std::string>{}) << page;
         app.host.window()->grab();
         const QSize before = app.drawnSize("Form1", "Imagefixe");
         const std::string how(way);
         if (how == "resize")
-            app.host.window()->resize(1536, 1152);
+            app.host.window()->resize(1200, 900);  // the pages ahead fit the pictures' cache at this scale
         else if (how == "maximise")
             app.host.window()->showMaximized();
         else
@@ -916,13 +924,17 @@ TEST_F(Desktop, DragWithRealEventsDropsUnderTheReleaseOnly) {
 TEST_F(Desktop, AScaledWindowMapsThePointerBackToTwips) {
     host.window()->resize(2048, 1400);  // wider than the page's proportions
     settle();
-    EXPECT_NEAR(host.scale(), 1400.0 / 768.0, 1e-9);
-    const QRect client = host.clientRect();
-    EXPECT_EQ(client.height(), 1400);
-    EXPECT_NEAR(client.left(), (2048 - 1024 * 1400.0 / 768.0) / 2, 1.0) << "the page stays centred";
+    EXPECT_NEAR(host.scale(), pageScale(screen().def(), 2048, 1400), 1e-9);
+    // The page's band fills the window's height and is centred in its width.
+    const Rect band = contentBand(screen().def());
+    EXPECT_NEAR(band.height / 15.0 * host.scale(), 1400, 1e-6);
+    const QPointF middle = host.toWindow(band.left + band.width / 2, band.top + band.height / 2);
+    EXPECT_NEAR(middle.x(), 1024, 1.0) << "the page stays centred";
+    EXPECT_NEAR(middle.y(), 700, 1.0);
+    const QPointF corner = host.toWindow(0, 4000);
     for (Twips x : {0, 15, 3000, 4499, 15345}) {
         const QPointF p = host.toWindow(x, 4000);
-        EXPECT_NEAR(p.x(), client.left() + x / 15.0 * host.scale(), 0.5);
+        EXPECT_NEAR(p.x(), corner.x() + x / 15.0 * host.scale(), 0.5);
     }
     QTest::mouseMove(win(), centre("Image1", 2));
     settle();
@@ -1077,15 +1089,19 @@ TEST_F(Desktop, AFrameShapeIsDrawnOverTheBackColour) {
     // The test screen's pictures have no sources, so only the back colour,
     // the frame Shape1 (3 px, solid black) and the native controls show.
     QCoreApplication::processEvents();
-    const QImage page = host.window()->grab(host.clientRect()).toImage();
-    ASSERT_EQ(page.size(), QSize(1024, 768));
+    const QImage page = host.window()->grab().toImage();
     auto at = [&](int x, int y) { return QColor(page.pixel(x, y)); };
-    const int left = 8000 / 15, top = 1000 / 15, right = (8000 + 2000) / 15 - 1;
-    EXPECT_EQ(at(left, top + 50), QColor(Qt::black)) << "the frame's left edge";
-    EXPECT_EQ(at(left + 1, top + 50), QColor(Qt::black)) << "3 px wide";
-    EXPECT_EQ(at(right, top + 50), QColor(Qt::black)) << "the frame's right edge";
-    EXPECT_EQ(at(left + 20, top + 50), QColor(Qt::white)) << "a transparent shape shows what lies behind";
-    EXPECT_EQ(at(20, 20), QColor(Qt::white)) << "the back colour";
+    // The frame at the page's scale.
+    const double s = host.scale();
+    ASSERT_GT(s, 1.0);
+    const QPoint tl = host.toWindow(8000, 1000).toPoint(), br = host.toWindow(8000 + 2000, 1000 + 2000).toPoint();
+    const int left = tl.x(), mid = tl.y() + 50, right = br.x() - 1;
+    EXPECT_EQ(at(left, mid), QColor(Qt::black)) << "the frame's left edge";
+    EXPECT_EQ(at(left + 1, mid), QColor(Qt::black)) << "3 design px wide, across the edge";
+    EXPECT_EQ(at(left - 1, mid), QColor(Qt::black)) << "3 design px wide, across the edge";
+    EXPECT_EQ(at(right, mid), QColor(Qt::black)) << "the frame's right edge";
+    EXPECT_EQ(at(left + static_cast<int>(3 * s) + 20, mid), QColor(Qt::white)) << "a transparent shape shows what lies behind";
+    EXPECT_EQ(at(2, 2), QColor(Qt::white)) << "the back colour, to the window's edge";
 }
 
 // The question numbers " -1" .. " -5" of Form22 are Arabic-set labels that
@@ -1140,7 +1156,7 @@ ScreenDef doorDef() {
     d.name = "Door";
     d.controls = {
         image("Image1", 1, 3000, 3000, 1500, 1500).pointerIcon(),
-        image("Imagefixe", 0, 0, 15360, 11520),
+        image("Imagefixe", 0, 0, 15360, 11520).pic(1024, 768),  // the page picture covers the page
     };
     return d;
 }
@@ -1152,7 +1168,7 @@ ScreenDef roomDef() {
         checkBox("Check1", 3000, 3000, 750, 750).tab(1),
         textBox("Text1", 3000, 3750, 1500, 495).tab(2),
         image("Image1", 1, 8000, 3000, 1500, 1500).pointerIcon(),
-        image("Imagefixe", 0, 0, 15360, 11130),
+        image("Imagefixe", 0, 0, 15360, 11130).pic(1024, 742),
     };
     return d;
 }
@@ -1261,16 +1277,29 @@ TEST(DesktopWindow, OpensFittedAndKeepsOneSizeFromPageToPage) {
     EXPECT_TRUE(free.contains(w->frameGeometry()))
         << "the whole page and its toolbar are on the display: " << w->frameGeometry().x() << "," << w->frameGeometry().y()
         << " " << w->frameGeometry().width() << "x" << w->frameGeometry().height();
-    // Pages with smaller client areas are drawn inside the same window, at the same scale.
+    // Every page is drawn inside the same window, its band filling it; the
+    // pages laid out on the one exercise picture (with client areas of
+    // their own sizes too) at one scale, the title page at its own.
+    std::optional<double> exercise;
     for (const char* page : {"Form1", "Form3", "Form4", "Form22", "Form23", "Form2"}) {
         nav.open(page);
         QCoreApplication::processEvents();
         EXPECT_EQ(w->size(), opened) << page;
         const QRect client = host.clientRect();
-        EXPECT_TRUE(QRect(QPoint(-1, -1), opened + QSize(2, 2)).contains(client))  // rounded out to whole pixels
+        EXPECT_TRUE(QRect(QPoint(0, 0), opened).contains(client))
             << page << " " << client.x() << "," << client.y() << " " << client.width() << "x" << client.height();
-        EXPECT_DOUBLE_EQ(host.scale(), std::min(opened.width() / 1024.0, opened.height() / 768.0))
-            << page << ": every page at the scale of the design canvas";
+        const Rect band = contentBand(nav.current()->def());
+        const QPointF tl = host.toWindow(band.left, band.top), br = host.toWindow(band.left + band.width, band.top + band.height);
+        EXPECT_TRUE(QRectF(QPointF(-1, -1), QSizeF(opened) + QSizeF(2, 2)).contains(QRectF(tl, br)))  // on whole pixels
+            << page << ": the band is whole in the window";
+        EXPECT_TRUE(std::abs(br.x() - tl.x() - opened.width()) < 1 || std::abs(br.y() - tl.y() - opened.height()) < 1)
+            << page << ": the band fills the window";
+        if (std::string(page) == "Form2") {
+            EXPECT_GT(host.scale(), *exercise) << "the title page's art is smaller: it is drawn larger";
+        } else {
+            if (!exercise) exercise = host.scale();
+            EXPECT_DOUBLE_EQ(host.scale(), *exercise) << page << ": one scale for the exercise pages";
+        }
     }
     // F11: the whole display, then back to where it was.
     const QRect before = w->geometry();

@@ -16,6 +16,7 @@
 #include "platform/process.h"
 #include "platform/svg_asset_store.h"
 #include "platform/text_filter.h"
+#include "runtime/layout.h"
 #include "tools/scenario/desktop_driver.h"
 
 namespace nizam::scenario {
@@ -59,6 +60,40 @@ TEST(ScenarioDesktopDriver, OutlinesShowWhereTheControlsLie) {
     // The text box is framed in its kind's colour only on the review view.
     EXPECT_EQ(edgePixelsOf(pages[0], text, textBoxColour), 0);
     EXPECT_GT(edgePixelsOf(pages[1], text, textBoxColour), text.width / kTwipsPerPixel / 2);
+}
+
+TEST(ScenarioDesktopDriver, AWindowShotShowsThePageAsTheWindowDoesAndAShotAtScaleOneLeavesItSo) {
+    QTemporaryDir dir;
+    const QRgb textBoxColour = qRgb(200, 0, 200);
+    DesktopDriver d(store(), true);
+    d.open("Form3");
+    const Screen& s = *d.navigator().current();
+    const Rect text = s.rect(idOf(d.navigator(), "Text1"));
+    auto file = [&](const char* name) { return dir.filePath(name).toStdString(); };
+    ASSERT_EQ(d.shotWindow(file("before.png")), "");
+    ASSERT_EQ(d.shot(file("design.png")), "");
+    ASSERT_EQ(d.shotWindow(file("after.png")), "");
+    QImage before, design, after;
+    ASSERT_TRUE(before.load(dir.filePath("before.png")) && design.load(dir.filePath("design.png")) &&
+                after.load(dir.filePath("after.png")));
+    EXPECT_EQ(before.size(), QSize(1024, 768)) << "the whole window";
+    EXPECT_EQ(design.size(), QSize(s.def().clientWidth / kTwipsPerPixel, s.def().clientHeight / kTwipsPerPixel));
+    EXPECT_TRUE(before == after) << "the shot at scale 1 left the window at another scale";
+    // The text box's outline: at its design width on the shot at scale 1,
+    // at the page's scale on the window's (a third larger in this window).
+    // Its name's tag, the same size on both, covers a part of its top edge.
+    const double scale = pageScale(s.def(), 1024, 768);
+    ASSERT_GT(scale, 1.25);
+    const int designWidth = text.width / kTwipsPerPixel;
+    const int atDesign = edgePixelsOf(design, text, textBoxColour);
+    EXPECT_GT(atDesign, designWidth / 2);
+    int inWindow = 0;
+    const QPointF corner(std::floor(1024 / 2.0 - (contentBand(s.def()).left + contentBand(s.def()).width / 2.0) * scale / 15),
+                         std::floor(768 / 2.0 - (contentBand(s.def()).top + contentBand(s.def()).height / 2.0) * scale / 15));
+    const int y = static_cast<int>(corner.y() + text.top / 15.0 * scale) + 1;
+    for (int x = 0; x < before.width(); ++x)
+        if ((before.pixel(x, y) & 0xFFFFFF) == (textBoxColour & 0xFFFFFF)) ++inWindow;
+    EXPECT_NEAR(inWindow - atDesign, designWidth * (scale - 1), 4);
 }
 
 TEST(ScenarioDesktopDriver, AShotThatCannotBeWrittenSaysWhy) {

@@ -29,6 +29,7 @@ TEST(ScenarioParser, AcceptsEveryStepForm) {
         "key Tab\n"
         "key Space\n"
         "shot out.png\n"
+        "shot-window window.png\n"
         "   expect screen Form1\n"
         "expect ended\n"
         "expect visible Image2(3)\n"
@@ -42,12 +43,14 @@ TEST(ScenarioParser, AcceptsEveryStepForm) {
         "expect launched calc 0\n";
     Parsed p = parse(text, vocab());
     ASSERT_FALSE(p.error) << p.error->line << ": " << p.error->message;
-    ASSERT_EQ(p.steps.size(), 20u);
+    ASSERT_EQ(p.steps.size(), 21u);
     EXPECT_EQ(p.steps[0].line, 3);
     EXPECT_EQ(p.steps[3].points[0].x, 100);
     EXPECT_EQ(p.steps[3].points[0].y, 200);
     EXPECT_EQ(p.steps[4].points[0].kind, Point::BareScreen);
-    EXPECT_EQ(p.steps[9].source, "expect screen Form1");
+    EXPECT_EQ(p.steps[9].verb, "shot-window");
+    EXPECT_EQ(p.steps[9].words, std::vector<std::string>{"window.png"});
+    EXPECT_EQ(p.steps[10].source, "expect screen Form1");
 }
 
 TEST(ScenarioParser, QuotedTextKeepsSpacesAndEscapes) {

@@ -142,7 +142,7 @@ int startupProbe(int argc, char** argv) {
     platform::SvgAssetStore store(folder + "/assets");
     platform::DesktopHost::Options options;
     options.quitOnEnd = false;
-    options.fitToScreen = false;  // measured at the design size, whatever the display
+    options.fitToScreen = false;  // measured in a 1024 x 768 window, whatever the display
     options.afterFirstFrame = [folder] { platform::registerBundledFonts(folder); };  // as the program does
     platform::DesktopHost host(store, folder, options);
     Navigator nav(host, screenRegistry());

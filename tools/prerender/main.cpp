@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // nizam-prerender: draws the pictures of the title page, the page the
-// program opens on, as the window shows them at scale 1, into
+// program opens on, as a 1024 x 768 window shows them (the window the
+// program opens on a display of that size or larger, without a window
+// manager, its art filling it), into
 // `<program folder>/assets/prerendered/`. The program takes these copies
 // instead of rendering, so its first frame needs neither the fonts nor the
 // SVG renderer. Each copy carries the SHA-1 of its source: a source edited
@@ -35,7 +37,7 @@ int main(int argc, char** argv) {
     nizam::platform::DesktopHost::Options options;
     options.quitOnEnd = false;
     options.recordPrograms = true;
-    options.fitToScreen = false;  // the design size: scale 1
+    options.fitToScreen = false;  // the design canvas's size, 1024 x 768
     nizam::platform::DesktopHost host(store, folder, options);
     nizam::Navigator nav(host, nizam::screenRegistry());
     host.attach(&nav);

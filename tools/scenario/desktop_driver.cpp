@@ -202,10 +202,10 @@ QColor outlineColour(Kind kind) {
 
 }  // namespace
 
-void DesktopDriver::drawOutlines(QPixmap& page) {
+void DesktopDriver::drawOutlines(QPixmap& page, QPoint corner) {
     const Screen* screen = nav_->current();
     if (!screen) return;
-    const QPointF client = host_->clientRect().topLeft();
+    const QPointF client = corner;
     auto at = [&](Twips x, Twips y) { return host_->toWindow(x, y) - client; };
     QPainter p(&page);
     p.setRenderHint(QPainter::Antialiasing, false);
@@ -262,13 +262,30 @@ void DesktopDriver::drawOutlines(QPixmap& page) {
     }
 }
 
-std::string DesktopDriver::shot(const std::string& file) {
-    QWidget* w = host_->window();
-    QPixmap page = w->grab(host_->clientRect());
+std::string DesktopDriver::save(QPixmap page, QPoint corner, const std::string& file) {
     if (page.isNull()) return "no page to save";
-    if (outlines_) drawOutlines(page);
+    if (outlines_) drawOutlines(page, corner);
     if (!page.save(QString::fromStdString(file), "PNG")) return "a file that cannot be written";
     return {};
+}
+
+std::string DesktopDriver::shot(const std::string& file) {
+    // The client area at scale 1, for the review tools, whatever scale the
+    // window shows the page at; the window is given its own back after.
+    QWidget* w = host_->window();
+    host_->setDesignScale(true);
+    settle();
+    const QRect client = host_->clientRect();
+    QPixmap page = w->grab(client);
+    std::string why = save(page, client.topLeft(), file);
+    host_->setDesignScale(false);
+    settle();
+    return why;
+}
+
+std::string DesktopDriver::shotWindow(const std::string& file) {
+    QWidget* w = host_->window();
+    return save(w->grab(), QPoint(0, 0), file);
 }
 
 bool DesktopDriver::cursorIsHand() {

@@ -33,6 +33,7 @@ public:
     void wait(int ms) override;
     std::optional<ControlId> loupeShown() override { return host_->loupeShown(); }
     std::string shot(const std::string& file) override;
+    std::string shotWindow(const std::string& file) override;
     bool cursorIsHand() override;
     std::optional<std::vector<std::string>> playerCalls(ControlId id) override;
     int pagesOpen() override { return host_->pagesOpen(); }
@@ -43,7 +44,10 @@ private:
     void settle();
     void activate();
     void focusNative(ControlId id);
-    void drawOutlines(QPixmap& page);
+    // Draws the outlines over a picture of the window whose top left corner
+    // is the window pixel `corner`.
+    void drawOutlines(QPixmap& page, QPoint corner);
+    std::string save(QPixmap page, QPoint corner, const std::string& file);
 
     std::unique_ptr<platform::DesktopHost> host_;
     std::unique_ptr<Navigator> nav_;

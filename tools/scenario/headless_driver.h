@@ -34,6 +34,7 @@ public:
     void wait(int ms) override { nav_->timePassed(ms); }
     std::optional<ControlId> loupeShown() override { return host_.loupe; }
     std::string shot(const std::string&) override { return {}; }
+    std::string shotWindow(const std::string&) override { return {}; }
     bool cursorIsHand() override { return !nav_->pointerShape().empty(); }
     std::optional<std::vector<std::string>> playerCalls(ControlId id) override;
     int pagesOpen() override { return static_cast<int>(host_.openWindows.size()); }

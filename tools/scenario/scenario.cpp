@@ -97,7 +97,7 @@ public:
             return true;
         }
         if (v == "close") return count(1, error);
-        if (v == "shot") {
+        if (v == "shot" || v == "shot-window") {
             if (!count(2, error)) return false;
             step.words.push_back(word(1));
             return true;
@@ -302,8 +302,8 @@ public:
             return d_.close(), "";
         }
         if (s.verb == "wait") return d_.wait(std::stoi(s.words[0])), "";
-        if (s.verb == "shot") {
-            std::string why = d_.shot(s.words[0]);
+        if (s.verb == "shot" || s.verb == "shot-window") {
+            std::string why = s.verb == "shot" ? d_.shot(s.words[0]) : d_.shotWindow(s.words[0]);
             return why.empty() ? "" : "expected the picture saved to " + excerpt(s.words[0]) + " found " + why;
         }
         return expect(s);

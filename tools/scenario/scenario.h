@@ -25,7 +25,7 @@ struct Point {
 struct Step {
     int line = 0;
     std::string source;  // the line as written, for messages
-    std::string verb;    // start, open, move, click, doubleclick, drag, type, clear, key, close, wait, shot, expect
+    std::string verb;    // start, open, move, click, doubleclick, drag, type, clear, key, close, wait, shot, shot-window, expect
     std::string what;    // expect: screen, ended, visible, ...
     std::vector<std::string> words;  // remaining arguments (texts unquoted)
     std::vector<Point> points;
@@ -96,6 +96,9 @@ public:
     virtual std::optional<ControlId> loupeShown() = 0;
     // Saves the page; returns "" or, when the file cannot be written, why.
     virtual std::string shot(const std::string& file) = 0;
+    // Saves what the window shows, the page at the scale it fills the
+    // window with; "" or why not. A host without a window saves nothing.
+    virtual std::string shotWindow(const std::string&) { return {}; }
     // The pointer shape at the last pointer position: true for the hand.
     virtual bool cursorIsHand() = 0;
     // The calls the platform's player of a player control of the current
