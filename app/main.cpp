@@ -8,13 +8,18 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/navigator.h"
+#include "app/page_titles.h"
 #include "app/registry.h"
+#include "app/worksheets.h"
 #include "platform/desktop_host.h"
 #include "platform/fonts.h"
 #include "platform/open_display.h"
+#include "platform/page_print.h"
 #include "platform/process.h"
 #include "platform/svg_asset_store.h"
 #include "runtime/diagnostics.h"
@@ -30,14 +35,25 @@ namespace {
 
 constexpr const char* kHelp =
     "Usage: nizam [--fullscreen]\n"
+    "       nizam --worksheets [PAGES] --output FILE.pdf\n"
     "Nizam, a courseware in Arabic for the technology class \"study and\n"
     "realisation of an automatic system\". It opens on its title screen.\n"
     "\n"
     "Options:\n"
-    "  --fullscreen  start in full screen (interactive whiteboards, kiosks);\n"
-    "                F11 toggles full screen at any time\n"
-    "  -h, --help    show this help and exit\n"
-    "  --version     show the version and exit\n"
+    "  --fullscreen        start in full screen (interactive whiteboards, kiosks);\n"
+    "                      F11 toggles full screen at any time\n"
+    "  --worksheets [PAGES]\n"
+    "                      write the exercise pages, blank, to a PDF file for\n"
+    "                      printing: one A4 landscape sheet per page, its title\n"
+    "                      above it. PAGES lists page numbers and ranges, e.g.\n"
+    "                      5,22-24 (a range takes the exercise pages it spans);\n"
+    "                      all exercise pages when left out. Needs no display.\n"
+    "  --output FILE.pdf   the file the worksheets are written to\n"
+    "  -h, --help          show this help and exit\n"
+    "  --version           show the version and exit\n"
+    "\n"
+    "The print button of an exercise page prints it as the pupil filled it in,\n"
+    "through the system's print dialog (which can also save a PDF file).\n"
     "\n"
     "Qt's own options are accepted too, e.g. -platform NAME or -display NAME.\n";
 
@@ -45,20 +61,73 @@ struct CommandLine {
     bool help = false;
     bool version = false;
     bool fullScreen = false;
+    bool worksheets = false;
+    std::optional<std::string> pages;
+    std::optional<std::string> output;
+    std::string error;  // one of our options misused
 };
 
-bool isOurs(const char* arg, CommandLine& line) {
-    if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) return line.help = true;
-    if (std::strcmp(arg, "--version") == 0) return line.version = true;
-    if (std::strcmp(arg, "--fullscreen") == 0) return line.fullScreen = true;
-    return false;
+// Reads our options, with their values; returns the first argument that is
+// not one of them (Qt's own, before Qt has taken them), or nullptr.
+const char* readOptions(int argc, char** argv, CommandLine& line) {
+    const char* unknown = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
+        if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
+            line.help = true;
+        } else if (std::strcmp(arg, "--version") == 0) {
+            line.version = true;
+        } else if (std::strcmp(arg, "--fullscreen") == 0) {
+            line.fullScreen = true;
+        } else if (std::strcmp(arg, "--worksheets") == 0) {
+            line.worksheets = true;
+            // The page list is optional: the next argument, unless it is an option.
+            if (i + 1 < argc && argv[i + 1][0] != '-') line.pages = argv[++i];
+        } else if (std::strcmp(arg, "--output") == 0) {
+            if (i + 1 < argc && argv[i + 1][0] != '\0') line.output = argv[++i];
+            else if (line.error.empty()) line.error = "--output needs a file name (nizam --help)";
+        } else if (!unknown) {
+            unknown = arg;
+        }
+    }
+    return unknown;
+}
+
+int tellUsage(const std::string& line) {
+    nizam::diagnostics::tell(line);
+    return 2;
+}
+
+// Writes the worksheets: each page loaded as the pupil first sees it, drawn
+// under its title. Returns the exit status.
+int writeWorksheets(const std::vector<std::string>& pages, const std::string& file) {
+    const QString folder = QCoreApplication::applicationDirPath();
+    nizam::platform::registerBundledFonts(folder);
+    nizam::platform::SvgAssetStore store(folder + "/assets");
+    nizam::platform::StillHost host;
+    nizam::Navigator navigator(host, nizam::screenRegistry());
+    nizam::platform::WorksheetWriter writer(QString::fromStdString(file), store);
+    for (const std::string& page : pages) {
+        navigator.open(page);
+        const nizam::Screen* screen = navigator.current();
+        if (!screen) {
+            nizam::diagnostics::tell("cannot load " + page);
+            return 1;
+        }
+        if (!writer.add(*screen, QString::fromUtf8(nizam::pageTitle(page).data(),
+                                                   static_cast<qsizetype>(nizam::pageTitle(page).size()))))
+            return tellUsage("cannot write " + file + ": " + writer.error().toStdString());
+    }
+    if (!writer.finish()) return tellUsage("cannot write " + file + ": " + writer.error().toStdString());
+    std::printf("%zu worksheet%s written to %s\n", pages.size(), pages.size() == 1 ? "" : "s", file.c_str());
+    return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     CommandLine line;
-    for (int i = 1; i < argc; ++i) isOurs(argv[i], line);
+    readOptions(argc, argv, line);
     // Answered on the terminal, with no display needed.
     if (line.help) {
         std::fputs(kHelp, stdout);
@@ -68,6 +137,22 @@ int main(int argc, char** argv) {
         std::printf("nizam %s\n", NIZAM_VERSION);
         return 0;
     }
+    if (!line.error.empty()) return tellUsage(line.error);
+    if (line.output && !line.worksheets) return tellUsage("--output goes with --worksheets (nizam --help)");
+    std::vector<std::string> sheets;
+    if (line.worksheets) {
+        if (!line.output) return tellUsage("--worksheets needs --output FILE.pdf (nizam --help)");
+        const auto registry = nizam::screenRegistry();
+        if (line.pages) {
+            const nizam::PageList list = nizam::parsePageList(*line.pages, registry);
+            if (!list.ok()) return tellUsage(list.error);
+            sheets = list.pages;
+        } else {
+            sheets = nizam::exercisePages(registry);
+        }
+        // Nothing is shown: the sheets are drawn the same with or without a display.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
 
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     const auto app = nizam::platform::openDisplay(argc, argv, "nizam", "Nizam");
@@ -75,16 +160,15 @@ int main(int argc, char** argv) {
     nizam::platform::setUpProcess();
 
     // Qt has taken its own options out of the arguments; what is left must be ours.
-    for (int i = 1; i < argc; ++i) {
-        CommandLine ignored;
-        if (!isOurs(argv[i], ignored)) {
-            nizam::diagnostics::tell("unknown option '" + std::string(argv[i]) + "' (nizam --help lists the options)");
-            return 2;
-        }
+    {
+        CommandLine again;
+        if (const char* unknown = readOptions(argc, argv, again))
+            return tellUsage("unknown option '" + std::string(unknown) + "' (nizam --help lists the options)");
     }
 
     QApplication::setApplicationName("nizam");
     QApplication::setApplicationVersion(QStringLiteral(NIZAM_VERSION));
+    if (line.worksheets) return writeWorksheets(sheets, *line.output);
     // Ties the window to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(NIZAM_APP_ID));
     // No display name: the platform would append it to every window title,

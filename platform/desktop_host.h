@@ -12,6 +12,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QPointer>
+#include <QPrinter>
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -39,7 +40,9 @@ class DesktopHost : public HostPlatform {
 public:
     struct Options {
         bool quitOnEnd = true;        // end the Qt event loop when the application ends
-        bool recordPrograms = false;  // record program starts instead of starting them
+        // Record program starts and print requests instead of starting them
+        // and opening the print dialog (tests and the scenario runner).
+        bool recordPrograms = false;
         // Open the window fitted to the display's free area (the page's
         // proportions kept, never larger than the design canvas); when false
         // it opens at the design canvas, 1024 x 768, whatever the display
@@ -65,6 +68,12 @@ public:
 
     // Program starts recorded when Options::recordPrograms is set.
     const std::vector<std::pair<std::string, int>>& recordedPrograms() const { return programs_; }
+    // The screens whose printing was asked, recorded when Options::recordPrograms is set.
+    const std::vector<std::string>& recordedPrints() const { return prints_; }
+    // Prints the page on show on `printer`, as the print button does once
+    // its dialog is accepted. Returns false when there is no page or the
+    // printer cannot be started.
+    bool printShownPage(QPrinter& printer);
     // The screen the window draws, or nullptr between pages and after the end.
     const Screen* shownScreen() const;
     // Pages whose window was created and not yet destroyed: one while a
@@ -103,6 +112,7 @@ public:
     void dragStarted(Screen& screen, ControlId source) override;
     void dragEnded() override;
     void startProgram(const std::string& path, int windowStyle) override;
+    void printPage(const Screen& screen) override;
     std::unique_ptr<MoviePlayer> createPlayer(Screen& screen, ControlId id) override;
     void endApplication() override;
     std::string applicationFolder() const override;
@@ -129,6 +139,7 @@ private:
     QHash<QString, QCursor> cursors_;  // pointer icons by source files, made once
     std::unique_ptr<PageWindow> window_;
     std::vector<std::pair<std::string, int>> programs_;
+    std::vector<std::string> prints_;
     std::vector<const Screen*> openPages_;
 };
 
