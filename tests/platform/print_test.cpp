@@ -19,6 +19,7 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,10 +38,9 @@ namespace {
 using platform::SvgAssetStore;
 using scenario::DesktopDriver;
 
-SvgAssetStore& store() {
-    static SvgAssetStore s(QStringLiteral(NIZAM_ASSETS_DIR));
-    return s;
-}
+// Made and destroyed by main, while the application object lives.
+SvgAssetStore* theStore = nullptr;
+SvgAssetStore& store() { return *theStore; }
 
 bool havePoppler() {
     return !QStandardPaths::findExecutable("pdftoppm").isEmpty() && !QStandardPaths::findExecutable("pdfinfo").isEmpty();
@@ -290,5 +290,10 @@ int main(int argc, char** argv) {
     nizam::platform::setUpProcess();
     nizam::platform::registerBundledFonts(QFileInfo(QStringLiteral(NIZAM_ASSETS_DIR)).path());
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    auto store = std::make_unique<nizam::platform::SvgAssetStore>(QStringLiteral(NIZAM_ASSETS_DIR));
+    nizam::theStore = store.get();
+    const int result = RUN_ALL_TESTS();
+    nizam::theStore = nullptr;
+    store.reset();
+    return result;
 }
