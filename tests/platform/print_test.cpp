@@ -16,6 +16,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QtTest/QTest>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -279,6 +280,59 @@ TEST(Print, EachWorksheetCarriesItsPageBlankUnderItsTitle) {
             for (int x = 0; x < band.width(); ++x) dark += qGray(band.pixel(x, y)) < 128;
         EXPECT_GT(dark, 200);
     }
+}
+
+// The print button opens the system's print dialog once the click is over;
+// cancelling it leaves the page as it was: its answers, verdict, gate and focus.
+TEST(Print, CancellingThePrintDialogLeavesThePageAsItWas) {
+    platform::DesktopHost host(store(), QCoreApplication::applicationDirPath(),
+                               {.quitOnEnd = false, .recordPrograms = false, .fitToScreen = false});
+    Navigator nav(host, screenRegistry());
+    host.attach(&nav);
+    nav.open("Form19");
+    const Screen& s = *nav.current();
+    const ControlId text1 = *s.findQuiet("Text1", std::nullopt);
+    nav.userSetFocus(text1);
+    nav.userSetText(text1, "FC9");
+    auto press = [&nav, &s](const char* name, int index) {
+        const Rect r = s.rect(*s.findQuiet(name, index));
+        nav.pointerMove(r.left + r.width / 2, r.top + r.height / 2);
+        nav.pointerPress(r.left + r.width / 2, r.top + r.height / 2);
+        nav.pointerRelease(r.left + r.width / 2, r.top + r.height / 2);
+    };
+    press("Image1", 2);  // a wrong check: the try-again figure, the gate closed
+    nav.userSetFocus(text1);
+    {  // the pointer comes to the print button: its highlight lights
+        const Rect r = s.rect(*s.findQuiet("Image1", 5));
+        nav.pointerMove(r.left + r.width / 2, r.top + r.height / 2);
+    }
+    auto snapshot = [&s] {
+        std::vector<std::string> state;
+        for (ControlId id = 0; id < s.controlCount(); ++id)
+            state.push_back(std::to_string(s.state(id).visible) + std::to_string(s.state(id).value) + s.state(id).text);
+        state.push_back(s.focus() ? std::to_string(*s.focus()) : "none");
+        return state;
+    };
+    const auto before = snapshot();
+
+    bool dialogSeen = false;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&dialogSeen] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            dialogSeen = true;
+            dialog->reject();
+        }
+    });
+    closer.start(20);
+    press("Image1", 5);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);  // not while the click is handled
+    for (int i = 0; i < 200 && !dialogSeen; ++i) QTest::qWait(10);
+    QTest::qWait(50);
+    closer.stop();
+    EXPECT_TRUE(dialogSeen);
+    EXPECT_EQ(nav.current(), &s);
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(host.recordedPrints().size(), 0u);
 }
 
 }  // namespace
