@@ -19,6 +19,7 @@ public:
     void dragStarted(Screen&, ControlId) override {}
     void dragEnded() override {}
     void startProgram(const std::string&, int) override {}
+    void printPage(const Screen&) override {}
     std::unique_ptr<MoviePlayer> createPlayer(Screen&, ControlId) override { return nullptr; }
     void endApplication() override {}
     std::string applicationFolder() const override { return {}; }

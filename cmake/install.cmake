@@ -262,6 +262,7 @@ set(NIZAM_DEB_DEPENDS
     "libqt6qml6 (>= 6.4.0)"
     "libqt6quick6 (>= 6.4.0)"
     "libqt6quickwidgets6 (>= 6.4.0)"
+    "libqt6printsupport6 (>= 6.4.0)"
     "qml6-module-qtquick"
     "qml6-module-qtquick-timeline"
     "qml6-module-qtquick-shapes"

@@ -10,15 +10,9 @@ void attachCalculatorButton(ScreenLogic& logic, int index) {
 }
 
 void attachPrintButton(ScreenLogic& logic, int index, std::string control) {
-    // The toolbar of the pages shows a printer button with its hover
-    // highlight like every other button, but the courseware prints nothing:
-    // the pages are pictures made for the screen, and a click must leave the
-    // page exactly as it was. The click is still bound, to an empty handler,
-    // so that the button counts as handled among the page's bindings and the
-    // intent is written down here rather than left as a forgotten button.
-    logic.onClick(std::move(control), index, [](Ctx&, Index) {
-        // Deliberately nothing: no state changes and nothing is sent to a printer.
-    });
+    // The page is printed as it stands, answers and verdicts included; the
+    // handler changes nothing of it, so a cancelled print leaves it as it was.
+    logic.onClick(std::move(control), index, [](Ctx& ctx, Index) { ctx.screen.host().printPage(ctx.screen); });
 }
 
 void playAnimation(Screen& screen, AppActions& app, std::string_view player, std::string_view fileName) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Animations and outside programs started from a page: playing an animation
-// file of the application folder, starting the calculator, and the print
-// button.
+// file of the application folder, starting the calculator, and printing the
+// page.
 #pragma once
 
 #include <string>
@@ -22,8 +22,9 @@ void startCalculator(AppActions& app);
 // Binds the click of the hot-spot Image1(index) to startCalculator.
 void attachCalculatorButton(ScreenLogic& logic, int index);
 
-// Binds the click of the printer hot-spot `control`(index): the click is
-// received and does nothing at all.
+// Binds the click of the printer hot-spot `control`(index): the platform is
+// asked to print the page as it is shown (HostPlatform::printPage). The page
+// itself does not change, whether the pupil prints or cancels.
 void attachPrintButton(ScreenLogic& logic, int index, std::string control = "Image1");
 
 // An animation a page plays: its player control and its scene's base name

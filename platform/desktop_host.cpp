@@ -10,7 +10,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QPrintDialog>
 #include <QProcess>
+#include <QQuickWidget>
 #include <QScreen>
 #include <QTimer>
 #include <QTranslator>
@@ -21,6 +23,7 @@
 #include "platform/native_controls.h"
 #include "platform/page_canvas.h"
 #include "platform/page_input.h"
+#include "platform/page_print.h"
 #include "platform/qml_movie_player.h"
 #include "platform/quit_panel.h"
 #include "runtime/diagnostics.h"
@@ -578,6 +581,42 @@ void DesktopHost::startProgram(const std::string& path, int windowStyle) {
     if (process.startDetached()) return;
     // Told once: a pupil who clicks the button again gets no further line.
     diagnostics::tellOnce("start:" + path, "cannot start " + path + ": " + process.errorString().toStdString());
+}
+
+void DesktopHost::printPage(const Screen& screen) {
+    if (options_.recordPrograms) {
+        prints_.push_back(screen.name());
+        return;
+    }
+    // The dialog opens once the click's event is over, so the course is not
+    // in the middle of a handler while it waits; it prints the page on show
+    // then, if it is still that page.
+    QTimer::singleShot(0, window_.get(), [this, shown = &screen] {
+        if (window_->screen() != shown || !window_->pageShown()) return;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageOrientation(QPageLayout::Landscape);
+        printer.setDocName(window_->windowTitle());
+        QPrintDialog dialog(&printer, window_.get());
+        dialog.setOption(QAbstractPrintDialog::PrintToFile);
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+        if (dialog.exec() != QDialog::Accepted || window_->screen() != shown) return;
+        if (!printShownPage(printer))
+            diagnostics::tellOnce("print", "cannot print the page: the printer or the file cannot be opened");
+    });
+}
+
+bool DesktopHost::printShownPage(QPrinter& printer) {
+    const Screen* screen = window_->screen();
+    if (!screen) return false;
+    // What the animation players show now lies on the paper where they are.
+    std::map<ControlId, QImage> frames;
+    for (ControlId id = 0; id < screen->controlCount(); ++id) {
+        if (auto* player = dynamic_cast<QmlMoviePlayer*>(screen->state(id).player.get());
+            player && player->widget() && screen->state(id).visible)
+            frames[id] = player->widget()->grabFramebuffer();
+    }
+    return nizam::platform::printPage(printer, *screen, store_, frames);
 }
 
 std::unique_ptr<MoviePlayer> DesktopHost::createPlayer(Screen& screen, ControlId id) {

@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QPointer>
 #include <QTimer>
+#include <QPrinter>
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -42,7 +43,9 @@ class DesktopHost : public HostPlatform {
 public:
     struct Options {
         bool quitOnEnd = true;        // end the Qt event loop when the application ends
-        bool recordPrograms = false;  // record program starts instead of starting them
+        // Record program starts and print requests instead of starting them
+        // and opening the print dialog (tests and the scenario runner).
+        bool recordPrograms = false;
         // Open the window fitted to the display's free area (the page's
         // proportions kept, never larger than the design canvas); when false
         // it opens at the design canvas, 1024 x 768, whatever the display
@@ -69,6 +72,12 @@ public:
 
     // Program starts recorded when Options::recordPrograms is set.
     const std::vector<std::pair<std::string, int>>& recordedPrograms() const { return programs_; }
+    // The screens whose printing was asked, recorded when Options::recordPrograms is set.
+    const std::vector<std::string>& recordedPrints() const { return prints_; }
+    // Prints the page on show on `printer`, as the print button does once
+    // its dialog is accepted. Returns false when there is no page or the
+    // printer cannot be started.
+    bool printShownPage(QPrinter& printer);
     // The screen the window draws, or nullptr between pages and after the end.
     const Screen* shownScreen() const;
     // Pages whose window was created and not yet destroyed: one while a
@@ -121,6 +130,7 @@ public:
     void loupeChanged(Screen& screen, std::optional<ControlId> label) override;
     void wakeAfter(int ms) override;
     void startProgram(const std::string& path, int windowStyle) override;
+    void printPage(const Screen& screen) override;
     std::unique_ptr<MoviePlayer> createPlayer(Screen& screen, ControlId id) override;
     void endApplication() override;
     std::string applicationFolder() const override;
@@ -147,6 +157,7 @@ private:
     QHash<QString, QCursor> cursors_;  // pointer icons by source files, made once
     std::unique_ptr<PageWindow> window_;
     std::vector<std::pair<std::string, int>> programs_;
+    std::vector<std::string> prints_;
     std::vector<const Screen*> openPages_;
     QTimer wake_;            // tells the course the time it waits for has passed
     QElapsedTimer waited_;   // since the course asked

@@ -47,6 +47,11 @@ public:
     // 8. An animation player hosted in the control's rectangle.
     virtual std::unique_ptr<MoviePlayer> createPlayer(Screen& screen, ControlId id) = 0;
 
+    // 10. The pupil asked to print the page as it is shown now: its answers,
+    //     marks and verdicts, without the hover highlights. The platform
+    //     offers its own print dialog; the page itself is never changed.
+    virtual void printPage(const Screen& screen) = 0;
+
     // 9. The application has ended: no screen is loaded after a handler.
     virtual void endApplication() = 0;
 

@@ -9,9 +9,18 @@ void HoverHighlight::hideAll(Screen& screen) const {
     }
 }
 
+void HoverHighlight::mark(Screen& screen) const {
+    for (int i = first; i <= last; ++i) {
+        if (auto id = screen.findQuiet("Image2", i)) screen.markHoverHighlight(*id);
+    }
+}
+
 void HoverHighlight::attach(ScreenLogic& logic) const {
     const HoverHighlight range = *this;
-    logic.onLoad([range](Ctx& ctx) { range.hideAll(ctx.screen); });
+    logic.onLoad([range](Ctx& ctx) {
+        range.mark(ctx.screen);
+        range.hideAll(ctx.screen);
+    });
     logic.onMouseMove("Image1", Elements::range(first, last), [](Ctx& ctx, Index i) {
         ctx.screen.setMousePointer("Image1", i, kPointerIcon);
         if (auto id = ctx.screen.findQuiet("Image2", i)) ctx.screen.setVisible(*id, true);

@@ -25,6 +25,9 @@ struct HoverHighlight {
     void attach(ScreenLogic& logic) const;
     // Hides Image2(first) .. Image2(last) in ascending order.
     void hideAll(Screen& screen) const;
+    // Marks Image2(first) .. Image2(last) as hover highlights, which a
+    // printed page leaves out.
+    void mark(Screen& screen) const;
 };
 
 // A single hot-spot without highlight: moving over it turns its pointer into the hand.

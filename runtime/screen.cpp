@@ -24,6 +24,23 @@ Screen::Screen(const ScreenDef& def, HostPlatform& host) : def_(def), host_(host
     rememberLoadedAnswers();
 }
 
+Screen::Screen(const Screen& shown, HostPlatform& host) : def_(shown.def_), host_(host), focus_(shown.focus_) {
+    states_.resize(shown.states_.size());
+    for (std::size_t i = 0; i < states_.size(); ++i) {
+        const ControlState& from = shown.states_[i];
+        ControlState& s = states_[i];
+        s.visible = from.visible;
+        s.mousePointer = from.mousePointer;
+        s.picture = from.picture;
+        s.width = from.width;
+        s.height = from.height;
+        s.value = from.value;
+        s.text = from.text;
+        s.movie = from.movie;
+        s.hoverHighlight = from.hoverHighlight;
+    }
+}
+
 Screen::~Screen() = default;
 
 std::optional<ControlId> Screen::findQuiet(std::string_view name, std::optional<int> index) const {

@@ -30,12 +30,19 @@ struct ControlState {
     // tell (the recording players of the tools and tests keep their calls).
     std::string movie;
     std::unique_ptr<MoviePlayer> player;
+    // A hot-spot's hover highlight: it follows the pointer, it is not part of
+    // what the page says, and a printed page leaves it out.
+    bool hoverHighlight = false;
 };
 
 class Screen {
 public:
     // Creates every control with its design values and its own picture objects.
     Screen(const ScreenDef& def, HostPlatform& host);
+    // A still copy of a loaded screen as it is now, every control's state
+    // and the focus but no player, tied to `host` (a print draws it while
+    // the screen itself stays as it is).
+    Screen(const Screen& shown, HostPlatform& host);
     ~Screen();
     Screen(const Screen&) = delete;
     Screen& operator=(const Screen&) = delete;
@@ -66,6 +73,8 @@ public:
     void setPicture(ControlId id, const PictureRef& picture);
     void setValue(ControlId id, int value);
     void setText(ControlId id, std::string text);
+    // Marks a control as a hover highlight (see ControlState::hoverHighlight).
+    void markHoverHighlight(ControlId id) { states_[static_cast<std::size_t>(id)].hoverHighlight = true; }
 
     // Property access by name, as the screen logic is written. Unknown names
     // read as hidden / clear / empty and writes to them are ignored.

@@ -13,7 +13,7 @@ packages=(
   qml6-module-qtqml-workerscript qml6-module-qtquick-shapes
   libgl-dev
   fonts-noto-core fonts-noto-extra fonts-hosny-amiri fonts-dejavu-core
-  xvfb xauth x11-utils xdotool imagemagick openbox
+  xvfb xauth x11-utils xdotool imagemagick openbox poppler-utils
   strace
   desktop-file-utils appstream file lintian man-db
 )

@@ -3,10 +3,11 @@
 # The real nizam's command line: --help and --version answer without any
 # display; with no display (none set, or one nobody serves) it says so in one
 # line and ends with status 1, never with Qt's abort; an unknown option, or a
-# page --page does not know, is one line and status 2; --fullscreen opens the
-# window over the whole display of a bare Xvfb (no window manager), and F11
-# then gives it its fitted size; --page opens the course on that page, by its
-# name or its number.
+# page --page does not know, is one line and status 2; --worksheets writes its
+# PDF file without a display and refuses a bad page list or an unwritable file
+# in one line; --fullscreen opens the window over the whole display of a bare
+# Xvfb (no window manager), and F11 then gives it its fitted size; --page
+# opens the course on that page, by its name or its number.
 # The calculator beside it says the same of a missing display, in its own name.
 set -euo pipefail
 nizam=$1
@@ -90,6 +91,43 @@ for page in Form42 0 07 abc Form ""; do
 done
 headless --page
 [ "$status" -eq 2 ] && [ "$(lines "$work/err")" -eq 1 ] || fail "--page alone ended with status $status: $(cat "$work/err")"
+# Worksheets: written with no display at all, one sheet per page asked (all
+# exercise pages by default), and a bad page list or an unwritable file is
+# one line and status 2, with no file left behind.
+for option in --worksheets --output; do
+  headless --help
+  grep -q -- "$option" "$work/out" || fail "--help does not list $option"
+done
+headless --worksheets 5,22-24 --output "$work/some.pdf"
+[ "$status" -eq 0 ] || fail "--worksheets 5,22-24 ended with status $status: $(cat "$work/err")"
+[ ! -s "$work/err" ] || fail "--worksheets wrote to stderr: $(cat "$work/err")"
+pages=$(pdfinfo "$work/some.pdf" | sed -n 's/^Pages: *//p')
+[ "$pages" = 4 ] || fail "--worksheets 5,22-24 wrote $pages sheets, not 4"
+pdfinfo "$work/some.pdf" | grep -q '^Page size: *842 x 595' || fail "the sheets are not A4 landscape"
+headless --worksheets --output "$work/all.pdf"
+[ "$status" -eq 0 ] || fail "--worksheets ended with status $status: $(cat "$work/err")"
+pages=$(pdfinfo "$work/all.pdf" | sed -n 's/^Pages: *//p')
+[ "$pages" = 33 ] || fail "--worksheets wrote $pages sheets, not the 33 exercise pages"
+# bad ARGS...: one line naming the fault on stderr, status 2, no file written.
+bad() {
+  rm -f "$work/bad.pdf"
+  headless "$@"
+  [ "$status" -eq 2 ] || fail "nizam $* ended with status $status, not 2"
+  [ "$(lines "$work/err")" -eq 1 ] || fail "nizam $* said: $(cat "$work/err")"
+  [ ! -s "$work/bad.pdf" ] || fail "nizam $* left a file"
+}
+bad --worksheets 42 --output "$work/bad.pdf"
+grep -q "no page 42" "$work/err" || fail "an unknown page said: $(cat "$work/err")"
+bad --worksheets 4 --output "$work/bad.pdf"
+grep -q "not an exercise page" "$work/err" || fail "a page without exercise said: $(cat "$work/err")"
+for list in 5-x 24-22 5,,6 , 5- -5 "5 6" 1e1; do
+  bad --worksheets "$list" --output "$work/bad.pdf"
+done
+bad --worksheets 5
+grep -q -- "--output" "$work/err" || fail "--worksheets without --output said: $(cat "$work/err")"
+bad --output "$work/bad.pdf"
+bad --worksheets 5 --output "$work/no-such-folder/bad.pdf"
+grep -q "no-such-folder" "$work/err" || fail "an unwritable file said: $(cat "$work/err")"
 
 # Full screen from the start, on a display larger than the page.
 start_xvfb 1280x1024

@@ -19,6 +19,7 @@ public:
     explicit DesktopDriver(platform::SvgAssetStore& store, bool outlines = false);
     ~DesktopDriver() override;
     Navigator& navigator() override { return *nav_; }
+    platform::DesktopHost& host() { return *host_; }
     void start() override;
     void open(const std::string& screen) override;
     void move(Twips x, Twips y) override;
@@ -38,6 +39,7 @@ public:
     std::optional<std::vector<std::string>> playerCalls(ControlId id) override;
     int pagesOpen() override { return host_->pagesOpen(); }
     std::vector<std::pair<std::string, int>> launches() override;
+    std::vector<std::string> prints() override { return host_->recordedPrints(); }
 
 private:
     QPoint pixel(Twips x, Twips y) const;

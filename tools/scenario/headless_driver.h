@@ -39,6 +39,7 @@ public:
     std::optional<std::vector<std::string>> playerCalls(ControlId id) override;
     int pagesOpen() override { return static_cast<int>(host_.openWindows.size()); }
     std::vector<std::pair<std::string, int>> launches() override;
+    std::vector<std::string> prints() override { return host_.prints; }
 
 private:
     void release(Twips x, Twips y);

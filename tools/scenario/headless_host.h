@@ -59,6 +59,7 @@ public:
     void startProgram(const std::string& path, int windowStyle) override {
         programs.push_back({path, windowStyle});
     }
+    void printPage(const Screen& screen) override { prints.push_back(screen.name()); }
     std::unique_ptr<MoviePlayer> createPlayer(Screen& screen, ControlId id) override;
     void endApplication() override { endedCalls++; }
     // Records whether the quit question is on show, as a window would draw it.
@@ -71,6 +72,7 @@ public:
     std::vector<std::string> windows;  // "create Form2", "show Form2", "destroy Form2"
     std::vector<std::string> openWindows;
     std::vector<ProgramStart> programs;
+    std::vector<std::string> prints;  // the screens whose printing was asked, in order
     std::vector<PlayerCall> playerCalls;
     std::string pointerShape;
     bool dragOutline = false;

@@ -241,6 +241,13 @@ private:
             step.words.push_back(word(3));
             return true;
         }
+        if (w == "printed") {
+            int n = 0;
+            if (!count(3, error)) return false;
+            if (!parseInt(word(2), n) || n < 0) return fail(error, "a count is a whole number");
+            step.words.push_back(word(2));
+            return true;
+        }
         return fail(error, "unknown expectation " + excerpt(w));
     }
 
@@ -377,6 +384,13 @@ private:
             }
             if (calcs != n) return "expected " + std::to_string(n) + " found " + std::to_string(calcs);
             if (!allMaximised) return "expected a maximised window found another window style";
+            return "";
+        }
+        if (w == "printed") {
+            const int n = std::stoi(s.words[0]);
+            const auto asked = d_.prints();
+            if (static_cast<int>(asked.size()) != n)
+                return "expected " + std::to_string(n) + " found " + std::to_string(asked.size());
             return "";
         }
         ControlId id = 0;

@@ -110,6 +110,8 @@ public:
     virtual int pagesOpen() = 0;
     // Program starts since the file began: path and window style.
     virtual std::vector<std::pair<std::string, int>> launches() = 0;
+    // The screens whose printing was asked since the file began, in order.
+    virtual std::vector<std::string> prints() = 0;
 };
 
 // Outcome of one file.
