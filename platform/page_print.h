@@ -36,6 +36,7 @@ public:
     void dragEnded() override {}
     void startProgram(const std::string&, int) override {}
     void printPage(const Screen&) override {}
+    void quitQuestionChanged(Screen&) override {}
     std::unique_ptr<MoviePlayer> createPlayer(Screen&, ControlId) override { return nullptr; }
     void endApplication() override {}
     std::string applicationFolder() const override { return {}; }
