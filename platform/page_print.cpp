@@ -28,6 +28,9 @@ public:
         : canvas_(*this, store), natives_(*this, inert_), frames_(frames) {
         setAttribute(Qt::WA_DontShowOnScreen);
         resize((kDesignCanvas * kPrintScale).toSize());
+        // Paper takes the whole client area at the print scale, as the
+        // design lays it out, not the window's band.
+        canvas_.setDesignScale(true);
         canvas_.setScreen(&still);
         natives_.create(still);
         natives_.layout(canvas_);
