@@ -8,6 +8,7 @@ set -euo pipefail
 nizam=$1
 work=$(mktemp -d)
 source "$(dirname "$0")/xvfb.sh"
+source "$(dirname "$0")/page_geometry.sh"
 cleanup() {
   [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
   stop_xvfb
@@ -24,19 +25,17 @@ win=$(window_of "$app")
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$win")"  # X, Y, WIDTH, HEIGHT
 
-# Design pixels of the window's client area to screen pixels.
-at() { echo "$((X + $1)) $((Y + $2))"; }
+band=$title_band
 shot() { import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$1"; }
 mean() { convert "$1" -crop "$2" -colorspace gray -format '%[fx:mean]' info:; }
 
 # The enter button's hot-spot Image1(2): twips 7200,8280, 735 x 735.
-enter_x=$(((7200 + 367) / 15)); enter_y=$(((8280 + 367) / 15))
-xdotool mousemove $(at 10 10)
+xdotool mousemove $((X + 10)) $((Y + 10))
 sleep 0.3
 shot "$work/idle.png"
-xdotool mousemove $(at "$enter_x" "$enter_y")
-# The highlight covers 46 x 55 pixels at 480,552 and carries its word: it must differ from idle.
-region="46x55+480+552"
+xdotool mousemove $(at 7567 8647)
+# The highlight covers the hot-spot and carries its word: it must differ from idle.
+region=$(region 7200 8280 690 825)
 diff=0
 for _ in $(seq 30); do
   sleep 0.2
@@ -48,19 +47,21 @@ echo "pixels changed by the highlight: $diff"
 [ "${diff%% *}" -gt 200 ] || { echo "the enter highlight did not show"; exit 1; }
 
 xdotool click 1
-# The menu's dark top band lies where the title screen shows white: twips 2160,1635.
-band=1
+# The menu's dark top band lies where the title screen shows white: twips 9750,1770.
+band=$menu_band
+menu_band_at=$(region 9750 1770 1200 300)
+dark=1
 for _ in $(seq 30); do
   sleep 0.2
   shot "$work/menu.png"
-  band=$(mean "$work/menu.png" "80x20+650+118")
-  awk "BEGIN{exit !($band < 0.35)}" && break
+  dark=$(mean "$work/menu.png" "$menu_band_at")
+  awk "BEGIN{exit !($dark < 0.35)}" && break
 done
-echo "menu band brightness: $band"
-awk "BEGIN{exit !($band < 0.35)}" || { echo "the menu did not show"; exit 1; }
+echo "menu band brightness: $dark"
+awk "BEGIN{exit !($dark < 0.35)}" || { echo "the menu did not show"; exit 1; }
 
 # The close mark Image3: twips 12840,2520, 375 x 375.
-xdotool mousemove $(at $(((12840 + 187) / 15)) $(((2520 + 187) / 15)))
+xdotool mousemove $(at 13027 2707)
 sleep 0.3
 xdotool click 1
 for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
