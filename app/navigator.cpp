@@ -66,7 +66,9 @@ void Navigator::handle(F&& f) {
 void Navigator::updateLoupe() {
     Screen& screen = *current_->screen;
     std::optional<ControlId> under;
-    if (!current_->router.pressed()) {
+    // No loupe while a button is held, nor over the quit question: the page
+    // under it takes no pointer.
+    if (!current_->router.pressed() && !question_) {
         const auto hit = screen.hitTest(lastX_, lastY_);
         if (hit && isWordLabel(screen, *hit)) under = hit;
     }

@@ -6,7 +6,8 @@ Usage: tour.py NIZAM RUNNER TOUR.scn  (DISPLAY names a display of its own)
 
 The tour file is written in the scenario runner's words (see tour.scn); the
 control rectangles and the window title of each page come from
-`RUNNER --dump-defs`. Each step becomes xdotool events on the program's
+`RUNNER --dump-defs`, and the band of the page the window shows from
+`RUNNER --dump-bands`. Each step becomes xdotool events on the program's
 window: a click is a move and a press, a drag presses, moves and releases, a
 typed text clicks its box and types the UTF-8 text as key events. `expect
 screen` waits for the window to carry that page's title, so a forward button
@@ -17,6 +18,7 @@ the tour then fails on any such call that is not a connection to the display.
 """
 
 import json
+import math
 import os
 import re
 import shlex
@@ -34,7 +36,6 @@ TWIPS_PER_PIXEL = 15
 TRACED_CALLS = ["open", "openat", "openat2", "creat", "truncate", "mkdir", "mkdirat", "rename", "renameat",
                 "renameat2", "unlink", "unlinkat", "rmdir", "link", "linkat", "symlink", "symlinkat",
                 "socket", "socketpair", "bind", "listen", "connect"]
-DESIGN_WIDTH, DESIGN_HEIGHT = 1024, 768
 
 
 class TourError(Exception):
@@ -248,10 +249,12 @@ class Tour:
             if seen == page:
                 self.page, self.win = page, win
                 g = geometry(win)
-                # The page is drawn at the window's scale, centred in it.
-                self.scale = min(g["WIDTH"] / DESIGN_WIDTH, g["HEIGHT"] / DESIGN_HEIGHT)
-                self.origin = (g["X"] + (g["WIDTH"] - DESIGN_WIDTH * self.scale) / 2,
-                               g["Y"] + (g["HEIGHT"] - DESIGN_HEIGHT * self.scale) / 2)
+                # The page's content band fills the window, proportions kept,
+                # its middle at the window's middle on whole pixels.
+                left, top, width, height = (v / TWIPS_PER_PIXEL for v in self.defs[page]["band"])
+                self.scale = min(g["WIDTH"] / width, g["HEIGHT"] / height)
+                self.origin = (g["X"] + math.floor(g["WIDTH"] / 2 - (left + width / 2) * self.scale),
+                               g["Y"] + math.floor(g["HEIGHT"] / 2 - (top + height / 2) * self.scale))
                 time.sleep(0.1)  # let the page settle before the first event
                 return
             time.sleep(0.05)
@@ -370,13 +373,15 @@ def main():
     nizam, runner, path = sys.argv[1:]
     steps = load_tour(path)
     dump = subprocess.run([runner, "--dump-defs"], capture_output=True, text=True, timeout=60, check=True)
+    bands = json.loads(subprocess.run([runner, "--dump-bands"], capture_output=True, text=True, timeout=60,
+                                      check=True).stdout)
     defs = {}
     for s in json.loads(dump.stdout)["screens"]:
         rects = {}
         for c in s["controls"]:
             if "left" in c:
                 rects[(c["name"], c["index"])] = (c["left"], c["top"], c["width"], c["height"])
-        defs[s["name"]] = {"windowTitle": s["windowTitle"], "rects": rects}
+        defs[s["name"]] = {"windowTitle": s["windowTitle"], "rects": rects, "band": bands[s["name"]]}
 
     work = os.environ.get("TOUR_WORK", "/tmp")
     log_path = os.path.join(work, "nizam.log")

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "app/page_titles.h"
+#include "runtime/layout.h"
 
 namespace nizam::scenario {
 
@@ -128,6 +129,20 @@ std::string dumpDefinitions(const std::vector<RegistryEntry>& registry, const As
         o << "]}";
     }
     o << "\n]}\n";
+    return o.str();
+}
+
+std::string dumpBands(const std::vector<RegistryEntry>& registry) {
+    std::ostringstream o;
+    o << "{";
+    bool first = true;
+    for (const auto& e : registry) {
+        const Rect b = contentBand(e.module->def);
+        o << (first ? "\n" : ",\n") << "  " << quote(e.name) << ": [" << b.left << ", " << b.top << ", " << b.width
+          << ", " << b.height << "]";
+        first = false;
+    }
+    o << "\n}\n";
     return o.str();
 }
 

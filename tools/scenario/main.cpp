@@ -25,7 +25,8 @@ namespace {
 int usage() {
     std::fprintf(stderr,
                  "usage: nizam-scenario [--host headless|desktop] [--outlines] FILE...\n"
-                 "       nizam-scenario --dump-defs\n");
+                 "       nizam-scenario --dump-defs\n"
+                 "       nizam-scenario --dump-bands\n");
     return 2;
 }
 }  // namespace
@@ -35,11 +36,14 @@ int main(int argc, char** argv) {
     std::string host = "headless";
     std::vector<std::string> files;
     bool dump = false;
+    bool bands = false;  // each screen's content band, for end-to-end drivers
     bool outlines = false;  // shots show each control's outline and name
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--dump-defs") {
             dump = true;
+        } else if (a == "--dump-bands") {
+            bands = true;
         } else if (a == "--outlines") {
             outlines = true;
         } else if (a == "--host") {
@@ -54,8 +58,12 @@ int main(int argc, char** argv) {
         }
     }
     if (host != "headless" && host != "desktop") return usage();
-    if (!dump && files.empty()) return usage();
+    if (!dump && !bands && files.empty()) return usage();
     const auto registry = screenRegistry();
+    if (bands) {
+        std::fputs(scenario::dumpBands(registry).c_str(), stdout);
+        return 0;
+    }
     const auto vocabulary = scenario::vocabularyOf(registry);
 #ifdef NIZAM_DESKTOP_HOST
     // Both hosts and the dump use the program's own pictures and text filter.
