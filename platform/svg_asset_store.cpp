@@ -437,7 +437,15 @@ void SvgAssetStore::prerender(const Wanted& current, const Wanted& ahead) {
         for (const auto& w : *list) {
             if (w.second.isEmpty()) continue;
             const QString ck = cacheKeyOf(w.first, w.second);
-            if (cache_.contains(ck) || inFlight_.contains(ck) || queued.contains(ck)) continue;
+            if (const auto it = cache_.find(ck); it != cache_.end()) {
+                // Wanted again: counted as just used, so that the renders
+                // this call starts evict pictures nobody wants first, not
+                // the next page's, which would then be drawn while the pupil
+                // waits.
+                lru_.splice(lru_.end(), lru_, it->use);
+                continue;
+            }
+            if (inFlight_.contains(ck) || queued.contains(ck)) continue;
             queued.insert(ck);
             pending_.push_back(w);
         }

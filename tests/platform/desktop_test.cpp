@@ -557,6 +557,24 @@ TEST(RenderAhead, ThePageOnShowIsNeverEvicted) {
     EXPECT_EQ(app.renderOnPaint(), 0);
 }
 
+TEST(RenderAhead, APictureWantedAheadOutlivesPicturesNobodyWants) {
+    // Room for three 1.4 MB pictures: the next page's, already cached, then
+    // one nobody wants; the page on show then needs a third and a fourth.
+    SvgAssetStore store(assetsFolder(), 3u * 1440u * 1024u);
+    const std::string key = "Form3_Imagefixe_Picture";
+    const QSize next(600, 600), unwanted(601, 600), shown(602, 600), shownToo(603, 600);
+    store.image(key, next);
+    store.image(key, unwanted);
+    // Wanted ahead while the page on show is rendered: what goes to make room
+    // is the picture nobody wants, not the next page's, cached first.
+    store.prerender({{key, shown}, {key, shownToo}}, {{key, next}});
+    store.waitForPrerender();
+    EXPECT_TRUE(store.cached(key, shown));
+    EXPECT_TRUE(store.cached(key, shownToo));
+    EXPECT_TRUE(store.cached(key, next)) << "the next page's picture was evicted: it would be drawn while the pupil waits";
+    EXPECT_FALSE(store.cached(key, unwanted));
+}
+
 TEST(RenderAhead, PageAfterPageEachPictureIsRenderedOnceAtTheSizeItShows) {
     RealPages app;
     // The title page's art fills the window at a scale of its own: the menu
