@@ -157,22 +157,12 @@ wait "$app" 2>/dev/null || true
 app=""
 
 # --page: the course opens on that page, named either way.
-title_of() {  # waits up to 5 s for the window's title to be the given text
-  local name=""
-  for _ in $(seq 50); do
-    name=$(xdotool getwindowname "$win")
-    [ "$name" = "$1" ] && return 0
-    sleep 0.1
-  done
-  echo "window title: $name"
-  return 1
-}
 for page in Form28 28; do
   XDG_RUNTIME_DIR="$work" "$nizam" --page "$page" >"$work/nizam.log" 2>&1 &
   app=$!
   win=$(window_of "$app")
   [ -n "$win" ] || { cat "$work/nizam.log"; fail "--page $page: no window"; }
-  title_of "نظام — ترتيب الوظائف" || fail "--page $page did not open on Form28"
+  title_is "نظام — ترتيب الوظائف" || fail "--page $page did not open on Form28"
   echo "--page $page: $(xdotool getwindowname "$win")"
   kill "$app" 2>/dev/null || true
   wait "$app" 2>/dev/null || true

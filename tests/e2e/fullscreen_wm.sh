@@ -36,12 +36,7 @@ fail() { echo "$*"; cat "$work/nizam.log"; exit 1; }
 # top, bottom) and whether the window manager holds it full screen.
 state() {
   # The client's place on the display (xwininfo counts the frame a window manager adds).
-  local info
-  info=$(xwininfo -id "$win")
-  X=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
-  Y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
-  WIDTH=$(sed -n 's/^ *Width: *//p' <<<"$info")
-  HEIGHT=$(sed -n 's/^ *Height: *//p' <<<"$info")
+  client_geometry "$win"
   read -r fl fr ft fb < <(xprop -id "$win" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p' | tr -d ',' ; echo 0 0 0 0)
   full=no
   xprop -id "$win" _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN && full=yes

@@ -46,28 +46,7 @@ sleep 0.5
 [ -z "$manager" ] || sleep 1.5
 
 fail() { echo "$*"; cat "$work/nizam.log"; exit 1; }
-# X, Y, WIDTH, HEIGHT of the window's inside, on the display (xwininfo
-# reads the position right under a manager that reparents the window too).
-geometry() {
-  local info
-  info=$(xwininfo -id "$win")
-  X=$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$info")
-  Y=$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")
-  WIDTH=$(sed -n 's/^ *Width: *//p' <<<"$info")
-  HEIGHT=$(sed -n 's/^ *Height: *//p' <<<"$info")
-}
-# Waits up to 5 s for the window's title to be the given text.
-title_is() {
-  local name=""
-  for _ in $(seq 50); do
-    name=$(xdotool getwindowname "$win")
-    [ "$name" = "$1" ] && return 0
-    sleep 0.1
-  done
-  echo "window title: $name"
-  return 1
-}
-
+geometry() { client_geometry "$win"; }
 source "$(dirname "$0")/page_geometry.sh"
 band=$title_band
 # The page's extent in the window: the box of what is not the white margin,

@@ -49,3 +49,27 @@ window_of() {
   done
   echo "$win"
 }
+
+# X, Y, WIDTH, HEIGHT of a window's inside on the display (xwininfo reads the
+# position right, also under a manager that reparents the window).
+client_geometry() {
+  local info
+  info=$(xwininfo -id "$1")
+  X=$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$info")
+  Y=$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")
+  WIDTH=$(sed -n 's/^ *Width: *//p' <<<"$info")
+  HEIGHT=$(sed -n 's/^ *Height: *//p' <<<"$info")
+}
+
+# Waits up to 5 s for the title of window $win to be the given text; says the
+# title it has when it does not come.
+title_is() {
+  local name=""
+  for _ in $(seq 50); do
+    name=$(xdotool getwindowname "$win")
+    [ "$name" = "$1" ] && return 0
+    sleep 0.1
+  done
+  echo "window title: $name"
+  return 1
+}

@@ -46,6 +46,16 @@ namespace {
 
 QString assetsFolder() { return QStringLiteral(NIZAM_ASSETS_DIR); }
 
+// A window for tests: it neither ends the application nor starts programs
+// (it records them) and keeps its size whatever the screen.
+DesktopHost::Options testOptions() {
+    DesktopHost::Options o;
+    o.quitOnEnd = false;
+    o.recordPrograms = true;
+    o.fitToScreen = false;
+    return o;
+}
+
 TEST(TextFilter, ReportsWhatThePupilSees) {
     struct Case {
         const char16_t* typed;
@@ -628,19 +638,12 @@ TEST(RenderAhead, ANewWindowSizeRendersThePagesAheadAgain) {
 // The core's test screen in the real window.
 class Desktop : public ::testing::Test {
 protected:
-    Desktop() : store(assetsFolder()), host(store, QDir::tempPath(), options()), nav(host, test::testRegistry()) {
+    Desktop() : store(assetsFolder()), host(store, QDir::tempPath(), testOptions()), nav(host, test::testRegistry()) {
         host.attach(&nav);
         nav.open("Lab");
         host.window()->activateWindow();
         QApplication::setActiveWindow(host.window());
         QCoreApplication::processEvents();
-    }
-    static DesktopHost::Options options() {
-        DesktopHost::Options o;
-        o.quitOnEnd = false;
-        o.recordPrograms = true;
-        o.fitToScreen = false;
-        return o;
     }
     QWindow* win() { return host.window()->windowHandle(); }
     Screen& screen() { return *nav.current(); }
@@ -1207,18 +1210,11 @@ std::vector<RegistryEntry> registry() { return {{"Door", &kDoorModule}, {"Room",
 
 class DoubleClick : public ::testing::Test {
 protected:
-    DoubleClick() : store(assetsFolder()), host(store, QDir::tempPath(), options()), nav(host, rooms::registry()) {
+    DoubleClick() : store(assetsFolder()), host(store, QDir::tempPath(), testOptions()), nav(host, rooms::registry()) {
         host.attach(&nav);
         rooms::doorClicks = 0;
         nav.open("Door");
         QCoreApplication::processEvents();
-    }
-    static DesktopHost::Options options() {
-        DesktopHost::Options o;
-        o.quitOnEnd = false;
-        o.recordPrograms = true;
-        o.fitToScreen = false;
-        return o;
     }
     QPoint at(Twips x, Twips y) { return host.toWindow(x, y).toPoint(); }
     void doubleClick(QPoint p) {
@@ -1418,19 +1414,12 @@ TEST_F(Desktop, EscapeCancelsADrag) {
 // A real page with word labels (Form32's table) in the real window: its cards are drawn.
 class WordLabels : public ::testing::Test {
 protected:
-    WordLabels() : store(assetsFolder()), host(store, QDir::tempPath(), options()), nav(host, screenRegistry()) {
+    WordLabels() : store(assetsFolder()), host(store, QDir::tempPath(), testOptions()), nav(host, screenRegistry()) {
         host.attach(&nav);
         nav.open("Form32");
         host.window()->activateWindow();
         QApplication::setActiveWindow(host.window());
         QCoreApplication::processEvents();
-    }
-    static DesktopHost::Options options() {
-        DesktopHost::Options o;
-        o.quitOnEnd = false;
-        o.recordPrograms = true;
-        o.fitToScreen = false;
-        return o;
     }
     QWindow* win() { return host.window()->windowHandle(); }
     ControlId id(std::string_view n, std::optional<int> i = {}) { return nav.current()->findQuiet(n, i).value(); }
