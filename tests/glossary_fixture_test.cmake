@@ -22,18 +22,8 @@ set(expected
   "assets/kit/word.svg:1: «للمحل» says «المحل»"
   "animations/scene.qml:7: «عند حلول الظلام يشتعل المصباح» says «يشتعل»"
   "animations/scene.qml:8: «الكاشف» says «الكاشف»")
-foreach(line IN LISTS expected)
-  string(FIND "${said}" "${line}" at)
-  if(at EQUAL -1)
-    message(FATAL_ERROR "the check did not say: ${line}\nIt said:\n${said}")
-  endif()
-endforeach()
-string(REGEX MATCHALL "[a-z0-9_/]+\\.(tsv|svg|qml):[0-9]+:" told "${said}")
-list(LENGTH told count)
-list(LENGTH expected wanted)
-if(NOT count EQUAL wanted)
-  message(FATAL_ERROR "the check named ${count} texts, not ${wanted}:\n${said}")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/said_exactly.cmake)
+said_exactly("${said}" "${expected}" "[a-z0-9_/]+\\.(tsv|svg|qml):[0-9]+:" texts)
 
 # A glossary line that cannot be read stops the check with its line number.
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/glossary-bad.tsv "# one good line, one short\nshop\tمتجر\t-\tالمحل\t-\nneed\tالحاجة\n")

@@ -20,15 +20,5 @@ set(expected
   "screens/unit/page.cpp:4: screens/ may not include \"app/page_titles.h\""
   "platform/window.cpp:4: platform/ may not include \"app/navigator.h\""
   "platform/window.cpp:5: platform/ may not include \"screens/screens.h\"")
-foreach(line IN LISTS expected)
-  string(FIND "${said}" "${line}" at)
-  if(at EQUAL -1)
-    message(FATAL_ERROR "the check did not say: ${line}\nIt said:\n${said}")
-  endif()
-endforeach()
-string(REGEX MATCHALL "[a-z/]+\\.(h|cpp):[0-9]+:" told "${said}")
-list(LENGTH told count)
-list(LENGTH expected wanted)
-if(NOT count EQUAL wanted)
-  message(FATAL_ERROR "the check named ${count} lines, not ${wanted}:\n${said}")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/said_exactly.cmake)
+said_exactly("${said}" "${expected}" "[a-z/]+\\.(h|cpp):[0-9]+:" lines)
