@@ -294,18 +294,22 @@ void SvgAssetStore::store(const QString& cacheKey, const QImage& image) {
     lru_.push_back(cacheKey);
     cache_.insert(cacheKey, Cached{image, std::prev(lru_.end())});
     bytes_ += static_cast<std::size_t>(image.sizeInBytes());
-    // Oldest first, never a picture of the page on show nor the one just stored.
-    for (auto it = lru_.begin(); bytes_ > budget_ && it != lru_.end() && *it != cacheKey;) {
-        if (pinned_.contains(*it)) {
-            ++it;
-            continue;
+    // Oldest first, never a picture of the page on show nor the one just
+    // stored; the pictures of the pages it leads to only once nothing else
+    // is left, so that the next page is not drawn while the pupil waits.
+    for (const bool evictAhead : {false, true}) {
+        for (auto it = lru_.begin(); bytes_ > budget_ && it != lru_.end();) {
+            if (*it == cacheKey || pinned_.contains(*it) || (!evictAhead && ahead_.contains(*it))) {
+                ++it;
+                continue;
+            }
+            auto victim = cache_.find(*it);
+            if (victim != cache_.end()) {
+                bytes_ -= static_cast<std::size_t>(victim->image.sizeInBytes());
+                cache_.erase(victim);
+            }
+            it = lru_.erase(it);
         }
-        auto victim = cache_.find(*it);
-        if (victim != cache_.end()) {
-            bytes_ -= static_cast<std::size_t>(victim->image.sizeInBytes());
-            cache_.erase(victim);
-        }
-        it = lru_.erase(it);
     }
 }
 
@@ -430,6 +434,7 @@ bool SvgAssetStore::takePrerendered(const std::string& key, QSize size) {
 void SvgAssetStore::prerender(const Wanted& current, const Wanted& ahead) {
     std::unique_lock lock(mutex_);
     pinned_.clear();
+    ahead_.clear();
     for (const auto& [key, size] : current) pinned_.insert(cacheKeyOf(key, size));
     pending_.clear();
     QSet<QString> queued;
@@ -437,15 +442,8 @@ void SvgAssetStore::prerender(const Wanted& current, const Wanted& ahead) {
         for (const auto& w : *list) {
             if (w.second.isEmpty()) continue;
             const QString ck = cacheKeyOf(w.first, w.second);
-            if (const auto it = cache_.find(ck); it != cache_.end()) {
-                // Wanted again: counted as just used, so that the renders
-                // this call starts evict pictures nobody wants first, not
-                // the next page's, which would then be drawn while the pupil
-                // waits.
-                lru_.splice(lru_.end(), lru_, it->use);
-                continue;
-            }
-            if (inFlight_.contains(ck) || queued.contains(ck)) continue;
+            if (list == &ahead) ahead_.insert(ck);
+            if (cache_.contains(ck) || inFlight_.contains(ck) || queued.contains(ck)) continue;
             queued.insert(ck);
             pending_.push_back(w);
         }
@@ -487,6 +485,7 @@ void SvgAssetStore::clearCache() {
     cache_.clear();
     lru_.clear();
     pinned_.clear();
+    ahead_.clear();
     bytes_ = 0;
 }
 

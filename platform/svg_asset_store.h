@@ -135,6 +135,7 @@ private:
     QSet<QString> inFlight_;  // cache keys being rendered now
     std::condition_variable rendered_;  // a render in flight has finished
     QSet<QString> pinned_;     // cache keys of the page on show
+    QSet<QString> ahead_;      // cache keys of the pages it leads to
     std::deque<std::pair<std::string, QSize>> pending_;  // left to prerender
     bool working_ = false;     // the worker is draining pending_
     long renders_ = 0;
