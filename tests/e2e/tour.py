@@ -210,17 +210,19 @@ class Tour:
             command = ["strace", "-f", "-qq", "--seccomp-bpf", "-o", self.trace,
                        "-e", "trace=" + ",".join(TRACED_CALLS), "--", nizam]
         self.app = subprocess.Popen(command, stdout=log, stderr=subprocess.STDOUT)
-        self.pid = self.program_pid()
+        self.pid = self.program_pid(nizam)
         self.page = None
         self.win = None
         self.origin = (0, 0)
         self.scale = 1.0
         self.last_press = (None, 0.0)
 
-    def program_pid(self):
-        """The process of nizam itself: under strace, the tracer's child."""
+    def program_pid(self, nizam):
+        """The process of nizam itself: under strace, the tracer's child that
+        runs nizam (strace may start a short-lived child of its own first)."""
         if not self.trace:
             return self.app.pid
+        program = os.path.realpath(nizam)
         deadline = time.monotonic() + PAGE_WAIT
         while time.monotonic() < deadline and self.app.poll() is None:
             try:
@@ -228,8 +230,12 @@ class Tour:
                     children = f.read().split()
             except OSError:
                 children = []
-            if children:
-                return int(children[0])
+            for child in children:
+                try:
+                    if os.path.realpath(f"/proc/{child}/exe") == program:
+                        return int(child)
+                except OSError:
+                    pass
             time.sleep(0.02)
         raise TourError("nizam did not start under strace")
 
