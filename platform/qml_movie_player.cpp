@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QNetworkAccessManager>
+#include <QPainter>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QQmlAbstractUrlInterceptor>
@@ -56,11 +57,23 @@ namespace {
 class PlayerView : public QQuickWidget {
 public:
     // A null engine gives the widget one of its own.
-    PlayerView(QQmlEngine* engine, QWidget* parent) : QQuickWidget(engine, parent) {}
+    PlayerView(QQmlEngine* engine, QWidget* parent) : QQuickWidget(engine, parent) {
+        QObject::connect(quickWindow(), &QQuickWindow::afterRendering, this, [this] { blank = false; }, Qt::DirectConnection);
+    }
     std::function<void()> onResize;
+    // Drawn white until the scene is next drawn: a view kept for another
+    // player must not show the last frame of the one before.
+    bool blank = false;
 
 protected:
     bool event(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override {
+        if (!blank) {
+            QQuickWidget::paintEvent(e);
+            return;
+        }
+        QPainter(this).fillRect(rect(), Qt::white);
+    }
     void resizeEvent(QResizeEvent* e) override {
         QQuickWidget::resizeEvent(e);
         if (onResize) onResize();
@@ -523,6 +536,48 @@ std::vector<QmlMoviePlayer*>& livePlayers() {
     return players;
 }
 
+// Views of players gone with their pages, kept hidden and blank for the
+// next player of the same window. Making a view and its first picture costs
+// the most of a page that opens on an animation, and mostly in the memory
+// of its picture, newly mapped and first written: a view taken back at the
+// same size keeps that memory. At most two are kept (Form30 has two players).
+constexpr std::size_t kSpareViews = 2;
+
+std::vector<QPointer<PlayerView>>& spareViews() {
+    static std::vector<QPointer<PlayerView>> views;
+    return views;
+}
+
+// A spare view of `parent` of that size, or nullptr. (One of another size
+// would be made anew at this size all the same, and be missing for its own.)
+PlayerView* takeSpareView(QWidget* parent, const QSize& size) {
+    auto& views = spareViews();
+    views.erase(std::remove_if(views.begin(), views.end(), [](const QPointer<PlayerView>& v) { return v.isNull(); }),
+                views.end());
+    auto pick = std::find_if(views.begin(), views.end(), [&](const QPointer<PlayerView>& v) {
+        return v->parentWidget() == parent && v->size() == size;
+    });
+    if (pick == views.end()) return nullptr;
+    PlayerView* view = pick->data();
+    views.erase(pick);
+    return view;
+}
+
+// Keeps a view whose scene is gone, hidden and drawn blank, or deletes it
+// when enough are kept.
+void giveSpareView(PlayerView* view) {
+    view->hide();
+    view->blank = true;
+    auto& views = spareViews();
+    views.erase(std::remove_if(views.begin(), views.end(), [](const QPointer<PlayerView>& v) { return v.isNull(); }),
+                views.end());
+    views.insert(views.begin(), view);
+    while (views.size() > kSpareViews) {
+        delete views.back().data();
+        views.pop_back();
+    }
+}
+
 }  // namespace
 
 void QmlMoviePlayer::stopRunaways(QQmlEngine* engine) {
@@ -604,14 +659,17 @@ QmlMoviePlayer::QmlMoviePlayer(QWidget* parent, const QRect& rect)
     : clock_(std::make_unique<QVariantAnimation>()) {
     livePlayers().push_back(this);
     SceneWatchdog::instance().onInterrupted = &QmlMoviePlayer::stopRunaways;
-    QQmlEngine* engine = sharedEngine(parent);
-    auto* view = new PlayerView(engine, parent);
-    // Without a window to share an engine with, the widget has its own.
-    if (!engine) guardEngine(view->engine());
+    PlayerView* view = takeSpareView(parent, rect.size());
+    if (!view) {
+        QQmlEngine* engine = sharedEngine(parent);
+        view = new PlayerView(engine, parent);
+        // Without a window to share an engine with, the widget has its own.
+        if (!engine) guardEngine(view->engine());
+        view->setClearColor(Qt::white);
+        view->setAttribute(Qt::WA_OpaquePaintEvent);
+        view->setFocusPolicy(Qt::NoFocus);
+    }
     view_ = view;
-    view->setClearColor(Qt::white);
-    view->setAttribute(Qt::WA_OpaquePaintEvent);
-    view->setFocusPolicy(Qt::NoFocus);
     view->setGeometry(rect);
     view->onResize = [this] { layoutScene(); };
 
@@ -636,9 +694,10 @@ QmlMoviePlayer::QmlMoviePlayer(QWidget* parent, const QRect& rect)
     QObject::connect(loopAction, &QAction::toggled, view, [this](bool on) { setLooping(on); });
     QObject::connect(menu, &QMenu::aboutToShow, view, [this] { refreshMenu(); });
     view->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(view, &QWidget::customContextMenuRequested, view, [this](const QPoint& pos) {
-        if (view_ && menu_) menu_->popup(view_->mapToGlobal(pos));
-    });
+    viewConnections_.push_back(
+        QObject::connect(view, &QWidget::customContextMenuRequested, view, [this](const QPoint& pos) {
+            if (view_ && menu_) menu_->popup(view_->mapToGlobal(pos));
+        }));
 
     clock_->setEasingCurve(QEasingCurve::Linear);
     QObject::connect(clock_.get(), &QVariantAnimation::valueChanged,
@@ -658,10 +717,10 @@ QmlMoviePlayer::QmlMoviePlayer(QWidget* parent, const QRect& rect)
 
     // If the page is destroyed before the player, its scene goes with it:
     // the clock must not run on.
-    QObject::connect(view, &QObject::destroyed, [this] {
+    viewConnections_.push_back(QObject::connect(view, &QObject::destroyed, [this] {
         wantPlaying_ = false;
         stopClock();
-    });
+    }));
 
     view->raise();
     view->show();
@@ -672,8 +731,17 @@ QmlMoviePlayer::~QmlMoviePlayer() {
     stopClock();
     clock_.reset();
     unload();
-    // The page may already have destroyed the widget with itself.
-    delete view_.data();
+    // The page may already have destroyed the widget with itself; else the
+    // widget, its scene gone, is kept for the next player.
+    for (const auto& c : viewConnections_) QObject::disconnect(c);
+    delete menu_.data();
+    if (auto* view = static_cast<PlayerView*>(view_.data())) {
+        view->onResize = nullptr;
+        if (view->parentWidget())
+            giveSpareView(view);
+        else
+            delete view;
+    }
     auto& players = livePlayers();
     players.erase(std::remove(players.begin(), players.end(), this), players.end());
 }

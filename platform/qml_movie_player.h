@@ -12,6 +12,10 @@
 // The player is a QQuickWidget placed as a child of the page widget, raised
 // above every other child, with a white background. The scene is scaled into
 // the player's rectangle keeping its proportions and centred (letterboxed).
+// When a player goes, its scene goes with it; its widget is kept hidden, up
+// to two of them, for a later player of the same size, which then needs
+// neither a new widget nor new memory for its picture (the most of the cost
+// of a page that opens on an animation).
 #pragma once
 
 #include <QPointer>
@@ -119,6 +123,7 @@ private:
     static void stopRunaways(QQmlEngine* engine);
 
     QPointer<QQuickWidget> view_;
+    std::vector<QMetaObject::Connection> viewConnections_;  // this player's, on a view that may outlive it
     QPointer<QMenu> menu_;
     QPointer<QQuickItem> scene_;
     QPointer<QObject> timeline_;
