@@ -91,7 +91,9 @@ public:
         if (v == "key") {
             if (!count(2, error)) return false;
             const std::string& k = word(1);
-            if (k != "Tab" && k != "Space" && k != "Enter" && k != "Escape")
+            static const char* const kKeys[] = {"Tab", "Backtab", "Space", "Enter", "Escape",
+                                                "Left", "Right", "Up", "Down"};
+            if (std::find(std::begin(kKeys), std::end(kKeys), k) == std::end(kKeys))
                 return fail(error, "unknown key " + excerpt(k));
             step.words.push_back(word(1));
             return true;
@@ -228,7 +230,7 @@ private:
             step.words.push_back(word(3));
             return true;
         }
-        if (w == "loupe") {
+        if (w == "loupe" || w == "carrying" || w == "held") {
             if (!count(3, error)) return false;
             if (word(2) == "none" && !tokens_[2].quoted) return true;
             return control(2, step.control, error);
@@ -371,6 +373,24 @@ private:
             if (course != want) return "expected the loupe over " + want + " found " + course;
             const std::string host = named(d_.loupeShown());
             if (host != want) return "expected the window to show the loupe over " + want + " found " + host;
+            return "";
+        }
+        if (w == "carrying" || w == "held") {
+            // The label carried by keys, or the target it is held over: what
+            // the course holds, and for the target where the host shows it.
+            const Screen* screen = nav.current();
+            auto named = [&](std::optional<ControlId> id) {
+                return id && screen && *id >= 0 && *id < screen->controlCount()
+                           ? screen->control(*id).displayName()
+                           : std::string("none");
+            };
+            const std::string want = s.control ? shown(*s.control) : "none";
+            const std::string course = named(w == "carrying" ? nav.carried() : nav.heldOver());
+            if (course != want) return "expected " + w + " " + want + " found " + course;
+            if (w == "held") {
+                const std::string host = named(d_.heldShown());
+                if (host != want) return "expected the outline shown over " + want + " found " + host;
+            }
             return "";
         }
         if (w == "launched") {

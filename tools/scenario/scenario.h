@@ -92,6 +92,9 @@ public:
     // host waits that long in its event loop; the headless host tells the
     // course the time has passed).
     virtual void wait(int ms) = 0;
+    // The drop target on which the host shows the outline of a label
+    // carried by keys, if any.
+    virtual std::optional<ControlId> heldShown() = 0;
     // The word label whose loupe the host shows now, if any.
     virtual std::optional<ControlId> loupeShown() = 0;
     // Saves the page; returns "" or, when the file cannot be written, why.
