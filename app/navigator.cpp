@@ -379,8 +379,16 @@ void Navigator::keyStep(bool forward) {
             return;
         }
         if (router.pressed()) return;  // the pointer's button is held: the keys wait
-        const auto order = keys::order(screen, *current_->logic, false);
-        if (const auto to = keys::step(screen, order, screen.focus(), forward)) moveKeyFocus(to);
+        // A control that leaving the focused one hides (what its hover
+        // showed) is passed over for the next.
+        auto from = screen.focus();
+        for (int tries = 0; tries < screen.controlCount() && stillOn(screen); ++tries) {
+            const auto to = keys::step(screen, keys::order(screen, *current_->logic, false), from, forward);
+            if (!to || to == screen.focus()) return;
+            moveKeyFocus(to);
+            if (!stillOn(screen) || screen.focus() == to) return;
+            from = to;
+        }
     });
 }
 

@@ -74,7 +74,8 @@ bool isNative(const Screen& screen, ControlId id) {
 }
 
 bool reachable(const Screen& screen, const ScreenLogic& logic, ControlId id) {
-    if (!shown(screen, id)) return false;
+    // A hover highlight comes and goes with its hot-spot, which the keys reach.
+    if (!shown(screen, id) || screen.state(id).hoverHighlight) return false;
     const ControlDef& c = screen.control(id);
     if (isNative(screen, id)) return true;
     if (c.kind == Kind::Image && c.dragMode == 1) return true;

@@ -5,7 +5,8 @@
 // Reached are the controls on show that a pupil acts on: check boxes and
 // text boxes, every control with a Click handler (toolbar hot-spots, menu
 // entries, the icons that show a situation or a reminder) and the word
-// labels that are carried (DragMode 1). While a label is carried, only the
+// labels that are carried (DragMode 1); not the hover highlights, which come
+// and go with their hot-spots. While a label is carried, only the
 // drop targets are reached instead.
 //
 // The order is the page's reading order, right to left in rows from top to
