@@ -1063,6 +1063,8 @@ bool readScenarioFile(const std::string& path, std::string& text, std::string& w
     return true;
 }
 
+std::string runStep(Driver& driver, const Step& step) { return Runner(driver).run(step); }
+
 FileResult runFile(const std::string& path, const DriverFactory& makeDriver, const Vocabulary& vocabulary) {
     FileResult result;
     const std::string shownPath = excerpt(path, 200);

@@ -129,6 +129,9 @@ using DriverFactory = std::function<std::unique_ptr<Driver>()>;
 // for a folder, a file that cannot be opened, or one that is too large.
 bool readScenarioFile(const std::string& path, std::string& text, std::string& why);
 
+// Runs one step on the driver: "" when it passed, else the failure text.
+std::string runStep(Driver& driver, const Step& step);
+
 FileResult runFile(const std::string& path, const DriverFactory& makeDriver, const Vocabulary& vocabulary);
 
 // Runs the files and prints a line per file and the summary; returns the exit status.
