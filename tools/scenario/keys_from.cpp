@@ -2,6 +2,7 @@
 #include "tools/scenario/keys_from.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace nizam::scenario {
 
@@ -129,6 +130,28 @@ private:
     std::string& out_;
 };
 
+// Runs of the same key written as one step with its count, for a reader.
+std::string folded(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = text.find('\n', at);
+        lines.push_back(text.substr(at, end - at));
+        at = end == std::string::npos ? text.size() : end + 1;
+    }
+    std::string out;
+    for (std::size_t i = 0; i < lines.size();) {
+        std::size_t j = i;
+        while (j < lines.size() && lines[j] == lines[i]) ++j;
+        if (lines[i].rfind("key ", 0) == 0 && j - i >= 2) {
+            out += lines[i] + " " + std::to_string(j - i) + "\n";
+        } else {
+            for (std::size_t k = i; k < j; ++k) out += lines[k] + "\n";
+        }
+        i = j;
+    }
+    return out;
+}
+
 }  // namespace
 
 int keysFrom(const std::string& path, const DriverFactory& makeDriver, const Vocabulary& vocabulary,
@@ -151,6 +174,7 @@ int keysFrom(const std::string& path, const DriverFactory& makeDriver, const Voc
             return 1;
         }
     }
+    out = folded(out);
     return 0;
 }
 

@@ -89,13 +89,21 @@ public:
         if (v == "type") return count(3, error) && control(1, step.control, error) && text(2, step, error);
         if (v == "clear") return count(2, error) && control(1, step.control, error);
         if (v == "key") {
-            if (!count(2, error)) return false;
+            // `key NAME` or `key NAME N`: the key pressed N times in a row.
+            if (tokens_.size() == 3) {
+                int n = 0;
+                if (tokens_[2].quoted || !parseInt(word(2), n) || n < 1 || n > kMaxKeyRepeat)
+                    return fail(error, "a key is pressed 1 to " + std::to_string(kMaxKeyRepeat) + " times");
+                step.words.push_back(word(2));
+            } else if (!count(2, error)) {
+                return false;
+            }
             const std::string& k = word(1);
             static const char* const kKeys[] = {"Tab", "Backtab", "Space", "Enter", "Escape",
                                                 "Left", "Right", "Up", "Down"};
             if (std::find(std::begin(kKeys), std::end(kKeys), k) == std::end(kKeys))
                 return fail(error, "unknown key " + excerpt(k));
-            step.words.push_back(word(1));
+            step.words.insert(step.words.begin(), word(1));
             return true;
         }
         if (v == "close") return count(1, error);
@@ -304,7 +312,9 @@ public:
         }
         if (s.verb == "key") {
             if (!nav.current()) return "expected a loaded screen -- found none";
-            return d_.key(s.words[0]), "";
+            const int times = s.words.size() > 1 ? std::stoi(s.words[1]) : 1;
+            for (int i = 0; i < times && nav.current(); ++i) d_.key(s.words[0]);
+            return "";
         }
         if (s.verb == "close") {
             if (!nav.current()) return "expected a loaded screen -- found none";

@@ -43,6 +43,8 @@ struct ParseError {
 // The most a scenario file may hold, and the most steps its tables may expand to.
 inline constexpr std::size_t kMaxFileBytes = 4u << 20;
 inline constexpr std::size_t kMaxSteps = 200'000;
+// The most times one `key` step presses its key.
+inline constexpr int kMaxKeyRepeat = 1000;
 // The longest a `wait` step may wait, in milliseconds.
 inline constexpr int kMaxWaitMs = 10'000;
 
