@@ -99,16 +99,18 @@ bool PageInput::key(const QKeyEvent& e) {
         case Qt::Key_Return:
         case Qt::Key_Enter: {
             if (!course_ || !course_->current() || e.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
-            natives_.keyboardUsed();
             const bool space = e.key() == Qt::Key_Space;
             if (!course_->carried()) {
                 // A text box with the focus types its space and keeps its
                 // Enter; a check box ticks itself on Space, as it always has.
                 if (const auto id = natives_.idOf(QApplication::focusWidget())) {
                     const Kind kind = course_->current()->control(*id).kind;
-                    if (kind == Kind::TextBox || (space && kind == Kind::CheckBox)) return false;
+                    if (kind == Kind::TextBox) return false;
+                    natives_.keyboardUsed();
+                    if (space && kind == Kind::CheckBox) return false;
                 }
             }
+            natives_.keyboardUsed();
             if (space)
                 course_->keySpace();
             else
