@@ -301,11 +301,67 @@ void Navigator::pointerReleaseOutside() {
 
 void Navigator::cancelDrag() {
     if (!dragging()) return;
+    if (carried()) {
+        handle([&] { dropCarried(std::nullopt); });
+        return;
+    }
     const Twips x = lastX_, y = lastY_;
     route(x, y, [](PointerRouter& r, Ctx& ctx, const ScreenLogic& logic) { r.release(ctx, logic, -1, -1, false); });
 }
 
-void Navigator::keyTab() {
+std::vector<ControlId> Navigator::keyOrder() const {
+    if (!current_) return {};
+    return keys::order(*current_->screen, *current_->logic, current_->router.carried().has_value());
+}
+
+std::optional<ControlId> Navigator::dropTargetAt(Twips x, Twips y) const {
+    if (!current_) return std::nullopt;
+    return PointerRouter::dropTargetAt(*current_->screen, *current_->logic, x, y);
+}
+
+void Navigator::moveKeyFocus(std::optional<ControlId> to) {
+    Screen& screen = *current_->screen;
+    const auto from = screen.focus();
+    if (from == to) return;
+    Ctx ctx{screen, *this};
+    current_->router.observe(&deliveries_);
+    // As the pointer leaving a drawn control crosses the bare screen: the
+    // hover highlights go, and what the page shows while hovered.
+    if (from && !keys::isNative(screen, *from)) current_->router.hover(ctx, *current_->logic, std::nullopt);
+    if (!stillOn(screen)) return;
+    screen.setFocus(to);
+    if (to && !keys::isNative(screen, *to) && screen.focus() == to)
+        current_->router.hover(ctx, *current_->logic, to);
+}
+
+void Navigator::holdOver(ControlId target) {
+    Screen& screen = *current_->screen;
+    Ctx ctx{screen, *this};
+    current_->router.holdOver(ctx, target);
+    screen.setFocus(target);
+}
+
+void Navigator::dropCarried(std::optional<ControlId> target) {
+    if (!current_ || !current_->router.carried()) return;
+    Screen& screen = *current_->screen;
+    const ControlId source = *current_->router.carried();
+    Ctx ctx{screen, *this};
+    current_->router.observe(&deliveries_);
+    current_->router.dropHeld(ctx, *current_->logic, target);
+    if (!stillOn(screen)) return;  // the drop led to another page
+    // The focus goes back to the label, or, where the drop took it away, on
+    // to what follows its place: the next label is a Tab away. The target
+    // held over was never hovered: leaving it raises no MouseMove.
+    screen.setFocus(std::nullopt);
+    if (keys::reachable(screen, *current_->logic, source)) {
+        moveKeyFocus(source);
+    } else {
+        const auto order = keys::order(screen, *current_->logic, false);
+        moveKeyFocus(keys::step(screen, order, source, true));
+    }
+}
+
+void Navigator::keyStep(bool forward) {
     handle([&] {
         if (!current_) return;
         if (question_) {
@@ -314,26 +370,68 @@ void Navigator::keyTab() {
             host_.quitQuestionChanged(*current_->screen);
             return;
         }
-        current_->screen->focusNext();
+        Screen& screen = *current_->screen;
+        const PointerRouter& router = current_->router;
+        if (router.carried()) {
+            const auto order = keys::order(screen, *current_->logic, true);
+            const auto from = router.heldOver() ? router.heldOver() : router.carried();
+            if (const auto to = keys::step(screen, order, from, forward)) holdOver(*to);
+            return;
+        }
+        if (router.pressed()) return;  // the pointer's button is held: the keys wait
+        // A control that leaving the focused one hides (what its hover
+        // showed) is passed over for the next.
+        auto from = screen.focus();
+        for (int tries = 0; tries < screen.controlCount() && stillOn(screen); ++tries) {
+            const auto to = keys::step(screen, keys::order(screen, *current_->logic, false), from, forward);
+            if (!to || to == screen.focus()) return;
+            moveKeyFocus(to);
+            if (!stillOn(screen) || screen.focus() == to) return;
+            from = to;
+        }
     });
+}
+
+void Navigator::keyTab() { keyStep(true); }
+void Navigator::keyBacktab() { keyStep(false); }
+
+void Navigator::keyPress() {
+    if (!current_) return;
+    if (question_) {
+        answer(question_->focus);
+        return;
+    }
+    Screen& screen = *current_->screen;
+    PointerRouter& router = current_->router;
+    if (router.carried()) {
+        dropCarried(router.heldOver());
+        return;
+    }
+    const auto f = screen.focus();
+    if (!f || router.pressed()) return;
+    const ControlDef& c = screen.control(*f);
+    Ctx ctx{screen, *this};
+    router.observe(&deliveries_);
+    if (c.kind == Kind::CheckBox) {
+        screen.toggle(*f);
+    } else if (c.kind == Kind::Image && c.dragMode == 1) {
+        router.pickUp(ctx, *f);
+        // Held over the first drop target at once: the outline shows where it would land.
+        if (router.carried()) {
+            if (const auto first = keys::step(screen, keys::order(screen, *current_->logic, true), std::nullopt, true))
+                holdOver(*first);
+        }
+    } else if (c.kind != Kind::TextBox && keys::reachable(screen, *current_->logic, *f)) {
+        router.click(ctx, *current_->logic, *f);  // a button: its Click, as a pointer click
+    }
 }
 
 void Navigator::keySpace() {
-    handle([&] {
-        if (!current_) return;
-        if (question_) {
-            answer(question_->focus);
-            return;
-        }
-        Screen& s = *current_->screen;
-        if (auto f = s.focus(); f && s.control(*f).kind == Kind::CheckBox) s.toggle(*f);
-    });
+    handle([&] { keyPress(); });
 }
 
 void Navigator::keyEnter() {
-    handle([&] {
-        if (question_) answer(question_->focus);
-    });
+    handle([&] { keyPress(); });
 }
 
 void Navigator::keyEscape() {
@@ -342,6 +440,18 @@ void Navigator::keyEscape() {
         return;
     }
     cancelDrag();
+}
+
+bool Navigator::keyArrow(keys::Direction direction) {
+    if (question_ || !carried()) return false;
+    handle([&] {
+        Screen& screen = *current_->screen;
+        const PointerRouter& router = current_->router;
+        const auto order = keys::order(screen, *current_->logic, true);
+        const ControlId from = router.heldOver() ? *router.heldOver() : *router.carried();
+        if (const auto to = keys::nearest(screen, order, from, direction)) holdOver(*to);
+    });
+    return true;
 }
 
 void Navigator::userSetValue(ControlId id, int value) {

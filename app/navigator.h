@@ -68,6 +68,18 @@ public:
     const std::string& pointerShape() const { return pointerShape_; }
     const std::vector<RegistryEntry>& registry() const { return registry_; }
     bool dragging() const override { return current_ && current_->router.dragging(); }
+    std::optional<ControlId> carried() const override {
+        return current_ ? current_->router.carried() : std::nullopt;
+    }
+    std::optional<ControlId> heldOver() const override {
+        return current_ ? current_->router.heldOver() : std::nullopt;
+    }
+    // The controls Tab goes through on the current screen now, in order (the
+    // drop targets while a label is carried by keys); empty with no screen.
+    std::vector<ControlId> keyOrder() const;
+    // Where a label released at the point would drop on the current screen
+    // (PointerRouter::dropTargetAt).
+    std::optional<ControlId> dropTargetAt(Twips x, Twips y) const;
     const QuitQuestion* quitQuestion() const override { return question_ ? &*question_ : nullptr; }
     // Told of each control a pointer event is about to reach on the current
     // screen (tests check that it is on show).
@@ -91,9 +103,11 @@ public:
     // Escape during a drag: the drag ends where it is and nothing is dropped.
     void cancelDrag() override;
     void keyTab() override;
+    void keyBacktab() override;
     void keySpace() override;
     void keyEnter() override;
     void keyEscape() override;
+    bool keyArrow(keys::Direction direction) override;
     // A native control changed by the user (the platform's own check box or text box).
     void userSetValue(ControlId id, int value) override;
     void userSetText(ControlId id, std::string text) override;
@@ -135,6 +149,18 @@ private:
     // After each event: the loupe follows the word label under the pointer
     // (none while the button is held), and the host is told what changed.
     void updateLoupe();
+    // The keys on the page: Tab one way or the other; Space or Enter on the focus.
+    void keyStep(bool forward);
+    void keyPress();
+    // Moves the keyboard focus on the page as the pointer would move: leaving
+    // a drawn control raises the screen's MouseMove, reaching one raises its own.
+    void moveKeyFocus(std::optional<ControlId> to);
+    // The label carried by keys is held over `target`, the focus with it.
+    void holdOver(ControlId target);
+    // Ends carrying by keys: dropped on `target`, or put back with none.
+    void dropCarried(std::optional<ControlId> target);
+    // The current screen is still `screen` (a handler may have navigated away).
+    bool stillOn(const Screen& screen) const { return current_ && current_->screen.get() == &screen; }
 
     HostPlatform& host_;
     std::vector<RegistryEntry> registry_;

@@ -86,13 +86,20 @@ public:
     // The drag outline: the source's rectangle, following the pointer from
     // where the drag started, with the source's card in it.
     void startDrag(const Rect& source, ControlId id) {
-        drag_ = Drag{source, input_.pointer(), id};
+        drag_ = Drag{source, input_.pointer(), id, std::nullopt};
         update();
     }
     void endDrag() {
         drag_.reset();
         update();
     }
+    // A label carried by keys is held over a drop target: the outline stands there.
+    void holdDragOver(ControlId target) {
+        if (!drag_) return;
+        drag_->over = target;
+        update();
+    }
+    std::optional<ControlId> dragHeldOver() const { return drag_ ? drag_->over : std::nullopt; }
 
     // The word label whose loupe is shown, or none.
     void setLoupe(std::optional<ControlId> label) {
@@ -153,19 +160,45 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         std::optional<Rect> outline;
+        QPoint moved;  // twips the carried label has come from where it lies
         if (drag_) {
+            moved = input_.pointer() - drag_->anchor;
+            if (drag_->over && screen()) {
+                // Carried by keys: centred on the target it is held over.
+                const Rect t = screen()->rect(*drag_->over);
+                const Rect& from = drag_->source;
+                moved = QPoint(t.left + t.width / 2 - (from.left + from.width / 2),
+                               t.top + t.height / 2 - (from.top + from.height / 2));
+            }
             outline = drag_->source;
-            outline->left += input_.pointer().x() - drag_->anchor.x();
-            outline->top += input_.pointer().y() - drag_->anchor.y();
+            outline->left += moved.x();
+            outline->top += moved.y();
         }
         canvas_.paint(p, outline);
+        paintFocusRing(p);
         if (drag_) {
             const double s = canvas_.scale() / kTwipsPerPixel;
-            const QPoint moved = input_.pointer() - drag_->anchor;
             paintCarriedLabel(p, canvas_, drag_->id, QPointF(moved.x() * s, moved.y() * s), store_);
         }
         if (const auto bubble = loupeBubble()) paintLoupe(p, *bubble, store_);
         ++frames_;
+    }
+
+    // The ring round a drawn control with the keyboard focus, once the keys
+    // have been used on the page; the native controls ring themselves.
+    void paintFocusRing(QPainter& p) const {
+        const Screen* s = screen();
+        if (!s || !pageShown_ || !natives_.focusShown()) return;
+        const auto f = s->focus();
+        if (!f || natives_.widget(*f) || !s->state(*f).visible) return;
+        const double width = std::clamp(canvas_.scale() * 2.5, 2.0, 4.0);
+        const QRectF r = canvas_.toWindow(s->rect(*f)).adjusted(-width / 2 - 1, -width / 2 - 1, width / 2 + 1, width / 2 + 1);
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(kFocusBlue, width));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(r, width * 1.5, width * 1.5);
+        p.restore();
     }
 
     void moveEvent(QMoveEvent*) override {
@@ -216,8 +249,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override { input_.release(*e, rect().contains(e->position().toPoint())); }
     void mouseMoveEvent(QMouseEvent* e) override { input_.move(e->position()); }
 
-    void keyPressEvent(QKeyEvent* e) override {
-        if (!input_.key(*e)) QWidget::keyPressEvent(e);
+    // The keys reach the course before Qt's own handling, which would move
+    // the focus along its widget chain on Tab.
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::KeyPress && input_.key(*static_cast<QKeyEvent*>(e))) return true;
+        return QWidget::event(e);
     }
 
     void closeEvent(QCloseEvent* e) override {
@@ -236,6 +272,7 @@ private:
         Rect source;
         QPoint anchor;  // twips where the drag started
         ControlId id = 0;
+        std::optional<ControlId> over;  // carried by keys: the target it is held over
     };
 
     // The opening size: the design canvas fitted into the display's free
@@ -514,7 +551,7 @@ void DesktopHost::quitQuestionChanged(Screen& screen) {
     w.quitPanel().sync(course_);
     // Taken away with the page still there: the page's focus is as it was.
     if (wasUp && !w.quitPanel().isVisible()) {
-        if (auto f = screen.focus()) w.natives().focus(*f);
+        if (auto f = screen.focus(); f && w.natives().widget(*f)) w.natives().focus(*f);
         else w.setFocus(Qt::OtherFocusReason);
     }
 }
@@ -565,6 +602,12 @@ QRect DesktopHost::loupeRect() const {
 }
 
 void DesktopHost::dragEnded() { window_->endDrag(); }
+
+void DesktopHost::dragHeldOver(Screen& screen, ControlId target) {
+    if (window_->screen() == &screen) window_->holdDragOver(target);
+}
+
+std::optional<ControlId> DesktopHost::heldOverShown() const { return window_->dragHeldOver(); }
 
 void DesktopHost::startProgram(const std::string& path, int windowStyle) {
     if (options_.recordPrograms) {

@@ -109,6 +109,8 @@ public:
     // The word label whose loupe the window shows, and where its bubble
     // stands in window pixels (empty when none is shown).
     std::optional<ControlId> loupeShown() const;
+    // The drop target on which the outline of a label carried by keys stands.
+    std::optional<ControlId> heldOverShown() const;
     QRect loupeRect() const;
     // F11: full screen, or back to the size it had. Without a window manager
     // the window is given the whole display itself.
@@ -127,6 +129,7 @@ public:
     void setPointerShape(const std::string& iconKey) override;
     void dragStarted(Screen& screen, ControlId source) override;
     void dragEnded() override;
+    void dragHeldOver(Screen& screen, ControlId target) override;
     void loupeChanged(Screen& screen, std::optional<ControlId> label) override;
     void wakeAfter(int ms) override;
     void startProgram(const std::string& path, int windowStyle) override;

@@ -19,6 +19,17 @@ namespace nizam::platform {
 
 namespace {
 
+// The focus ring of a native control: inside its own rectangle, 2 to 3
+// pixels wide as the page is scaled, in the course's blue.
+void paintRing(QWidget& w) {
+    QPainter p(&w);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double width = std::clamp(w.height() / 12.0, 2.0, 3.0);
+    p.setPen(QPen(kFocusBlue, width));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(w.rect()).adjusted(width / 2, width / 2, -width / 2, -width / 2), width, width);
+}
+
 
 // A check box whose whole rectangle toggles it, as a pupil expects (Qt's own
 // box reacts only on its small indicator).
@@ -51,11 +62,8 @@ protected:
             path.lineTo(box.left() + side * 0.80, box.top() + side * 0.28);
             p.drawPath(path);
         }
-        if (hasFocus() && showFocus_) {
-            p.setPen(QPen(QColor(0x2f, 0x7d, 0xc4), 1, Qt::DotLine));
-            p.setBrush(Qt::NoBrush);
-            p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
-        }
+        p.end();
+        if (hasFocus() && showFocus_) paintRing(*this);
     }
 
 private:
@@ -92,6 +100,10 @@ protected:
     void initStyleOption(QStyleOptionFrame* option) const override {
         QLineEdit::initStyleOption(option);
         if (!showFocus_) option->state &= ~QStyle::State_HasFocus;
+    }
+    void paintEvent(QPaintEvent* e) override {
+        QLineEdit::paintEvent(e);
+        if (hasFocus() && showFocus_) paintRing(*this);
     }
 
 private:
@@ -184,6 +196,9 @@ bool NativeControls::update(const Screen& screen, ControlId id) {
         edit->setText(QString::fromStdString(st.text));
     }
     if (screen.focus() == id && !n->hasFocus() && window_.isVisible()) n->setFocus(Qt::OtherFocusReason);
+    // The keys moved the focus on to a drawn control: the window takes the
+    // keys from this widget, and the canvas rings that control.
+    if (const auto f = screen.focus(); f != id && f && !widget(*f) && n->hasFocus()) window_.setFocus(Qt::OtherFocusReason);
     return true;
 }
 

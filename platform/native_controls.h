@@ -5,6 +5,7 @@
 // pupil does with them to the course.
 #pragma once
 
+#include <QColor>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -17,6 +18,9 @@
 namespace nizam::platform {
 
 class PageCanvas;
+
+// The course's blue, in which the control with the keyboard focus is ringed.
+inline const QColor kFocusBlue(0x2f, 0x7d, 0xc4);
 
 class NativeControls {
 public:
@@ -53,6 +57,8 @@ public:
     // The keyboard has moved the focus on this page: from now on it is drawn.
     // A ring on a box at load would point the pupil at an answer.
     void keyboardUsed();
+    // Whether the focus is drawn on this page (the keyboard has been used).
+    bool focusShown() const { return showFocus_; }
 
 private:
     QWidget& window_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/page_input.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
@@ -56,7 +57,7 @@ bool PageInput::key(const QKeyEvent& e) {
         switch (e.key()) {
             case Qt::Key_Tab:
             case Qt::Key_Backtab:
-                course_->keyTab();
+                course_->keyTab();  // two buttons: either way is the other one
                 break;
             case Qt::Key_Space:
                 course_->keySpace();
@@ -77,15 +78,61 @@ bool PageInput::key(const QKeyEvent& e) {
         case Qt::Key_F11:  // full screen, or back, whatever has the focus
             if (toggleFullScreen_) toggleFullScreen_();
             return true;
-        case Qt::Key_Escape:  // drops nothing: the drag ends where it is
+        case Qt::Key_Escape:  // puts a carried label back, or ends a drag where it is
             if (!course_ || !course_->dragging()) return false;
+            natives_.keyboardUsed();
             course_->keyEscape();
             return true;
         case Qt::Key_Tab:
-        case Qt::Key_Backtab:  // Qt moves the focus; from now on it is drawn
+        case Qt::Key_Backtab:
+            // The course's own order over every control a pupil acts on,
+            // drawn or native; from now on the focus is drawn.
+            if (!course_ || !course_->current() || (e.modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+                return false;
             natives_.keyboardUsed();
-            return false;
-        default:  // Space and typing are the focused control's own
+            if (e.key() == Qt::Key_Backtab || (e.modifiers() & Qt::ShiftModifier))
+                course_->keyBacktab();
+            else
+                course_->keyTab();
+            return true;
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter: {
+            if (!course_ || !course_->current() || e.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+            const bool space = e.key() == Qt::Key_Space;
+            if (!course_->carried()) {
+                // A text box with the focus types its space and keeps its
+                // Enter; a check box ticks itself on Space, as it always has.
+                if (const auto id = natives_.idOf(QApplication::focusWidget())) {
+                    const Kind kind = course_->current()->control(*id).kind;
+                    if (kind == Kind::TextBox) return false;
+                    natives_.keyboardUsed();
+                    if (space && kind == Kind::CheckBox) return false;
+                }
+            }
+            natives_.keyboardUsed();
+            if (space)
+                course_->keySpace();
+            else
+                course_->keyEnter();
+            return true;
+        }
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down: {
+            // They move a carried label; otherwise they are the focused
+            // control's own (the caret in a text box).
+            if (!course_ || !course_->carried()) return false;
+            natives_.keyboardUsed();
+            const keys::Direction d = e.key() == Qt::Key_Left    ? keys::Direction::Left
+                                      : e.key() == Qt::Key_Right ? keys::Direction::Right
+                                      : e.key() == Qt::Key_Up    ? keys::Direction::Up
+                                                                 : keys::Direction::Down;
+            course_->keyArrow(d);
+            return true;
+        }
+        default:  // typing is the focused control's own
             return false;
     }
 }

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Input forwarding: the window's pointer and keyboard events, and those that
 // reach its native controls, turned into the course's input entry points at
-// twips of the page. The keys the window itself answers (F11, Escape during a
-// drag, Tab, and every key while the course asks whether to quit) are
-// handled here once, wherever the focus is.
+// twips of the page. The keys the window itself answers (F11, Tab and
+// Shift+Tab, Space and Enter on a drawn control, Escape and the arrows while
+// a label is carried, and every key while the course asks whether to quit)
+// are handled here once, wherever the focus is.
 #pragma once
 
 #include <QObject>

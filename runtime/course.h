@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "runtime/key_order.h"
 #include "runtime/model.h"
 #include "runtime/quit_question.h"
 
@@ -35,14 +36,23 @@ public:
     virtual void pointerReleaseOutside() = 0;  // released outside the window
     // Escape during a drag: the drag ends where it is and nothing is dropped.
     virtual void cancelDrag() = 0;
-    // Tab, Space and Enter on the page's own keyboard focus, or on the
-    // quit question's buttons while it is asked (Enter presses the button
-    // with the keyboard; on the page it does nothing).
+    // The keys on the page (runtime/key_order.h), or on the quit question's
+    // buttons while it is asked. Tab and Shift+Tab (Backtab) move the focus
+    // forward and back over the controls a pupil acts on, or a label carried
+    // by keys from drop target to drop target. Space and Enter tick a focused
+    // check box, press a focused button (its Click, as a pointer click), pick
+    // up a focused word label, or drop the label carried where it is held.
     virtual void keyTab() = 0;
+    virtual void keyBacktab() = 0;
     virtual void keySpace() = 0;
     virtual void keyEnter() = 0;
-    // Escape: answers the quit question "stay", or ends a drag where it is.
+    // Escape: answers the quit question "stay", puts a label carried by keys
+    // back, or ends a pointer drag where it is, dropping nothing.
     virtual void keyEscape() = 0;
+    // An arrow key: moves a label carried by keys to the nearest drop target
+    // that way. Returns false when no label is carried (the key is then the
+    // focused control's own: a text box moves its caret).
+    virtual bool keyArrow(keys::Direction direction) = 0;
     // A native control changed by the user (the platform's own check box or text box).
     virtual void userSetValue(ControlId id, int value) = 0;
     virtual void userSetText(ControlId id, std::string text) = 0;
@@ -59,6 +69,9 @@ public:
     virtual bool ended() const = 0;
     // A drag is under way on the current screen.
     virtual bool dragging() const = 0;
+    // The word label carried by keys, if any, and the drop target it is held over.
+    virtual std::optional<ControlId> carried() const = 0;
+    virtual std::optional<ControlId> heldOver() const = 0;
     // The question asked before quitting a page that holds the pupil's
     // answers, or nullptr when none is asked. While it is asked the page
     // under it takes no input.

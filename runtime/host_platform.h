@@ -40,6 +40,12 @@ public:
     // 6. Drag feedback: an outline of the source's rectangle follows the pointer.
     virtual void dragStarted(Screen& screen, ControlId source) = 0;
     virtual void dragEnded() = 0;
+    //    A label carried by keys is held over a drop target: the outline
+    //    stands on that target, where the label would land.
+    virtual void dragHeldOver(Screen& screen, ControlId target) {
+        (void)screen;
+        (void)target;
+    }
 
     // 7. Start an external program, not waiting for it.
     virtual void startProgram(const std::string& path, int windowStyle) = 0;

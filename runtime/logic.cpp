@@ -104,6 +104,13 @@ bool ScreenLogic::takesDrops(std::string_view control, Index index) const {
                        [index](const auto& s) { return s.elements.serves(index); });
 }
 
+bool ScreenLogic::takesClicks(std::string_view control, Index index) const {
+    const auto* b = lookup(clicks_, control);
+    if (!b) return false;
+    return std::any_of(b->handlers.begin(), b->handlers.end(),
+                       [index](const auto& s) { return s.elements.serves(index); });
+}
+
 const Rect* ScreenLogic::declaredCatchArea(std::string_view control, Index index) const {
     for (const Catch& c : catches_) {
         if (c.control == control && c.index == index) return &c.area;

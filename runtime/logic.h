@@ -121,6 +121,9 @@ public:
     // The area declared for the element, if any.
     const Rect* declaredCatchArea(std::string_view control, Index index) const;
 
+    // Whether a Click handler serves the element: a button the keys press.
+    bool takesClicks(std::string_view control, Index index) const;
+
     void raiseLoad(Ctx& ctx) const;
     // Each returns false when no handler of the control serves that element.
     bool raiseMouseMove(Ctx& ctx, std::string_view control, Index index) const;

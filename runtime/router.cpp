@@ -66,33 +66,80 @@ void PointerRouter::press(Ctx& ctx, const ScreenLogic&, Twips x, Twips y) {
     pressed_ = target;
     const ControlDef& c = ctx.screen.control(*target);
     if (c.kind == Kind::CheckBox || c.kind == Kind::TextBox) ctx.screen.setFocus(*target);
-    if (c.kind == Kind::Image && c.dragMode == 1) {
-        dragging_ = true;
-        ctx.screen.host().dragStarted(ctx.screen, *target);
-    }
+    if (c.kind == Kind::Image && c.dragMode == 1) startDrag(ctx, *target);
+}
+
+void PointerRouter::startDrag(Ctx& ctx, ControlId source) {
+    dragging_ = true;
+    ctx.screen.host().dragStarted(ctx.screen, source);
+}
+
+void PointerRouter::endDrag(Ctx& ctx, const ScreenLogic& logic, ControlId source, std::optional<ControlId> target) {
+    ctx.screen.host().dragEnded();
+    if (!target) return;  // bare screen, outside the window or put back: nothing is dropped
+    const ControlDef& t = ctx.screen.control(*target);
+    reaching(ctx, *target);
+    logic.raiseDragDrop(ctx, t.name, indexOf(t), source);
 }
 
 void PointerRouter::release(Ctx& ctx, const ScreenLogic& logic, Twips x, Twips y, bool inWindow) {
-    if (!pressed_) return;
+    if (!pressed_ || byKeys_) return;  // a label carried by keys is dropped by keys
     const ControlId source = *pressed_;
     const bool wasDragging = dragging_;
     pressed_.reset();
     dragging_ = false;
     if (wasDragging) {
-        const auto target = inWindow ? dropTargetAt(ctx.screen, logic, x, y) : std::nullopt;
-        ctx.screen.host().dragEnded();
-        if (!target) return;  // bare screen or outside the window: nothing is dropped
-        const ControlDef& t = ctx.screen.control(*target);
-        reaching(ctx, *target);
-        logic.raiseDragDrop(ctx, t.name, indexOf(t), source);
+        endDrag(ctx, logic, source, inWindow ? dropTargetAt(ctx.screen, logic, x, y) : std::nullopt);
         return;
     }
     const auto target = inWindow ? ctx.screen.hitTest(x, y) : std::nullopt;
     if (target != source) return;  // a click is a press and a release on the same control
-    const ControlDef& c = ctx.screen.control(source);
-    reaching(ctx, source);
-    if (c.kind == Kind::CheckBox) ctx.screen.toggle(source);
+    click(ctx, logic, source);
+}
+
+void PointerRouter::click(Ctx& ctx, const ScreenLogic& logic, ControlId id) {
+    const ControlDef& c = ctx.screen.control(id);
+    reaching(ctx, id);
+    if (c.kind == Kind::CheckBox) ctx.screen.toggle(id);
     logic.raiseClick(ctx, c.name, indexOf(c));
+}
+
+void PointerRouter::hover(Ctx& ctx, const ScreenLogic& logic, std::optional<ControlId> id) {
+    if (dragging_) return;  // no MouseMove reaches the logic during a drag
+    if (!id) {
+        logic.raiseMouseMove(ctx, kFormName, kNoIndex);
+        return;
+    }
+    const ControlDef& c = ctx.screen.control(*id);
+    reaching(ctx, *id);
+    logic.raiseMouseMove(ctx, c.name, indexOf(c));
+}
+
+void PointerRouter::pickUp(Ctx& ctx, ControlId source) {
+    const ControlDef& c = ctx.screen.control(source);
+    if (pressed_ || c.kind != Kind::Image || c.dragMode != 1 || !ctx.screen.state(source).visible) return;
+    pressed_ = source;
+    byKeys_ = true;
+    heldOver_.reset();
+    startDrag(ctx, source);
+}
+
+void PointerRouter::holdOver(Ctx& ctx, ControlId target) {
+    if (!byKeys_) return;
+    heldOver_ = target;
+    ctx.screen.host().dragHeldOver(ctx.screen, target);
+}
+
+void PointerRouter::dropHeld(Ctx& ctx, const ScreenLogic& logic, std::optional<ControlId> target) {
+    if (!byKeys_ || !pressed_) return;
+    const ControlId source = *pressed_;
+    pressed_.reset();
+    dragging_ = false;
+    byKeys_ = false;
+    heldOver_.reset();
+    // A target hidden since it was chosen takes nothing, as under a pointer.
+    if (target && !ctx.screen.state(*target).visible) target.reset();
+    endDrag(ctx, logic, source, target);
 }
 
 std::string PointerRouter::pointerShapeAt(const Screen& screen, Twips x, Twips y) {

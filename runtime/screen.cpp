@@ -179,8 +179,12 @@ bool Screen::focusable(ControlId id) const {
            rect(id).width > 0 && rect(id).height > 0;
 }
 
+bool Screen::canHoldFocus(ControlId id) const {
+    return control(id).takesPointer() && state(id).visible && rect(id).width > 0 && rect(id).height > 0;
+}
+
 void Screen::setFocus(std::optional<ControlId> id) {
-    if (id && (*id < 0 || *id >= controlCount() || !focusable(*id))) return;
+    if (id && (*id < 0 || *id >= controlCount() || !canHoldFocus(*id))) return;
     if (focus_ == id) return;
     auto old = focus_;
     focus_ = id;

@@ -92,10 +92,14 @@ public:
     // Players: the three steps of playing an animation file of the application folder.
     void playMovie(std::string_view player, const std::string& path);
 
-    // Keyboard focus among check boxes and text boxes.
+    // Keyboard focus: a check box or text box, or a drawn control the keys
+    // reach (runtime/key_order.h decides which); the platform gives a native
+    // control's widget the focus and rings a drawn one.
     std::optional<ControlId> focus() const { return focus_; }
+    // Refused (the focus stays) for a control that cannot hold it.
     void setFocus(std::optional<ControlId> id);
-    bool focusable(ControlId id) const;
+    bool focusable(ControlId id) const;  // a check box or text box on show
+    bool canHoldFocus(ControlId id) const;  // any control on show that takes pointer input
     void focusNext();            // the Tab key: next in TabIndex order
     void focusFirst();           // the lowest TabIndex, as when the window appears
     void toggle(ControlId id);   // a click or the space key on a check box

@@ -4,6 +4,15 @@
 
 Usage: tour.py NIZAM RUNNER TOUR.scn  (DISPLAY names a display of its own)
 
+With TOUR_KEYS set the tour is one by keys alone (`nizam-scenario
+--keys-from` writes one): it sends no pointer event at all, refuses a step
+that would, gives the window the keyboard with the window system's own
+focus request, and turns each `key` step into key events (Shift+Tab for
+Backtab) and each typed text into key events for the box the keys focused.
+The steps that check the course from inside (`expect focus`, `expect held`,
+...) cannot be seen from outside and are passed over; `expect screen` and
+`expect ended` are waited for as in any tour.
+
 The tour file is written in the scenario runner's words (see tour.scn); the
 control rectangles and the window title of each page come from
 `RUNNER --dump-defs`, and the band of the page the window shows from
@@ -27,6 +36,9 @@ import subprocess
 import sys
 import time
 
+# The X key names of the runner's keys.
+KEYSYMS = {"Tab": "Tab", "Backtab": "shift+Tab", "Space": "space", "Enter": "Return", "Escape": "Escape",
+           "Left": "Left", "Right": "Right", "Up": "Up", "Down": "Down"}
 PAGE_WAIT = 20.0       # seconds for a page to show after the click that opens it
 END_WAIT = 15.0        # seconds for the program to end after its close mark
 DOUBLE_CLICK_GAP = 0.7 # two presses closer than this at one place would be a double-click
@@ -199,7 +211,8 @@ def preload_keys(chars, work):
 
 
 class Tour:
-    def __init__(self, nizam, defs, log):
+    def __init__(self, nizam, defs, log, keys_only=False):
+        self.keys_only = keys_only
         self.defs = defs
         self.titles = {s["windowTitle"]: name for name, s in defs.items()}
         self.trace = os.environ.get("TOUR_TRACE")
@@ -261,6 +274,10 @@ class Tour:
                 self.scale = min(g["WIDTH"] / width, g["HEIGHT"] / height)
                 self.origin = (g["X"] + math.floor(g["WIDTH"] / 2 - (left + width / 2) * self.scale),
                                g["Y"] + math.floor(g["HEIGHT"] / 2 - (top + height / 2) * self.scale))
+                if self.keys_only:
+                    # The keyboard goes to the window by the window system's
+                    # focus request, not by a click.
+                    xdotool("windowfocus", "--sync", win, check=False)
                 time.sleep(0.1)  # let the page settle before the first event
                 return
             time.sleep(0.05)
@@ -318,6 +335,15 @@ class Tour:
         xdotool("mousemove", str(p[0]), str(p[1]), "sleep", "0.03", "mousedown", "1", "sleep", "0.03", "mouseup", "1",
                 "sleep", "0.05", "type", "--delay", "20", "--", text)
         self.last_press = (p, time.monotonic())
+
+    def key(self, name, times):
+        if name not in KEYSYMS:
+            raise TourError(f"no key named {name}")
+        xdotool("key", "--delay", "30", *([KEYSYMS[name]] * times))
+
+    def type_here(self, text):
+        """Types into the box the keys have focused: no click."""
+        xdotool("type", "--delay", "20", "--", text)
 
     def wait_end(self):
         try:
@@ -398,8 +424,10 @@ def main():
     except (TourError, subprocess.SubprocessError, ValueError) as e:
         print(f"tour failed: the keyboard map for the typed texts: {e}")
         return 1
+    keys_only = bool(os.environ.get("TOUR_KEYS"))
+    pointer_steps = ("click", "move", "drag", "doubleclick")
     with open(log_path, "w") as log:
-        tour = Tour(nizam, defs, log)
+        tour = Tour(nizam, defs, log, keys_only)
         pages = []
         try:
             for n, (line, words) in enumerate(steps, 1):
@@ -413,6 +441,16 @@ def main():
                         pages.append(words[2])
                     elif head == "expect" and words[1] == "ended":
                         tour.wait_end()
+                    elif keys_only and head in pointer_steps:
+                        raise TourError("a tour by keys sends no pointer event")
+                    elif keys_only and head == "key":
+                        tour.key(words[1], int(words[2]) if len(words) > 2 else 1)
+                    elif keys_only and head == "type":
+                        tour.type_here(unquote(" ".join(words[2:])))
+                    elif keys_only and head == "clear":
+                        xdotool("key", "--delay", "30", "ctrl+a", "Delete")
+                    elif keys_only and head == "expect":
+                        pass  # what the course holds inside is checked by the runner, not seen here
                     elif head == "click":
                         tour.click(words[1])
                     elif head == "move":
@@ -446,7 +484,7 @@ def main():
                   + "\n".join(faults[:40]))
             return 1
         print("the traced tour wrote no file and opened no socket but the display's")
-    print(f"tour passed: {len(steps)} steps, {len(pages)} pages shown ({len(set(pages))} distinct) "
+    print(f"tour{' by keys' if keys_only else ''} passed: {len(steps)} steps, {len(pages)} pages shown ({len(set(pages))} distinct) "
           f"in {time.monotonic() - started:.0f} s")
     return 0
 

@@ -4,7 +4,8 @@
 # replays tour.scn on it with real pointer and key events (tour.py).
 # The program runs under strace: the tour fails if it creates, writes,
 # renames or removes a file, or opens a socket other than the display's.
-# TOUR_FILE names another tour file to replay, for a shorter walk.
+# TOUR_FILE names another tour file to replay, for a shorter walk; with
+# TOUR_KEYS set it is a tour by keys alone (tour_keys.sh), sent as key events only.
 # Usage: tour.sh NIZAM NIZAM_SCENARIO
 set -euo pipefail
 nizam=$1

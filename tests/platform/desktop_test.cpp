@@ -1457,6 +1457,65 @@ TEST_F(Desktop, FocusIsShownOnlyOnceTheKeyboardIsUsed) {
     EXPECT_FALSE(showsRing(id("Check2")));
 }
 
+// The page by real key events: a drawn control ringed in the course's blue
+// once a key is used, a label carried from target to target and dropped.
+TEST_F(Desktop, KeysRingDrawnControlsAndCarryALabel) {
+    const QColor ring(0x2f, 0x7d, 0xc4);
+    auto key = [&](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : host.window(), k, m);
+        settle();
+    };
+    // Blue pixels on the frame just outside a control's rectangle.
+    auto ringed = [&](ControlId c) {
+        const QImage img = host.window()->grab().toImage();
+        const QRect r = QRectF(host.toWindow(screen().rect(c).left, screen().rect(c).top),
+                               host.toWindow(screen().rect(c).left + screen().rect(c).width,
+                                             screen().rect(c).top + screen().rect(c).height))
+                            .toAlignedRect()
+                            .adjusted(-3, -3, 3, 3);
+        int blue = 0;
+        for (int x = r.left(); x <= r.right(); ++x)
+            for (int y : {r.top(), r.top() + 1, r.top() + 2})
+                if (img.rect().contains(x, y) && QColor(img.pixel(x, y)) == ring) ++blue;
+        return blue > r.width() / 2;
+    };
+    auto tabTo = [&](ControlId c) {
+        for (int i = 0; i < 40 && screen().focus() != c; ++i) key(Qt::Key_Tab);
+        ASSERT_EQ(screen().focus(), c);
+    };
+    const ControlId button = id("Image1", 2);
+    tabTo(button);
+    EXPECT_EQ(QApplication::focusWidget(), host.window()) << "no native widget keeps the keys from a drawn control";
+    EXPECT_TRUE(ringed(button));
+    EXPECT_TRUE(screen().state(id("Image2", 2)).visible) << "the button's highlight shows, as under the pointer";
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_NE(screen().focus(), button);
+    EXPECT_FALSE(ringed(button));
+    EXPECT_FALSE(screen().state(id("Image2", 2)).visible) << "leaving the button hides its highlight";
+
+    const ControlId label = id("Image3", 1);
+    tabTo(label);
+    EXPECT_TRUE(ringed(label));
+    key(Qt::Key_Space);
+    ASSERT_EQ(nav.carried(), label);
+    ASSERT_TRUE(nav.heldOver().has_value());
+    EXPECT_EQ(host.heldOverShown(), nav.heldOver()) << "the outline stands on the target";
+    EXPECT_TRUE(ringed(*nav.heldOver()));
+    const auto first = nav.heldOver();
+    key(Qt::Key_Tab);
+    EXPECT_NE(nav.heldOver(), first);
+    key(Qt::Key_Escape);
+    EXPECT_EQ(nav.carried(), std::nullopt) << "Escape puts it back";
+    EXPECT_EQ(screen().focus(), label);
+    key(Qt::Key_Return);
+    const auto target = nav.heldOver();
+    ASSERT_TRUE(target.has_value());
+    key(Qt::Key_Return);
+    EXPECT_EQ(nav.carried(), std::nullopt);
+    EXPECT_EQ(host.heldOverShown(), std::nullopt);
+    EXPECT_EQ(screen().state(*target).picture, screen().state(label).picture) << "dropped where it was held";
+}
+
 TEST_F(Desktop, EscapeCancelsADrag) {
     const QPoint label = centre("Image3", 1);
     QTest::mouseMove(win(), label);

@@ -168,6 +168,11 @@ TEST(Print, APrintedPageLooksLikeThePageOnShowWithItsAnswersAndVerdict) {
         d.move(print.first, print.second);
         const ControlId highlight = *s.findQuiet("Image2", 5);
         ASSERT_TRUE(s.state(highlight).visible);
+        // The keys brought there as well ring it, which the paper leaves out too.
+        const ControlId printButton = *s.findQuiet("Image1", 5);
+        for (int i = 0; i < 60 && s.focus() != printButton; ++i) d.key("Tab");
+        ASSERT_EQ(s.focus(), printButton);
+        ASSERT_TRUE(s.state(highlight).visible);
         std::vector<std::string> texts;
         std::vector<int> values;
         for (ControlId id = 0; id < s.controlCount(); ++id) {
@@ -221,6 +226,9 @@ TEST(Print, APrintedPageLooksLikeThePageOnShowWithItsAnswersAndVerdict) {
             EXPECT_LT(onPaper, 2.5 * onScreen + 0.02) << s.control(id).name;
         }
         EXPECT_LT(meanDifference(paper, shown, scaled(s.rect(highlight))), kControlTolerance);
+        const Rect ringed = s.rect(printButton);
+        EXPECT_LT(meanDifference(paper, shown, scaled(ringed).adjusted(-4, -4, 4, 4)), kControlTolerance)
+            << "no focus ring on paper";
     }
 }
 

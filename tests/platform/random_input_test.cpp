@@ -53,8 +53,8 @@ unsigned long envNumber(const char* name, unsigned long fallback) {
 
 // Whether the control's drawing lies over the point (lines by their bounding
 // box). A frame's border lies across its edge, half its width (which grows
-// with the scale) outside it.
-bool covers(const Screen& s, ControlId id, const DesktopHost& host, QPoint p) {
+// with the scale) outside it. `around`: window pixels around it too.
+bool covers(const Screen& s, ControlId id, const DesktopHost& host, QPoint p, double around = 0) {
     const ControlDef& c = s.control(id);
     const double border = c.kind == Kind::Shape ? c.borderWidth.value_or(1) * host.scale() / 2 : 0;
     if (c.kind == Kind::Line) {
@@ -64,7 +64,7 @@ bool covers(const Screen& s, ControlId id, const DesktopHost& host, QPoint p) {
     }
     const Rect r = s.rect(id);
     const QRectF w(host.toWindow(r.left, r.top), host.toWindow(r.left + r.width, r.top + r.height));
-    const double m = 1 + border;
+    const double m = 1 + border + around;
     return w.adjusted(-m, -m, m, m).contains(p);
 }
 
@@ -300,7 +300,13 @@ private:
     void checkPictures() {
         SCOPED_TRACE(context());
         const Screen* s = nav_.current();
-        if (!s) return;
+        // A label carried by keys is drawn over the target it is held over.
+        if (!s || nav_.carried()) return;
+        // The keyboard's ring round a drawn control lies over what is around it.
+        auto ringed = [&](QPoint p) {
+            const auto f = s->focus();
+            return f && !host_.nativeWidget(*f) && covers(*s, *f, host_, p, 4 + 2 * host_.scale());
+        };
         QWidget* w = host_.window();
         QImage drawn(w->size(), QImage::Format_ARGB32_Premultiplied);
         drawn.fill(Qt::black);
@@ -323,7 +329,7 @@ private:
             if (source.isNull()) continue;  // a missing picture draws nothing; the store reports it
             for (int tries = 0; tries < 6; ++tries) {
                 const QPoint p(pick(seen.left(), seen.right()), pick(seen.top(), seen.bottom()));
-                bool hidden = false;
+                bool hidden = ringed(p);
                 for (ControlId front = 0; front < id && !hidden; ++front)
                     hidden = s->state(front).visible && covers(*s, front, host_, p);
                 if (hidden) continue;

@@ -89,7 +89,9 @@ TEST_F(Routing, CheckBoxesToggleAndTextBoxesTakeFocus) {
     EXPECT_EQ(s().state(id("Check1")).value, 0);
     lab.click("Text1");
     EXPECT_EQ(s().focus(), id("Text1"));
-    nav.keyTab();
+    // The boxes come first on the page, in their TabIndex order Check2, Check1, Text1.
+    nav.keyBacktab();
+    nav.keyBacktab();
     EXPECT_EQ(s().focus(), id("Check2"));
     nav.keySpace();
     EXPECT_EQ(s().state(id("Check2")).value, 1);

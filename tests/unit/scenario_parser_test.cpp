@@ -82,6 +82,24 @@ TEST(ScenarioParser, ReadsTheQuitQuestionsSteps) {
     EXPECT_EQ(p.steps[6].words, (std::vector<std::string>{"focus", "leave"}));
 }
 
+// The keys of a page walked without a pointer, and what they carry.
+TEST(ScenarioParser, ReadsTheKeysOfThePageAndWhatTheyCarry) {
+    Parsed p = parse("key Backtab\nkey Left\nkey Right\nkey Up\nkey Down\nkey Tab 11\n"
+                     "expect carrying Image3(0)\nexpect carrying none\nexpect held Image4(2)\nexpect held none\n",
+                     vocab());
+    ASSERT_FALSE(p.error) << p.error->message;
+    ASSERT_EQ(p.steps.size(), 10u);
+    EXPECT_EQ(p.steps[0].words, std::vector<std::string>{"Backtab"});
+    EXPECT_EQ(p.steps[4].words, std::vector<std::string>{"Down"});
+    EXPECT_EQ(p.steps[5].words, (std::vector<std::string>{"Tab", "11"})) << "the key and how many times";
+    EXPECT_EQ(p.steps[6].what, "carrying");
+    ASSERT_TRUE(p.steps[6].control.has_value());
+    EXPECT_EQ(p.steps[6].control->name, "Image3");
+    EXPECT_FALSE(p.steps[7].control.has_value()) << "none names no control";
+    EXPECT_EQ(p.steps[8].what, "held");
+    EXPECT_FALSE(p.steps[9].control.has_value());
+}
+
 TEST(ScenarioParser, RefusesBadLinesWithTheirNumber) {
     struct Case {
         const char* text;
@@ -97,6 +115,11 @@ TEST(ScenarioParser, RefusesBadLinesWithTheirNumber) {
         {"click @1;2\n", 1, "bad point @1;2"},
         {"click\n", 1, "'click' takes 1 argument(s)"},
         {"key F4\n", 1, "unknown key F4"},
+        {"key Tab 0\n", 1, "a key is pressed 1 to 1000 times"},
+        {"key Tab 1001\n", 1, "a key is pressed 1 to 1000 times"},
+        {"key Tab \"3\"\n", 1, "a key is pressed 1 to 1000 times"},
+        {"key Space 2 3\n", 1, "'key' takes 1 argument(s)"},
+        {"expect carrying\n", 1, "'expect' takes 2 argument(s)"},
         {"close now\n", 1, "'close' takes 0 argument(s)"},
         {"expect question asked\n", 1, "a question is open, closed, or focus leave|stay"},
         {"expect question focus yes\n", 1, "a question is open, closed, or focus leave|stay"},

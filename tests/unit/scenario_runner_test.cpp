@@ -10,6 +10,7 @@
 
 #include "app/registry.h"
 #include "tools/scenario/headless_driver.h"
+#include "tools/scenario/keys_from.h"
 #include "tools/scenario/scenario.h"
 
 namespace nizam::scenario {
@@ -105,6 +106,55 @@ TEST_F(ScenarioRunner, EveryStepChecksThatOnlyTheLoadedPageHasAWindow) {
         EXPECT_FALSE(r.passed);
         EXPECT_NE(r.message.find(":1: open Form3 -- " + std::string(c.failure)), std::string::npos) << r.message;
     }
+}
+
+}  // namespace
+}  // namespace nizam::scenario
+
+namespace nizam::scenario {
+namespace {
+
+// Pointer steps turned into keys: the keys are found on the page as it then
+// stands, the file they make passes where the pointer's did, and a step no
+// key can do stops the turning at its line.
+class KeysFrom : public ScenarioRunner {
+protected:
+    int turn(const std::string& text, std::string& out, std::string& why) {
+        const auto path = dir_ / "pointer.scn";
+        std::ofstream(path, std::ios::binary) << text;
+        static const Vocabulary vocabulary = vocabularyOf(screenRegistry());
+        return keysFrom(path.string(), [] { return std::make_unique<HeadlessDriver>(); }, vocabulary, out, why);
+    }
+};
+
+TEST_F(KeysFrom, ClicksAndDragsBecomeKeysThatDoTheSame) {
+    const std::string pointer =
+        "open Form32\n"
+        "move Image1(2)\n"
+        "drag Image3(3) Image4(3)\n"
+        "expect picture Image4(3) Image3(3)\n"
+        "open Form3\n"
+        "click Check6\n"
+        "expect value Check6 1\n";
+    std::string keys, why;
+    ASSERT_EQ(turn(pointer, keys, why), 0) << why;
+    for (const char* pointerStep : {"move ", "drag ", "click "})
+        EXPECT_EQ(keys.find(pointerStep), std::string::npos) << pointerStep << "in\n" << keys;
+    EXPECT_NE(keys.find("expect focus Image3(3)\nkey Space\n"), std::string::npos) << keys;
+    EXPECT_NE(keys.find("expect held Image4(3)\nkey Space\nexpect picture Image4(3) Image3(3)\n"), std::string::npos)
+        << keys;
+    EXPECT_NE(keys.find("expect focus Check6\nkey Space\nexpect value Check6 1\n"), std::string::npos) << keys;
+    const FileResult result = run(keys, std::nullopt);
+    EXPECT_TRUE(result.passed) << result.message << "\n" << keys;
+}
+
+TEST_F(KeysFrom, AStepNoKeyCanDoStopsAtItsLine) {
+    std::string keys, why;
+    EXPECT_EQ(turn("open Form3\ndoubleclick Check1\n", keys, why), 1);
+    EXPECT_NE(why.find(":2: doubleclick Check1 -- a double-click has no key"), std::string::npos) << why;
+    EXPECT_EQ(turn("open Form3\nclick screen\n", keys, why), 1);
+    EXPECT_NE(why.find(":2: "), std::string::npos) << why;
+    EXPECT_EQ(turn("open Form99\n", keys, why), 2) << "a file that cannot be parsed";
 }
 
 }  // namespace

@@ -165,11 +165,14 @@ void DesktopDriver::clear(ControlId id) {
 void DesktopDriver::key(const std::string& name) {
     QWidget* target = QApplication::focusWidget();
     if (!target) target = host_->window();
-    const Qt::Key k = name == "Tab"     ? Qt::Key_Tab
-                      : name == "Space" ? Qt::Key_Space
-                      : name == "Enter" ? Qt::Key_Return
-                                        : Qt::Key_Escape;
-    QTest::keyClick(target, k);
+    // Shift+Tab comes as the window system delivers it: Backtab with Shift held.
+    static const std::pair<const char*, Qt::Key> kKeys[] = {
+        {"Tab", Qt::Key_Tab},     {"Backtab", Qt::Key_Backtab}, {"Space", Qt::Key_Space},
+        {"Enter", Qt::Key_Return}, {"Escape", Qt::Key_Escape},  {"Left", Qt::Key_Left},
+        {"Right", Qt::Key_Right}, {"Up", Qt::Key_Up},          {"Down", Qt::Key_Down}};
+    const auto* k = std::find_if(std::begin(kKeys), std::end(kKeys), [&](const auto& p) { return name == p.first; });
+    if (k == std::end(kKeys)) return;
+    QTest::keyClick(target, k->second, k->second == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
     settle();
 }
 

@@ -33,6 +33,7 @@ public:
     bool questionShown() override { return host_->quitQuestionShown(); }
     void wait(int ms) override;
     std::optional<ControlId> loupeShown() override { return host_->loupeShown(); }
+    std::optional<ControlId> heldShown() override { return host_->heldOverShown(); }
     std::string shot(const std::string& file) override;
     std::string shotWindow(const std::string& file) override;
     bool cursorIsHand() override;

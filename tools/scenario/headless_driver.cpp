@@ -50,9 +50,14 @@ void HeadlessDriver::clear(ControlId id) {
 
 void HeadlessDriver::key(const std::string& name) {
     if (name == "Tab") nav_->keyTab();
+    if (name == "Backtab") nav_->keyBacktab();
     if (name == "Space") nav_->keySpace();
     if (name == "Enter") nav_->keyEnter();
     if (name == "Escape") nav_->keyEscape();
+    if (name == "Left") nav_->keyArrow(keys::Direction::Left);
+    if (name == "Right") nav_->keyArrow(keys::Direction::Right);
+    if (name == "Up") nav_->keyArrow(keys::Direction::Up);
+    if (name == "Down") nav_->keyArrow(keys::Direction::Down);
 }
 
 std::optional<std::vector<std::string>> HeadlessDriver::playerCalls(ControlId id) {

@@ -33,6 +33,7 @@ public:
     bool questionShown() override { return nav_->quitQuestion() != nullptr; }
     void wait(int ms) override { nav_->timePassed(ms); }
     std::optional<ControlId> loupeShown() override { return host_.loupe; }
+    std::optional<ControlId> heldShown() override { return host_.heldOver; }
     std::string shot(const std::string&) override { return {}; }
     std::string shotWindow(const std::string&) override { return {}; }
     bool cursorIsHand() override { return !nav_->pointerShape().empty(); }

@@ -55,7 +55,11 @@ public:
     void controlChanged(Screen&, ControlId) override { ++changes; }
     void setPointerShape(const std::string& iconKey) override { pointerShape = iconKey; }
     void dragStarted(Screen&, ControlId) override { dragOutline = true; }
-    void dragEnded() override { dragOutline = false; }
+    void dragEnded() override {
+        dragOutline = false;
+        heldOver.reset();
+    }
+    void dragHeldOver(Screen&, ControlId target) override { heldOver = target; }
     void startProgram(const std::string& path, int windowStyle) override {
         programs.push_back({path, windowStyle});
     }
@@ -76,6 +80,7 @@ public:
     std::vector<PlayerCall> playerCalls;
     std::string pointerShape;
     bool dragOutline = false;
+    std::optional<ControlId> heldOver;  // where the outline of a label carried by keys stands
     std::optional<ControlId> loupe;  // the label whose loupe the host was told to show
     std::optional<int> wake;         // the last wait the course asked for, in milliseconds
     int endedCalls = 0;

@@ -9,6 +9,7 @@
 #include "app/registry.h"
 #include "tools/scenario/dump.h"
 #include "tools/scenario/headless_driver.h"
+#include "tools/scenario/keys_from.h"
 #include "tools/scenario/scenario.h"
 
 #ifdef NIZAM_DESKTOP_HOST
@@ -26,7 +27,8 @@ int usage() {
     std::fprintf(stderr,
                  "usage: nizam-scenario [--host headless|desktop] [--outlines] FILE...\n"
                  "       nizam-scenario --dump-defs\n"
-                 "       nizam-scenario --dump-bands\n");
+                 "       nizam-scenario --dump-bands\n"
+                 "       nizam-scenario --keys-from FILE   the file's pointer steps as keys\n");
     return 2;
 }
 }  // namespace
@@ -38,12 +40,16 @@ int main(int argc, char** argv) {
     bool dump = false;
     bool bands = false;  // each screen's content band, for end-to-end drivers
     bool outlines = false;  // shots show each control's outline and name
+    std::string keysFrom;   // a file to write out with its pointer steps as keys
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--dump-defs") {
             dump = true;
         } else if (a == "--dump-bands") {
             bands = true;
+        } else if (a == "--keys-from") {
+            if (i + 1 >= argc) return usage();
+            keysFrom = argv[++i];
         } else if (a == "--outlines") {
             outlines = true;
         } else if (a == "--host") {
@@ -58,13 +64,24 @@ int main(int argc, char** argv) {
         }
     }
     if (host != "headless" && host != "desktop") return usage();
-    if (!dump && !bands && files.empty()) return usage();
+    if (!dump && !bands && keysFrom.empty() && files.empty()) return usage();
     const auto registry = screenRegistry();
     if (bands) {
         std::fputs(scenario::dumpBands(registry).c_str(), stdout);
         return 0;
     }
     const auto vocabulary = scenario::vocabularyOf(registry);
+    // Turned on a headless course, with the program's own text filter where there is one.
+    auto turnToKeys = [&](const scenario::DriverFactory& makeDriver) {
+        std::string out, why;
+        const int status = scenario::keysFrom(keysFrom, makeDriver, vocabulary, out, why);
+        if (status != 0) {
+            std::fprintf(stderr, "nizam-scenario: %s\n", why.c_str());
+            return status;
+        }
+        std::fputs(out.c_str(), stdout);
+        return 0;
+    };
 #ifdef NIZAM_DESKTOP_HOST
     // Both hosts and the dump use the program's own pictures and text filter.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -82,6 +99,7 @@ int main(int argc, char** argv) {
             files, [&] { return std::make_unique<scenario::DesktopDriver>(store, outlines); }, vocabulary);
     }
     auto filter = [](const std::string& s) { return platform::normalizeTyped(s); };
+    if (!keysFrom.empty()) return turnToKeys([&] { return std::make_unique<scenario::HeadlessDriver>(filter); });
     return scenario::runFiles(
         files, [&] { return std::make_unique<scenario::HeadlessDriver>(filter); }, vocabulary);
 #else
@@ -90,6 +108,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     (void)outlines;  // shots are taken by the desktop host only
+    if (!keysFrom.empty()) return turnToKeys([] { return std::make_unique<scenario::HeadlessDriver>(); });
     if (host == "desktop") {
         std::fprintf(stderr, "nizam-scenario: this build has no desktop host\n");
         return 2;

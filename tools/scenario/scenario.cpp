@@ -89,11 +89,21 @@ public:
         if (v == "type") return count(3, error) && control(1, step.control, error) && text(2, step, error);
         if (v == "clear") return count(2, error) && control(1, step.control, error);
         if (v == "key") {
-            if (!count(2, error)) return false;
+            // `key NAME` or `key NAME N`: the key pressed N times in a row.
+            if (tokens_.size() == 3) {
+                int n = 0;
+                if (tokens_[2].quoted || !parseInt(word(2), n) || n < 1 || n > kMaxKeyRepeat)
+                    return fail(error, "a key is pressed 1 to " + std::to_string(kMaxKeyRepeat) + " times");
+                step.words.push_back(word(2));
+            } else if (!count(2, error)) {
+                return false;
+            }
             const std::string& k = word(1);
-            if (k != "Tab" && k != "Space" && k != "Enter" && k != "Escape")
+            static const char* const kKeys[] = {"Tab", "Backtab", "Space", "Enter", "Escape",
+                                                "Left", "Right", "Up", "Down"};
+            if (std::find(std::begin(kKeys), std::end(kKeys), k) == std::end(kKeys))
                 return fail(error, "unknown key " + excerpt(k));
-            step.words.push_back(word(1));
+            step.words.insert(step.words.begin(), word(1));
             return true;
         }
         if (v == "close") return count(1, error);
@@ -228,7 +238,7 @@ private:
             step.words.push_back(word(3));
             return true;
         }
-        if (w == "loupe") {
+        if (w == "loupe" || w == "carrying" || w == "held") {
             if (!count(3, error)) return false;
             if (word(2) == "none" && !tokens_[2].quoted) return true;
             return control(2, step.control, error);
@@ -302,7 +312,9 @@ public:
         }
         if (s.verb == "key") {
             if (!nav.current()) return "expected a loaded screen -- found none";
-            return d_.key(s.words[0]), "";
+            const int times = s.words.size() > 1 ? std::stoi(s.words[1]) : 1;
+            for (int i = 0; i < times && nav.current(); ++i) d_.key(s.words[0]);
+            return "";
         }
         if (s.verb == "close") {
             if (!nav.current()) return "expected a loaded screen -- found none";
@@ -371,6 +383,24 @@ private:
             if (course != want) return "expected the loupe over " + want + " found " + course;
             const std::string host = named(d_.loupeShown());
             if (host != want) return "expected the window to show the loupe over " + want + " found " + host;
+            return "";
+        }
+        if (w == "carrying" || w == "held") {
+            // The label carried by keys, or the target it is held over: what
+            // the course holds, and for the target where the host shows it.
+            const Screen* screen = nav.current();
+            auto named = [&](std::optional<ControlId> id) {
+                return id && screen && *id >= 0 && *id < screen->controlCount()
+                           ? screen->control(*id).displayName()
+                           : std::string("none");
+            };
+            const std::string want = s.control ? shown(*s.control) : "none";
+            const std::string course = named(w == "carrying" ? nav.carried() : nav.heldOver());
+            if (course != want) return "expected " + w + " " + want + " found " + course;
+            if (w == "held") {
+                const std::string host = named(d_.heldShown());
+                if (host != want) return "expected the outline shown over " + want + " found " + host;
+            }
             return "";
         }
         if (w == "launched") {
@@ -1042,6 +1072,8 @@ bool readScenarioFile(const std::string& path, std::string& text, std::string& w
     }
     return true;
 }
+
+std::string runStep(Driver& driver, const Step& step) { return Runner(driver).run(step); }
 
 FileResult runFile(const std::string& path, const DriverFactory& makeDriver, const Vocabulary& vocabulary) {
     FileResult result;

@@ -43,6 +43,8 @@ struct ParseError {
 // The most a scenario file may hold, and the most steps its tables may expand to.
 inline constexpr std::size_t kMaxFileBytes = 4u << 20;
 inline constexpr std::size_t kMaxSteps = 200'000;
+// The most times one `key` step presses its key.
+inline constexpr int kMaxKeyRepeat = 1000;
 // The longest a `wait` step may wait, in milliseconds.
 inline constexpr int kMaxWaitMs = 10'000;
 
@@ -92,6 +94,9 @@ public:
     // host waits that long in its event loop; the headless host tells the
     // course the time has passed).
     virtual void wait(int ms) = 0;
+    // The drop target on which the host shows the outline of a label
+    // carried by keys, if any.
+    virtual std::optional<ControlId> heldShown() = 0;
     // The word label whose loupe the host shows now, if any.
     virtual std::optional<ControlId> loupeShown() = 0;
     // Saves the page; returns "" or, when the file cannot be written, why.
@@ -125,6 +130,9 @@ using DriverFactory = std::function<std::unique_ptr<Driver>()>;
 // Reads a whole scenario file, at most kMaxFileBytes; false with the reason
 // for a folder, a file that cannot be opened, or one that is too large.
 bool readScenarioFile(const std::string& path, std::string& text, std::string& why);
+
+// Runs one step on the driver: "" when it passed, else the failure text.
+std::string runStep(Driver& driver, const Step& step);
 
 FileResult runFile(const std::string& path, const DriverFactory& makeDriver, const Vocabulary& vocabulary);
 
