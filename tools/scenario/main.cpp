@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // nizam-scenario: runs scenario files against the program's logic, or prints
 // every screen definition as JSON (see docs/scenarios.md).
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -24,9 +25,10 @@
 namespace {
 int usage() {
     std::fprintf(stderr,
-                 "usage: nizam-scenario [--host headless|desktop] [--outlines] FILE...\n"
+                 "usage: nizam-scenario [--host headless|desktop] [--outlines] [--keyboard on|off] FILE...\n"
                  "       nizam-scenario --dump-defs\n"
-                 "       nizam-scenario --dump-bands\n");
+                 "       nizam-scenario --dump-bands\n"
+                 "       nizam-scenario --dump-keyboard WIDTHxHEIGHT FormN TEXTBOX\n");
     return 2;
 }
 }  // namespace
@@ -38,6 +40,8 @@ int main(int argc, char** argv) {
     bool dump = false;
     bool bands = false;  // each screen's content band, for end-to-end drivers
     bool outlines = false;  // shots show each control's outline and name
+    bool keyboard = false;  // the on-screen keyboard switched on at start (desktop host)
+    std::vector<std::string> keyboardDump;  // --dump-keyboard: size, page, box
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--dump-defs") {
@@ -46,6 +50,15 @@ int main(int argc, char** argv) {
             bands = true;
         } else if (a == "--outlines") {
             outlines = true;
+        } else if (a == "--keyboard") {
+            if (i + 1 >= argc) return usage();
+            const std::string v = argv[++i];
+            if (v != "on" && v != "off") return usage();
+            keyboard = v == "on";
+        } else if (a == "--dump-keyboard") {
+            if (i + 3 >= argc) return usage();
+            keyboardDump = {argv[i + 1], argv[i + 2], argv[i + 3]};
+            i += 3;
         } else if (a == "--host") {
             if (i + 1 >= argc) return usage();
             host = argv[++i];
@@ -58,7 +71,7 @@ int main(int argc, char** argv) {
         }
     }
     if (host != "headless" && host != "desktop") return usage();
-    if (!dump && !bands && files.empty()) return usage();
+    if (!dump && !bands && keyboardDump.empty() && files.empty()) return usage();
     const auto registry = screenRegistry();
     if (bands) {
         std::fputs(scenario::dumpBands(registry).c_str(), stdout);
@@ -76,10 +89,30 @@ int main(int argc, char** argv) {
         std::fputs(scenario::dumpDefinitions(registry, &store).c_str(), stdout);
         return 0;
     }
+    if (!keyboardDump.empty()) {
+        // The keys' rectangles in window pixels, for end-to-end drivers that click them.
+        int w = 0, h = 0;
+        char x = 0;
+        if (std::sscanf(keyboardDump[0].c_str(), "%d%c%d", &w, &x, &h) != 3 || x != 'x' || w < 320 || h < 240)
+            return usage();
+        if (std::find(vocabulary.screens.begin(), vocabulary.screens.end(), keyboardDump[1]) == vocabulary.screens.end()) {
+            std::fprintf(stderr, "nizam-scenario: no page %s\n", keyboardDump[1].c_str());
+            return 2;
+        }
+        platform::registerBundledFonts(folder);
+        scenario::DesktopDriver driver(store, false, true);
+        const std::string json = driver.dumpKeyboard(QSize(w, h), keyboardDump[1], keyboardDump[2]);
+        if (json.empty()) {
+            std::fprintf(stderr, "nizam-scenario: no text box %s on %s\n", keyboardDump[2].c_str(), keyboardDump[1].c_str());
+            return 2;
+        }
+        std::fputs(json.c_str(), stdout);
+        return 0;
+    }
     if (host == "desktop") {
         platform::registerBundledFonts(folder);
         return scenario::runFiles(
-            files, [&] { return std::make_unique<scenario::DesktopDriver>(store, outlines); }, vocabulary);
+            files, [&] { return std::make_unique<scenario::DesktopDriver>(store, outlines, keyboard); }, vocabulary);
     }
     auto filter = [](const std::string& s) { return platform::normalizeTyped(s); };
     return scenario::runFiles(
@@ -90,6 +123,11 @@ int main(int argc, char** argv) {
         return 0;
     }
     (void)outlines;  // shots are taken by the desktop host only
+    (void)keyboard;
+    if (!keyboardDump.empty()) {
+        std::fprintf(stderr, "nizam-scenario: this build has no desktop host\n");
+        return 2;
+    }
     if (host == "desktop") {
         std::fprintf(stderr, "nizam-scenario: this build has no desktop host\n");
         return 2;
