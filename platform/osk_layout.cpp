@@ -37,14 +37,16 @@ const char* const kDigits[kColumns] = {"1", "2", "3", "4", "5", "6", "7", "8", "
 
 }  // namespace
 
-OskLayout layoutKeyboard(QSize window, OskLayer layer) {
+OskLayout layoutKeyboard(QSize window, OskLayer layer, double clearLeft) {
     const double w = std::max(1, window.width()), h = std::max(1, window.height());
     // Rows of about a fifteenth of the window's height: the five of them
     // leave more than half of it to the page.
     const double keyH = std::clamp(h * 0.066, kOskMinKey, 96.0);
     const double gap = std::round(keyH * 0.12);
     const double pad = std::round(keyH * 0.2);
-    const double keyW = std::max(kOskMinKey, std::min(keyH * 1.25, (w - 2 * pad - (kColumns - 1) * gap) / kColumns));
+    // In the middle, as wide as leaves the tab's corner free on both sides.
+    const double room = w - 2 * std::max(clearLeft, 0.0);
+    const double keyW = std::max(kOskMinKey, std::min(keyH * 1.25, (room - 2 * pad - (kColumns - 1) * gap) / kColumns));
     OskLayout out;
     out.keyHeight = keyH;
     out.panel = QSizeF(kColumns * keyW + (kColumns - 1) * gap + 2 * pad, kRows * keyH + (kRows - 1) * gap + 2 * pad);
@@ -79,8 +81,9 @@ OskLayout layoutKeyboard(QSize window, OskLayer layer) {
     return out;
 }
 
-QRectF placeKeyboard(QSize window, QSizeF panel, const std::optional<QRectF>& box) {
-    const double x = std::round((window.width() - panel.width()) / 2);
+QRectF placeKeyboard(QSize window, QSizeF panel, const std::optional<QRectF>& box, double clearLeft) {
+    double x = std::round((window.width() - panel.width()) / 2);
+    if (x < clearLeft) x = std::max(0.0, std::min(std::ceil(clearLeft), window.width() - panel.width()));
     const QRectF bottom(QPointF(x, window.height() - panel.height()), panel);
     const QRectF top(QPointF(x, 0), panel);
     if (!box || !bottom.intersects(*box)) return bottom;

@@ -45,13 +45,15 @@ inline constexpr double kOskMinKey = 40;
 
 // The keys of `layer` laid out for a window of `window` pixels: twelve
 // columns, five rows, the keys as large as the window allows a panel that
-// leaves the page's upper or lower half in sight.
-OskLayout layoutKeyboard(QSize window, OskLayer layer);
+// leaves the page's upper or lower half in sight and, where the window is
+// wide enough, the `clearLeft` pixels at its left (the keyboard's tab) free.
+OskLayout layoutKeyboard(QSize window, OskLayer layer, double clearLeft = 0);
 
 // Where the panel stands in the window: at the bottom when that leaves the
 // focused box (window pixels) uncovered, at the top when that does, else at
-// the edge that covers less of it. No box: at the bottom.
-QRectF placeKeyboard(QSize window, QSizeF panel, const std::optional<QRectF>& box);
+// the edge that covers less of it. No box: at the bottom. It stands in the
+// middle, or right of the `clearLeft` pixels when the middle would reach them.
+QRectF placeKeyboard(QSize window, QSizeF panel, const std::optional<QRectF>& box, double clearLeft = 0);
 
 // The key of `layer` a scenario names (its character, or space, backspace,
 // layer, hide), or none.

@@ -217,7 +217,7 @@ void OnScreenKeyboard::relayout() {
     const int w = qRound(h * 5.6);
     tab_->setGeometry(std::max(0, qRound(6 * s)), window_.height() - h, w, h);
     tab_->update();
-    layout_ = layoutKeyboard(window_.size(), layer_);
+    layout_ = layoutKeyboard(window_.size(), layer_, clearLeft());
     if (isVisible()) {
         if (QWidget* box = target())
             showFor(box);
@@ -226,9 +226,13 @@ void OnScreenKeyboard::relayout() {
     }
 }
 
+double OnScreenKeyboard::clearLeft() const { return tab_->geometry().right() + 1 + tab_->height() / 4.0; }
+
+OskLayout OnScreenKeyboard::keysOf(OskLayer layer) const { return layoutKeyboard(window_.size(), layer, clearLeft()); }
+
 void OnScreenKeyboard::showFor(QWidget* box) {
-    layout_ = layoutKeyboard(window_.size(), layer_);
-    const QRectF place = placeKeyboard(window_.size(), layout_.panel, QRectF(box->geometry()));
+    layout_ = layoutKeyboard(window_.size(), layer_, clearLeft());
+    const QRectF place = placeKeyboard(window_.size(), layout_.panel, QRectF(box->geometry()), clearLeft());
     setGeometry(QRect(QPoint(qFloor(place.x()), qFloor(place.y())),
                       QSize(qCeil(place.width()), qCeil(place.height()))));
     down_.reset();
@@ -326,7 +330,7 @@ void OnScreenKeyboard::press(const OskKey& key) {
             return;
         case OskAction::Layer:
             layer_ = layer_ == OskLayer::Letters ? OskLayer::Signs : OskLayer::Letters;
-            layout_ = layoutKeyboard(window_.size(), layer_);
+            layout_ = layoutKeyboard(window_.size(), layer_, clearLeft());
             update();
             return;
         case OskAction::Backspace: {

@@ -52,6 +52,8 @@ public:
     // panel's own pixels; the panel's and the tab's rectangles in window pixels.
     OskLayout keys() const { return layout_; }
     OskLayer layer() const { return layer_; }
+    // The keys of a layer, as the panel lays them out in this window.
+    OskLayout keysOf(OskLayer layer) const;
     QRect tabRect() const;
     // The text box the panel types into, or nullptr.
     QWidget* target() const;
@@ -68,6 +70,8 @@ private:
     class Tab;
     bool isBox(const QObject* o) const;
     void showFor(QWidget* box);
+    // The window pixels at the left the panel keeps free for the tab.
+    double clearLeft() const;
     void hidePanel();
     void press(const OskKey& key);
     std::optional<std::size_t> keyAt(QPointF pos) const;

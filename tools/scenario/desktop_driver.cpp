@@ -397,7 +397,7 @@ std::string DesktopDriver::dumpKeyboard(QSize window, const std::string& screen,
         if (layer == platform::OskLayer::Signs) out += ", ";
         out += std::string("\"") + layerName(layer) + "\": {";
         bool first = true;
-        for (const platform::OskKey& key : platform::layoutKeyboard(window, layer).keys) {
+        for (const platform::OskKey& key : k.keysOf(layer).keys) {
             std::string name;
             for (const char c : key.name.toStdString()) {
                 if (c == '"' || c == '\\') name += '\\';
