@@ -22,6 +22,10 @@
 #include "tools/scenario/desktop_driver.h"
 
 namespace nizam::platform {
+
+SvgAssetStore& store();
+void setStore(SvgAssetStore* s);
+
 namespace {
 
 const QSize kWindows[] = {{1024, 600}, {800, 600}, {1024, 768}, {1366, 768}, {1920, 1080}, {3840, 2160}};
@@ -123,10 +127,13 @@ TEST(KeyboardLayouts, ArabicIsFoundInTheLayoutList) {
 
 // The real pages on the offscreen platform, driven as the scenario runner
 // drives them: real pointer events at the keys' pixels.
-SvgAssetStore& store() {
-    static SvgAssetStore s(QStringLiteral(NIZAM_ASSETS_DIR));
-    return s;
-}
+}  // namespace
+
+// Made in main, so that it goes before the application does.
+SvgAssetStore* theStore = nullptr;
+SvgAssetStore& store() { return *theStore; }
+
+namespace {
 
 struct Page {
     explicit Page(const char* name, bool on = true) : driver(store(), false, on) {
@@ -335,6 +342,9 @@ TEST(OnScreenKeyboard, TheTabCoversNoControl) {
 }
 
 }  // namespace
+
+void setStore(SvgAssetStore* s) { theStore = s; }
+
 }  // namespace nizam::platform
 
 int main(int argc, char** argv) {
@@ -342,6 +352,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     nizam::platform::setUpProcess();
     nizam::platform::registerBundledFonts(QStringLiteral(NIZAM_ASSETS_DIR) + "/..");
+    nizam::platform::SvgAssetStore store(QStringLiteral(NIZAM_ASSETS_DIR));
+    nizam::platform::setStore(&store);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
