@@ -194,7 +194,6 @@ QWidget* OnScreenKeyboard::target() const {
 void OnScreenKeyboard::pageChanged(const std::vector<QWidget*>& textBoxes) {
     hidePanel();
     restore_ = false;
-    layer_ = OskLayer::Letters;  // each page starts on the letters
     for (auto& b : boxes_)
         if (b) b->removeEventFilter(this);
     boxes_.assign(textBoxes.begin(), textBoxes.end());
@@ -213,8 +212,8 @@ QRect OnScreenKeyboard::tabRect() const { return tab_->geometry(); }
 void OnScreenKeyboard::relayout() {
     // The tab at the page's scale, never smaller than a finger's press.
     const double s = std::clamp(canvas_.scale(), 0.5, 4.0);
-    const int h = std::max(28, qRound(26 * s));
-    const int w = qRound(h * 5.6);
+    const int h = std::max(28, qRound(22 * s));
+    const int w = qRound(h * 5.4);
     tab_->setGeometry(std::max(0, qRound(6 * s)), window_.height() - h, w, h);
     tab_->update();
     layout_ = layoutKeyboard(window_.size(), layer_, clearLeft());
@@ -245,6 +244,11 @@ void OnScreenKeyboard::showFor(QWidget* box) {
 void OnScreenKeyboard::hidePanel() {
     down_.reset();
     hover_.reset();
+    // It comes up again on the letters, as it first did.
+    if (layer_ != OskLayer::Letters) {
+        layer_ = OskLayer::Letters;
+        layout_ = layoutKeyboard(window_.size(), layer_, clearLeft());
+    }
     if (isVisible()) hide();
 }
 

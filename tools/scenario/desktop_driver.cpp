@@ -392,7 +392,17 @@ std::string DesktopDriver::dumpKeyboard(QSize window, const std::string& screen,
     };
     const QRect panel = k.geometry();
     std::string out = "{\"window\": [" + std::to_string(window.width()) + ", " + std::to_string(window.height()) +
-                      "], \"panel\": " + rect(panel) + ", \"tab\": " + rect(k.tabRect()) + ", \"layers\": {";
+                      "], \"panel\": " + rect(panel) + ", \"tab\": " + rect(k.tabRect()) + ", \"controls\": {";
+    // Where the page's controls on show lie in this window, by name.
+    bool firstControl = true;
+    for (ControlId c = 0; c < s->controlCount(); ++c) {
+        if (!s->state(c).visible || s->control(c).kind == Kind::Timer || s->control(c).kind == Kind::Line) continue;
+        const Rect at = s->rect(c);
+        const QRectF shown(host_->toWindow(at.left, at.top), host_->toWindow(at.left + at.width, at.top + at.height));
+        out += (firstControl ? "\"" : ", \"") + s->control(c).displayName() + "\": " + rect(shown);
+        firstControl = false;
+    }
+    out += "}, \"layers\": {";
     for (const auto layer : {platform::OskLayer::Letters, platform::OskLayer::Signs}) {
         if (layer == platform::OskLayer::Signs) out += ", ";
         out += std::string("\"") + layerName(layer) + "\": {";
