@@ -52,25 +52,29 @@ click_control() {  # PAGE BOX CONTROL
   click_at $(middle "$work/$1-$2.json" control "$3")
 }
 # Clicks the keys of a text, switching to the signs layer where the letters
-# lack a character and back after it.
+# lack a character and back where the signs do (the panel comes up on the
+# letters): one xdotool command for the whole text.
 click_keys() {  # PAGE BOX TEXT
-  local file="$work/$1-$2.json" layer=letters
-  python3 - "$file" "$3" >"$work/keys" <<'EOF'
+  local file="$work/$1-$2.json"
+  python3 - "$file" "$3" "$X" "$Y" >"$work/keys" <<'EOF'
 import json, sys
 d = json.load(open(sys.argv[1]))
-layer = "letters"
+x0, y0 = int(sys.argv[3]), int(sys.argv[4])
+layer, out = "letters", []
+def click(name):
+    x, y, w, h = d["layers"][layer][name]
+    out.append(f"mousemove {x0 + x + w // 2} {y0 + y + h // 2} sleep 0.05 mousedown 1 sleep 0.05 mouseup 1 sleep 0.1")
 for c in sys.argv[2]:
     name = "space" if c == " " else c
     if name not in d["layers"][layer]:
-        print(layer, "layer")
+        click("layer")
         layer = "signs" if layer == "letters" else "letters"
     if name not in d["layers"][layer]:
         sys.exit(f"no key for {c!r}")
-    print(layer, name)
+    click(name)
+print(" ".join(out))
 EOF
-  while read -r layer name; do
-    click_at $(middle "$file" "$layer" "$name")
-  done <"$work/keys"
+  xdotool $(cat "$work/keys")
 }
 
 "$nizam" --page 3 >"$work/nizam.log" 2>&1 &
