@@ -44,8 +44,8 @@ OskLayout layoutKeyboard(QSize window, OskLayer layer, double clearLeft) {
     const double keyH = std::clamp(h * 0.066, kOskMinKey, 96.0);
     const double gap = std::round(keyH * 0.12);
     const double pad = std::round(keyH * 0.2);
-    // In the middle, as wide as leaves the tab's corner free on both sides.
-    const double room = w - 2 * std::max(clearLeft, 0.0);
+    // As wide as leaves the tab's corner free at the left.
+    const double room = w - std::max(clearLeft, 0.0);
     const double keyW = std::max(kOskMinKey, std::min(keyH * 1.25, (room - 2 * pad - (kColumns - 1) * gap) / kColumns));
     OskLayout out;
     out.keyHeight = keyH;

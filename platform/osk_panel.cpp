@@ -159,6 +159,7 @@ OnScreenKeyboard::OnScreenKeyboard(QWidget& window, const PageCanvas& canvas)
     setLayoutDirection(Qt::RightToLeft);
     setMouseTracking(true);
     hide();
+    tab_->hide();  // until a page with a text box
     QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusMoved(now); });
     relayout();
 }
@@ -198,6 +199,8 @@ void OnScreenKeyboard::pageChanged(const std::vector<QWidget*>& textBoxes) {
         if (b) b->removeEventFilter(this);
     boxes_.assign(textBoxes.begin(), textBoxes.end());
     for (auto& b : boxes_) b->installEventFilter(this);
+    // The tab only where there is something to type into.
+    tab_->setVisible(!boxes_.empty());
     stackOverPage();
 }
 

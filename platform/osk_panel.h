@@ -2,8 +2,9 @@
 // The on-screen Arabic keyboard: a panel drawn inside the window in the
 // course's style (the toolbar's white tiles with their blue rim), vector
 // keys and text at the window's scale, laid out by platform/osk_layout.h,
-// and the small tab «لوحة المفاتيح» at the window's bottom left corner that
-// switches it on and off for as long as the program runs.
+// and the small tab «لوحة المفاتيح» at the window's bottom left corner, on
+// the pages with text boxes, that switches it on and off for as long as the
+// program runs.
 //
 // Switched on, the panel comes up when a text box of the page gets the focus
 // from the pointer, a touch or Tab, at the window's edge that leaves the box
