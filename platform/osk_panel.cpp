@@ -26,6 +26,9 @@ const QColor kInk(0x1d, 0x35, 0x50), kStrip(0xe9, 0xee, 0xf3);
 const QColor kPressed(0xcf, 0xe3, 0xf6), kActionTop(0xf4, 0xf7, 0xfa), kActionBottom(0xdc, 0xe4, 0xec);
 const QColor kOff(0x8a, 0x9a, 0xab);
 
+// A held backspace repeats after this long, then this often (milliseconds).
+constexpr int kRepeatAfter = 500, kRepeatEvery = 80;
+
 QFont kufi(double pixels, bool bold = true) {
     QFont f(QStringLiteral("Noto Kufi Arabic"));
     f.setBold(bold);
@@ -160,6 +163,16 @@ OnScreenKeyboard::OnScreenKeyboard(QWidget& window, const PageCanvas& canvas)
     setMouseTracking(true);
     hide();
     tab_->hide();  // until a page with a text box
+    repeat_.setSingleShot(false);
+    QObject::connect(&repeat_, &QTimer::timeout, this, [this] {
+        if (!down_ || !isVisible() || layout_.keys[*down_].action != OskAction::Backspace) {
+            repeat_.stop();
+            return;
+        }
+        repeat_.setInterval(kRepeatEvery);
+        repeated_ = true;
+        press(layout_.keys[*down_]);
+    });
     QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusMoved(now); });
     relayout();
 }
@@ -245,6 +258,7 @@ void OnScreenKeyboard::showFor(QWidget* box) {
 }
 
 void OnScreenKeyboard::hidePanel() {
+    repeat_.stop();
     down_.reset();
     hover_.reset();
     // It comes up again on the letters, as it first did.
@@ -304,11 +318,14 @@ void OnScreenKeyboard::mousePressEvent(QMouseEvent* e) {
     e->accept();  // the page under the panel gets nothing
     if (e->button() != Qt::LeftButton) return;
     down_ = keyAt(e->position());
+    repeated_ = false;
+    if (down_ && layout_.keys[*down_].action == OskAction::Backspace) repeat_.start(kRepeatAfter);
     update();
 }
 
 void OnScreenKeyboard::mouseMoveEvent(QMouseEvent* e) {
     const auto at = keyAt(e->position());
+    if (down_ && at != down_) repeat_.stop();  // slid off the held key
     if (at != hover_) {
         hover_ = at;
         update();
@@ -321,8 +338,9 @@ void OnScreenKeyboard::mouseReleaseEvent(QMouseEvent* e) {
     const auto at = keyAt(e->position());
     const auto was = down_;
     down_.reset();
+    repeat_.stop();
     update();
-    if (at && at == was) press(layout_.keys[*at]);
+    if (at && at == was && !repeated_) press(layout_.keys[*at]);
 }
 
 void OnScreenKeyboard::leaveEvent(QEvent*) {

@@ -17,6 +17,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <optional>
 #include <vector>
@@ -89,6 +90,9 @@ private:
     bool restore_ = false;  // the panel was up when the focus left a box: it comes back with it
     std::optional<std::size_t> down_;   // the key under a press
     std::optional<std::size_t> hover_;  // the key under the pointer
+    // Backspace held down deletes again and again, as a physical key does.
+    QTimer repeat_;
+    bool repeated_ = false;  // the held key has acted already: its release does not
 };
 
 }  // namespace nizam::platform

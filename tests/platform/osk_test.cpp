@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QSet>
 #include <QTest>
+#include <QWindow>
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -188,6 +189,26 @@ TEST(OnScreenKeyboard, KeysTypeAsTheKeyboardDoesAndTakeNoFocus) {
     ASSERT_EQ(page.driver.oskType("=(B2*100)/(B2+B3)"), "");
     EXPECT_EQ(page.text("Text4"), "=(B2*100)/(B2+B3)");
     EXPECT_EQ(static_cast<QLineEdit*>(page.box("Text4"))->text().toStdString(), page.text("Text4"));
+}
+
+TEST(OnScreenKeyboard, BackspaceHeldDownDeletesOnAndOn) {
+    Page page("Form3");
+    page.click("Text1");
+    ASSERT_EQ(page.driver.oskType("جهاز إنذار"), "");
+    const QPoint key = page.keyboard().geometry().topLeft() +
+                       findKey(page.keyboard().keys(), QStringLiteral("backspace"))->rect.center().toPoint();
+    QWindow* window = page.driver.host().window()->windowHandle();
+    QTest::mousePress(window, Qt::LeftButton, {}, key);
+    QTest::qWait(1200);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, key);
+    QApplication::processEvents();
+    // Held: more than one character, from the end, and the release adds none.
+    const QString left = QString::fromStdString(page.text("Text1"));
+    EXPECT_LT(left.size(), 9);
+    EXPECT_TRUE(QString::fromUtf8("جهاز إنذار").startsWith(left)) << left.toStdString();
+    const qsizetype held = left.size();
+    page.press("backspace");  // a tap: one
+    EXPECT_EQ(QString::fromStdString(page.text("Text1")).size(), std::max<qsizetype>(0, held - 1));
 }
 
 TEST(OnScreenKeyboard, AnArabicAnswerTypedByItsKeysIsJudgedRight) {
