@@ -41,7 +41,7 @@ struct OskLayout {
 };
 
 // The smallest key side a child's finger is sure to hit, in window pixels.
-inline constexpr double kOskMinKey = 40;
+inline constexpr double kOskMinKey = 44;
 
 // The keys of `layer` laid out for a window of `window` pixels: twelve
 // columns, five rows, the keys as large as the window allows a panel that

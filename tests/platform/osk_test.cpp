@@ -202,7 +202,7 @@ TEST(OnScreenKeyboard, BackspaceHeldDownDeletesOnAndOn) {
     QTest::qWait(1200);
     QTest::mouseRelease(window, Qt::LeftButton, {}, key);
     QApplication::processEvents();
-    // Held: more than one character, from the end, and the release adds none.
+    // Held: more than one character goes, from the end.
     const QString left = QString::fromStdString(page.text("Text1"));
     EXPECT_LT(left.size(), 9);
     EXPECT_TRUE(QString::fromUtf8("جهاز إنذار").startsWith(left)) << left.toStdString();
