@@ -659,6 +659,7 @@ std::string DesktopHost::applicationFolder() const { return folder_.toStdString(
 void DesktopHost::prerenderAround(const Screen& screen) {
     if (!course_ || deferredStartup_) return;
     const PageCanvas& canvas = window_->canvas();
+    store_.fitBudgetTo(window_->size() * window_->devicePixelRatio());
     const SvgAssetStore::Wanted current = canvas.picturesOf(screen.def(), &screen);
     SvgAssetStore::Wanted ahead;
     for (const ScreenDef* next : course_->pagesLedTo(screen.name())) {

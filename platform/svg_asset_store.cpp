@@ -30,7 +30,7 @@ QString cacheKeyOf(const std::string& key, QSize size) {
 }  // namespace
 
 SvgAssetStore::SvgAssetStore(const QString& assetsFolder, std::size_t cacheBudget)
-    : folder_(assetsFolder), budget_(cacheBudget) {
+    : folder_(assetsFolder), baseBudget_(cacheBudget), budget_(cacheBudget) {
     pool_.setMaxThreadCount(1);
     const QDir dir(assetsFolder + "/manifest");
     const QStringList names = dir.entryList({"*.tsv"}, QDir::Files, QDir::Name);
@@ -288,6 +288,17 @@ QImage SvgAssetStore::render(const std::string& key, const QString& file, QSize 
     return img;
 }
 
+QImage SvgAssetStore::compacted(QImage image) {
+    if (image.format() != QImage::Format_ARGB32_Premultiplied) return image;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(line[x]) != 255) return image;
+        }
+    }
+    return image.convertToFormat(QImage::Format_RGB888);
+}
+
 void SvgAssetStore::store(const QString& cacheKey, const QImage& image) {
     // Called with mutex_ held.
     if (cache_.contains(cacheKey)) return;
@@ -337,8 +348,10 @@ QImage SvgAssetStore::image(const std::string& key, QSize size) {
         reportOnce(key, QString(), "no source in the picture manifest");
     else if (rendering)
         img = render(key, list.last(), size);
+    img = compacted(std::move(img));
     lock.lock();
     if (rendering) ++renders_;
+    if (!img.isNull()) bytesPerPixel_[key] = img.depth() / 8;
     inFlight_.remove(ck);
     if (!img.isNull()) store(ck, img);
     rendered_.notify_all();
@@ -461,10 +474,45 @@ void SvgAssetStore::prerender(const Wanted& current, const Wanted& ahead) {
                 }
                 next = pending_.front();
                 pending_.pop_front();
+                // A page ahead is rendered only into room that pictures
+                // nobody wants can make: rendering it by evicting another
+                // page ahead would only trade one page drawn while the
+                // pupil waits for another (the menu leads to more pages
+                // than the cache holds), and the one evicted may be the
+                // page just left, the likeliest to come back to.
+                if (!roomAhead(cacheKeyOf(next.first, next.second), expectedBytes(next.first, next.second))) continue;
             }
             image(next.first, next.second);
         }
     });
+}
+
+std::size_t SvgAssetStore::expectedBytes(const std::string& key, QSize size) const {
+    // Called with mutex_ held.
+    return std::size_t(size.width()) * std::size_t(size.height()) * std::size_t(bytesPerPixel_.count(key) ? bytesPerPixel_.at(key) : 4);
+}
+
+void SvgAssetStore::fitBudgetTo(QSize windowPixels) {
+    const double pixels = double(std::max(0, windowPixels.width())) * std::max(0, windowPixels.height());
+    const double factor = std::max(1.0, pixels / (1024.0 * 768.0));
+    std::unique_lock lock(mutex_);
+    budget_ = static_cast<std::size_t>(double(baseBudget_) * factor);
+}
+
+std::size_t SvgAssetStore::budget() const {
+    std::unique_lock lock(mutex_);
+    return budget_;
+}
+
+bool SvgAssetStore::roomAhead(const QString& cacheKey, std::size_t need) const {
+    // Called with mutex_ held.
+    if (pinned_.contains(cacheKey) || !ahead_.contains(cacheKey)) return true;
+    std::size_t evictable = 0;
+    for (auto it = cache_.begin(); it != cache_.end(); ++it) {
+        if (!pinned_.contains(it.key()) && !ahead_.contains(it.key()))
+            evictable += static_cast<std::size_t>(it->image.sizeInBytes());
+    }
+    return bytes_ + need <= budget_ + evictable;
 }
 
 void SvgAssetStore::waitForPrerender() { pool_.waitForDone(); }

@@ -17,6 +17,7 @@
 #include <list>
 #include <mutex>
 #include <optional>
+#include <unordered_map>
 
 #include "runtime/asset_store.h"
 
@@ -71,7 +72,9 @@ public:
     QImage image(const std::string& key, QSize size);
     // Renders the pictures on a worker thread, so they are ready when shown:
     // first the page on show, whose pictures are never evicted until the next
-    // call, then the pages it leads to. A call replaces what an earlier call
+    // call, then the pages it leads to, in their order, as far as the cache
+    // holds them without evicting one another (a page ahead that finds no
+    // room is rendered when shown). A call replaces what an earlier call
     // left to do (a new page or a new scale makes those sizes stale). A
     // picture already being rendered is never rendered a second time at once.
     void prerender(const Wanted& current, const Wanted& ahead = {});
@@ -90,6 +93,12 @@ public:
     // Takes the drawn copy of the picture at that size into the cache when
     // there is a usable one; whether the picture is cached at that size now.
     bool takePrerendered(const std::string& key, QSize size);
+
+    // The cache grows with the window: the budget given is for a window of
+    // 1024 x 768 device pixels, and a larger window, whose pictures are
+    // larger, gets as much more as it has pixels more (never less).
+    void fitBudgetTo(QSize windowPixels);
+    std::size_t budget() const;
 
     // Waits until every prerendering has finished (tests and benchmark).
     void waitForPrerender();
@@ -112,10 +121,20 @@ private:
     // The usable drawn copy of the picture at that size, or a null image.
     QImage prerendered(const std::string& key, QSize size) const;
     void store(const QString& cacheKey, const QImage& image);
+    // A picture without a transparent pixel (a whole page) is kept with
+    // three bytes a pixel instead of four: the cache then holds the menu
+    // and every page it leads to at once.
+    static QImage compacted(QImage image);
+    std::size_t expectedBytes(const std::string& key, QSize size) const;
+    // Whether rendering the picture ahead leaves every other picture of the
+    // pages ahead in the cache (always, for the page on show).
+    bool roomAhead(const QString& cacheKey, std::size_t need) const;
     void reportOnce(const std::string& key, const QString& file, const QString& why) const;
 
     QString folder_;
+    std::size_t baseBudget_;
     std::size_t budget_;
+    std::unordered_map<std::string, int> bytesPerPixel_;  // as the key was last kept: 3 when opaque
     QHash<QString, QStringList> manifest_;     // key -> files
     QStringList errors_;
     mutable QHash<QString, QByteArray> data_;  // file -> bytes, loaded once

@@ -3,6 +3,7 @@
 // core's test screen, real input events, pictures, scaling and text entry.
 #include <gtest/gtest.h>
 
+#include <QPainter>
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QStyle>
@@ -256,7 +257,11 @@ TEST(SvgAssetStore, ADrawnCopyStandsInForItsOwnSourceOnly) {
     {
         SvgAssetStore store(dir.path());
         EXPECT_TRUE(store.takePrerendered("Key_Red", size));
-        EXPECT_EQ(store.image("Key_Red", size), rendered) << "the very pixels of the render";
+        // (A render without transparency is kept with three bytes a pixel;
+        // the copy is taken as it lies, with four.)
+        EXPECT_EQ(store.image("Key_Red", size).convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                  rendered.convertToFormat(QImage::Format_ARGB32_Premultiplied))
+            << "the very pixels of the render";
         EXPECT_EQ(store.renderCount(), 0);
         EXPECT_FALSE(store.takePrerendered("Key_Red", QSize(4, 3))) << "no copy at that size";
         EXPECT_FALSE(store.image("Key_Red", QSize(4, 3)).isNull());
@@ -555,7 +560,7 @@ TEST(RenderAhead, ThePageOnShowIsNeverEvicted) {
     RealPages app(4u * 1024u * 1024u);
     app.open("Form1");
     EXPECT_EQ(app.renderOnPaint(), 0) << "the page was rendered ahead";
-    const QSize filler(600, 600);  // 1.4 MB each
+    const QSize filler(600, 600);  // about 1 MB each
     for (int i = 0; i < 6; ++i) app.store.image("Form3_Imagefixe_Picture", filler + QSize(i, 0));
     EXPECT_FALSE(app.store.cached("Form3_Imagefixe_Picture", filler)) << "older pictures were evicted";
     EXPECT_TRUE(app.store.cached("Form1_Imagefixe_Picture", app.drawnSize("Form1", "Imagefixe")));
@@ -567,11 +572,21 @@ TEST(RenderAhead, ThePageOnShowIsNeverEvicted) {
     EXPECT_EQ(app.renderOnPaint(), 0);
 }
 
+// A cache budget with room for `count` renders of the picture at about
+// 600 x 600 (as kept: a picture without transparency takes 3 bytes a pixel),
+// and not for one more.
+std::size_t roomFor(int count, const std::string& key) {
+    SvgAssetStore probe(assetsFolder());
+    const auto one = static_cast<std::size_t>(probe.image(key, QSize(603, 600)).sizeInBytes());
+    return count * one + one / 2;
+}
+
 TEST(RenderAhead, APictureWantedAheadOutlivesPicturesNobodyWants) {
-    // Room for three 1.4 MB pictures: the next page's, already cached, then
-    // one nobody wants; the page on show then needs a third and a fourth.
-    SvgAssetStore store(assetsFolder(), 3u * 1440u * 1024u);
+    // Room for three pictures of about 600 x 600: the next page's, already
+    // cached, then one nobody wants; the page on show then needs a third and
+    // a fourth.
     const std::string key = "Form3_Imagefixe_Picture";
+    SvgAssetStore store(assetsFolder(), roomFor(3, key));
     const QSize next(600, 600), unwanted(601, 600), shown(602, 600), shownToo(603, 600);
     store.image(key, next);
     store.image(key, unwanted);
@@ -583,6 +598,53 @@ TEST(RenderAhead, APictureWantedAheadOutlivesPicturesNobodyWants) {
     EXPECT_TRUE(store.cached(key, shownToo));
     EXPECT_TRUE(store.cached(key, next)) << "the next page's picture was evicted: it would be drawn while the pupil waits";
     EXPECT_FALSE(store.cached(key, unwanted));
+}
+
+TEST(RenderAhead, OpaquePicturesAreKeptSmallerAndDrawTheSame) {
+    SvgAssetStore store(assetsFolder());
+    // A whole page has no transparent pixel: three bytes a pixel.
+    const QImage page = store.image("Form3_Imagefixe_Picture", QSize(368, 275));
+    ASSERT_FALSE(page.isNull());
+    EXPECT_EQ(page.depth(), 24);
+    // The pointer's hand lies over the page: it keeps its transparency.
+    const QImage hand = store.image("Form3_Image1_0_MouseIcon", QSize(32, 32));
+    ASSERT_FALSE(hand.isNull());
+    EXPECT_TRUE(hand.hasAlphaChannel());
+    // Drawn into the window's own format, the page is the picture as rendered.
+    QImage drawn(page.size(), QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::red);
+    QPainter(&drawn).drawImage(0, 0, page);
+    EXPECT_EQ(drawn, page.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+}
+
+TEST(RenderAhead, TheCacheGrowsWithTheWindow) {
+    SvgAssetStore store(assetsFolder(), 8u << 20);
+    store.fitBudgetTo(QSize(2048, 1536));  // four times the pixels of 1024 x 768
+    EXPECT_EQ(store.budget(), 32u << 20);
+    store.fitBudgetTo(QSize(800, 600));  // a smaller window keeps the budget given
+    EXPECT_EQ(store.budget(), 8u << 20);
+}
+
+TEST(RenderAhead, PagesAheadThatDoNotFitLeaveTheCachedOnesInPlace) {
+    // Room for three pictures of about 600 x 600. The page just left is
+    // cached; back on a page that leads to it and to two more, there is room
+    // for one of the two: the other is not rendered ahead, and the page just
+    // left stays.
+    const std::string key = "Form3_Imagefixe_Picture";
+    SvgAssetStore store(assetsFolder(), roomFor(3, key));
+    const QSize left(600, 600), shown(601, 600), first(602, 600), second(603, 600);
+    store.image(key, left);
+    store.prerender({{key, shown}}, {{key, first}, {key, second}, {key, left}});
+    store.waitForPrerender();
+    EXPECT_TRUE(store.cached(key, shown));
+    EXPECT_TRUE(store.cached(key, left)) << "the page just left was evicted for another page ahead";
+    EXPECT_TRUE(store.cached(key, first)) << "a page ahead that had room was not rendered";
+    EXPECT_FALSE(store.cached(key, second));
+    EXPECT_LE(store.cachedBytes(), roomFor(3, key));
+    // The page on show itself is always rendered, room or not.
+    store.prerender({{key, second}}, {{key, first}, {key, left}});
+    store.waitForPrerender();
+    EXPECT_TRUE(store.cached(key, second));
 }
 
 TEST(RenderAhead, PageAfterPageEachPictureIsRenderedOnceAtTheSizeItShows) {
