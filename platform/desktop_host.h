@@ -62,7 +62,7 @@ public:
         // The on-screen keyboard switched on at start (it comes up by itself
         // when a text box is focused) or off (only when its tab is pressed);
         // unset: on where the system has no Arabic keyboard layout.
-        std::optional<bool> keyboard;
+        std::optional<bool> keyboard = std::nullopt;
     };
     DesktopHost(SvgAssetStore& store, QString programFolder, Options options);
     // The most characters an answer box takes, typed or pasted.

@@ -316,7 +316,9 @@ TEST(OnScreenKeyboard, NeverCoversTheBoxItTypesInto) {
                 SCOPED_TRACE(entry.name + " " + s->control(id).displayName() + " " + std::to_string(window.width()) + "x" +
                              std::to_string(window.height()));
                 const Rect r = s->rect(id);
-                if (driver.host().keyboard().isVisible()) ASSERT_EQ(driver.oskPress("hide"), "");
+                if (driver.host().keyboard().isVisible()) {
+                    ASSERT_EQ(driver.oskPress("hide"), "");
+                }
                 driver.click(r.left + r.width / 2, r.top + r.height / 2);
                 const OnScreenKeyboard& k = driver.host().keyboard();
                 ASSERT_TRUE(k.isVisible());
