@@ -212,8 +212,9 @@ void OnScreenKeyboard::pageChanged(const std::vector<QWidget*>& textBoxes) {
         if (b) b->removeEventFilter(this);
     boxes_.assign(textBoxes.begin(), textBoxes.end());
     for (auto& b : boxes_) b->installEventFilter(this);
-    // The tab only where there is something to type into.
+    // The tab only where there is something to type into, at this page's scale.
     tab_->setVisible(!boxes_.empty());
+    relayout();
     stackOverPage();
 }
 
