@@ -35,7 +35,7 @@
 namespace {
 
 constexpr const char* kHelp =
-    "Usage: nizam [--fullscreen] [--page PAGE]\n"
+    "Usage: nizam [--fullscreen] [--page PAGE] [--keyboard on|off]\n"
     "       nizam --worksheets [PAGES] --output FILE.pdf\n"
     "Nizam, a courseware in Arabic for the technology class \"study and\n"
     "realisation of an automatic system\". It opens on its title screen.\n"
@@ -46,6 +46,11 @@ constexpr const char* kHelp =
     "  --page PAGE         open the course on that page, Form1 to Form41 or its\n"
     "                      number alone (--page Form28, --page 28), to show one\n"
     "                      page to the class; the page's buttons lead on as usual\n"
+    "  --keyboard on|off   the on-screen Arabic keyboard: on, it comes up by itself\n"
+    "                      when a text box is touched or clicked; off, only once\n"
+    "                      its tab at the window's bottom left corner is pressed.\n"
+    "                      Left out: on where the system has no Arabic keyboard\n"
+    "                      layout, off where it has one\n"
     "  --worksheets [PAGES]\n"
     "                      write the exercise pages, blank, to a PDF file for\n"
     "                      printing: one A4 landscape sheet per page, its title\n"
@@ -69,6 +74,7 @@ struct CommandLine {
     bool worksheets = false;
     std::optional<std::string> pages;
     std::optional<std::string> output;
+    std::optional<bool> keyboard;  // --keyboard on|off
     std::string error;  // one of our options misused
 };
 
@@ -88,6 +94,14 @@ const char* readOptions(int argc, char** argv, CommandLine& line) {
             line.page = std::string(arg + 7);
         } else if (std::strcmp(arg, "--page") == 0) {
             line.page = i + 1 < argc ? std::string(argv[++i]) : std::string();
+        } else if (std::strcmp(arg, "--keyboard") == 0 || std::strncmp(arg, "--keyboard=", 11) == 0) {
+            const char* value = arg[10] == '=' ? arg + 11 : (i + 1 < argc ? argv[++i] : "");
+            if (std::strcmp(value, "on") == 0)
+                line.keyboard = true;
+            else if (std::strcmp(value, "off") == 0)
+                line.keyboard = false;
+            else if (line.error.empty())
+                line.error = "--keyboard takes on or off (nizam --help)";
         } else if (std::strcmp(arg, "--worksheets") == 0) {
             line.worksheets = true;
             // The page list is optional: the next argument, unless it is an option.
@@ -214,6 +228,7 @@ int main(int argc, char** argv) {
     // fonts are registered just after its first frame.
     nizam::platform::DesktopHost::Options options;
     options.afterFirstFrame = [folder] { nizam::platform::registerBundledFonts(folder); };
+    options.keyboard = line.keyboard;
     nizam::platform::DesktopHost host(store, folder, options);
     nizam::Navigator navigator(host, nizam::screenRegistry());
     host.attach(&navigator);

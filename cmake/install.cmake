@@ -263,6 +263,7 @@ set(NIZAM_DEB_DEPENDS
     "libqt6quick6 (>= 6.4.0)"
     "libqt6quickwidgets6 (>= 6.4.0)"
     "libqt6printsupport6 (>= 6.4.0)"
+    "libxcb1"
     "qml6-module-qtquick"
     "qml6-module-qtquick-timeline"
     "qml6-module-qtquick-shapes"

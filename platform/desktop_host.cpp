@@ -21,6 +21,7 @@
 
 #include "platform/loupe_bubble.h"
 #include "platform/native_controls.h"
+#include "platform/osk_panel.h"
 #include "platform/page_canvas.h"
 #include "platform/page_input.h"
 #include "platform/page_print.h"
@@ -55,12 +56,14 @@ public:
           }),
           natives_(*this, input_),
           quitPanel_(*this, canvas_, input_),
+          keyboard_(*this, canvas_),
           fitToScreen_(fitToScreen),
           hooks_(std::move(hooks)) {
         setMouseTracking(true);
         setAttribute(Qt::WA_OpaquePaintEvent);
         setFocusPolicy(Qt::NoFocus);
         setMinimumSize(320, 240);
+        keyboard_.setCover(&quitPanel_);
     }
 
     PageCanvas& canvas() { return canvas_; }
@@ -69,6 +72,7 @@ public:
     const NativeControls& natives() const { return natives_; }
     PageInput& input() { return input_; }
     QuitPanel& quitPanel() { return quitPanel_; }
+    OnScreenKeyboard& keyboard() { return keyboard_; }
     long frames() const { return frames_; }
 
     // The screen drawn, or nullptr; a new screen is not on show until showPage.
@@ -212,6 +216,7 @@ protected:
 
     void resizeEvent(QResizeEvent*) override {
         if (quitPanel_.isVisible()) quitPanel_.setGeometry(rect());
+        keyboard_.relayout();
         if (hooks_.resized) hooks_.resized();
     }
 
@@ -344,6 +349,7 @@ private:
     PageInput input_;
     NativeControls natives_;
     QuitPanel quitPanel_;
+    OnScreenKeyboard keyboard_;
     bool fitToScreen_;
     Hooks hooks_;
     std::optional<Drag> drag_;
@@ -370,6 +376,7 @@ DesktopHost::DesktopHost(SvgAssetStore& store, QString programFolder, Options op
       deferredStartup_(std::move(options_.afterFirstFrame)),
       window_(std::make_unique<PageWindow>(store, options.fitToScreen,
                                            PageWindow::Hooks{[this] { relayout(); }, [this] { firstFrameShown(); }})) {
+    window_->keyboard().setSwitchedOn(options_.keyboard.value_or(keyboardOnByDefault()));
     wake_.setSingleShot(true);
     wake_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&wake_, &QTimer::timeout, [this] {
@@ -510,6 +517,10 @@ void DesktopHost::createWindow(Screen& screen) {
     // The icon waits with the rest of the start-up work: the first frame does not show it.
     if (!deferredStartup_) setIcon(screen);
     w.natives().create(screen);
+    std::vector<QWidget*> boxes;  // the on-screen keyboard types into these
+    for (ControlId id = 0; id < screen.controlCount(); ++id)
+        if (screen.control(id).kind == Kind::TextBox && w.natives().widget(id)) boxes.push_back(w.natives().widget(id));
+    w.keyboard().pageChanged(boxes);
     // The window is sized once, for the design canvas; every page, whatever
     // its own client size, then scales inside the same window.
     w.sizeOnce();
@@ -523,6 +534,7 @@ void DesktopHost::showWindow(Screen& screen) {
     // The first page waits for the start-up work only when it needs it.
     if (deferredStartup_ && !drawableWithoutStartup(screen)) finishStartup();
     w.showPage();
+    w.keyboard().stackOverPage();  // over the players the page's Load made
     if (!w.isVisible()) w.show();
     if (auto f = screen.focus()) w.natives().focus(*f);
     w.update();
@@ -534,6 +546,7 @@ void DesktopHost::destroyWindow(Screen& screen) {
     std::erase(openPages_, &screen);
     if (w.screen() != &screen) return;
     w.natives().clear();
+    w.keyboard().pageChanged({});
     w.setScreen(nullptr);
     w.update();
 }
@@ -557,6 +570,8 @@ void DesktopHost::quitQuestionChanged(Screen& screen) {
 }
 
 bool DesktopHost::quitQuestionShown() const { return window_->quitPanel().isVisible(); }
+
+OnScreenKeyboard& DesktopHost::keyboard() const { return window_->keyboard(); }
 
 void DesktopHost::setPointerShape(const std::string& iconKey) {
     PageWindow& w = *window_;

@@ -30,6 +30,7 @@
 
 namespace nizam::platform {
 
+class OnScreenKeyboard;
 class PageWindow;
 
 // Loads the Arabic translations Qt ships, so the menus Qt itself makes (the
@@ -58,6 +59,10 @@ public:
         // control, a player, or a picture the build did not draw ahead).
         // Rendering ahead waits for it. Empty: nothing is deferred.
         std::function<void()> afterFirstFrame = nullptr;
+        // The on-screen keyboard switched on at start (it comes up by itself
+        // when a text box is focused) or off (only when its tab is pressed);
+        // unset: on where the system has no Arabic keyboard layout.
+        std::optional<bool> keyboard = std::nullopt;
     };
     DesktopHost(SvgAssetStore& store, QString programFolder, Options options);
     // The most characters an answer box takes, typed or pasted.
@@ -106,6 +111,8 @@ public:
     SvgAssetStore::Wanted picturesOnShow() const;
     // The quit question's panel is on show over the page.
     bool quitQuestionShown() const;
+    // The on-screen keyboard and its tab.
+    OnScreenKeyboard& keyboard() const;
     // The word label whose loupe the window shows, and where its bubble
     // stands in window pixels (empty when none is shown).
     std::optional<ControlId> loupeShown() const;

@@ -11,7 +11,7 @@ packages=(
   qt6-translations-l10n
   qml6-module-qtquick qml6-module-qtquick-timeline qml6-module-qtquick-window
   qml6-module-qtqml-workerscript qml6-module-qtquick-shapes
-  libgl-dev
+  libgl-dev libxcb1-dev
   fonts-noto-core fonts-noto-extra fonts-hosny-amiri fonts-dejavu-core
   xvfb xauth x11-utils xdotool imagemagick openbox poppler-utils
   strace

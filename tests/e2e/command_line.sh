@@ -91,6 +91,17 @@ for page in Form42 0 07 abc Form ""; do
 done
 headless --page
 [ "$status" -eq 2 ] && [ "$(lines "$work/err")" -eq 1 ] || fail "--page alone ended with status $status: $(cat "$work/err")"
+# --keyboard takes on or off; anything else, or nothing, is one line and
+# status 2, before any display is opened.
+headless --help
+grep -q -- "--keyboard on|off" "$work/out" || fail "--help does not list --keyboard on|off"
+for value in maybe ON 1 ""; do
+  headless --keyboard "$value"
+  [ "$status" -eq 2 ] || fail "--keyboard '$value' ended with status $status, not 2"
+  [ "$(lines "$work/err")" -eq 1 ] && grep -q -- "--keyboard" "$work/err" || fail "--keyboard '$value' said: $(cat "$work/err")"
+done
+headless --keyboard
+[ "$status" -eq 2 ] && [ "$(lines "$work/err")" -eq 1 ] || fail "--keyboard alone ended with status $status: $(cat "$work/err")"
 # Worksheets: written with no display at all, one sheet per page asked (all
 # exercise pages by default), and a bad page list or an unwritable file is
 # one line and status 2, with no file left behind.

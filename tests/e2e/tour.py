@@ -216,12 +216,14 @@ class Tour:
         self.defs = defs
         self.titles = {s["windowTitle"]: name for name, s in defs.items()}
         self.trace = os.environ.get("TOUR_TRACE")
-        command = [nizam]
+        # The tour types with the (emulated) physical keyboard: the on-screen
+        # keyboard stays off, out of the way of the page's buttons.
+        command = [nizam, "--keyboard", "off"]
         if self.trace:
             # Every call that could write a file or open a socket, and only
             # those (a filter in the kernel: the others run at full speed).
             command = ["strace", "-f", "-qq", "--seccomp-bpf", "-o", self.trace,
-                       "-e", "trace=" + ",".join(TRACED_CALLS), "--", nizam]
+                       "-e", "trace=" + ",".join(TRACED_CALLS), "--", *command]
         self.app = subprocess.Popen(command, stdout=log, stderr=subprocess.STDOUT)
         self.pid = self.program_pid(nizam)
         self.page = None

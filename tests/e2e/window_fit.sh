@@ -50,10 +50,13 @@ geometry() { client_geometry "$win"; }
 source "$(dirname "$0")/page_geometry.sh"
 band=$title_band
 # The page's extent in the window: the box of what is not the white margin,
-# as "WIDTH HEIGHT LEFT TOP" in window pixels.
+# as "WIDTH HEIGHT LEFT TOP" in window pixels. The on-screen keyboard's tab,
+# at the window's bottom left corner on pages with a text box, is not the
+# page: that corner is left out (the page's own edges run past it).
 extent() {
   import -window "$win" "$work/window.png"
-  convert "$work/window.png" -fuzz 3% -trim -format '%w %h %X %Y' info: | tr -d '+'
+  convert "$work/window.png" -fill white -draw "rectangle 0,$((HEIGHT * 94 / 100)) $((WIDTH / 5)),$HEIGHT" \
+    -fuzz 3% -trim -format '%w %h %X %Y' info: | tr -d '+'
 }
 # check_picture WHAT PICTURE_WIDTH AT_LEAST: the page's picture spans its
 # width at the page's scale (within 3 pixels; at least AT_LEAST times its

@@ -73,7 +73,7 @@ public:
     // The program folder is the build's, so the pages' animations really play.
     RandomInput(unsigned long seed, std::string assets)
         : seed_(seed), rng_(static_cast<std::mt19937::result_type>(seed)), store_(QString::fromStdString(assets)),
-          host_(store_, QStringLiteral(NIZAM_PROGRAM_DIR), {.quitOnEnd = false, .recordPrograms = true, .fitToScreen = false}),
+          host_(store_, QStringLiteral(NIZAM_PROGRAM_DIR), {.quitOnEnd = false, .recordPrograms = true, .fitToScreen = false, .afterFirstFrame = nullptr, .keyboard = true}),
           nav_(host_, screenRegistry()) {
         host_.attach(&nav_);
         nav_.observeDeliveries([this](const Screen& s, ControlId id) {

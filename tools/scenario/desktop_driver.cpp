@@ -15,16 +15,18 @@
 #include <string>
 
 #include "app/registry.h"
+#include "platform/osk_panel.h"
 #include "platform/qml_movie_player.h"
 
 namespace nizam::scenario {
 
-DesktopDriver::DesktopDriver(platform::SvgAssetStore& store, bool outlines) : outlines_(outlines) {
+DesktopDriver::DesktopDriver(platform::SvgAssetStore& store, bool outlines, bool keyboard) : outlines_(outlines) {
     platform::installArabicTranslations();  // as the program runs: right to left
     platform::DesktopHost::Options options;
     options.quitOnEnd = false;
     options.recordPrograms = true;  // a run leaves no process behind
     options.fitToScreen = false;    // pages at the design size, whatever the display
+    options.keyboard = keyboard;    // never by what the machine running the tests has
     host_ = std::make_unique<platform::DesktopHost>(store, QCoreApplication::applicationDirPath(), options);
     nav_ = std::make_unique<Navigator>(*host_, screenRegistry());
     host_->attach(nav_.get());
@@ -308,5 +310,118 @@ std::optional<std::vector<std::string>> DesktopDriver::playerCalls(ControlId id)
 }
 
 std::vector<std::pair<std::string, int>> DesktopDriver::launches() { return host_->recordedPrograms(); }
+
+}  // namespace nizam::scenario
+
+namespace nizam::scenario {
+
+void DesktopDriver::clickPixel(QPoint at) {
+    QWidget* w = host_->window();
+    if (!w->isVisible()) return;
+    last_ = at;
+    QTest::mouseMove(w->windowHandle(), last_);
+    settle();
+    QTest::mousePress(w->windowHandle(), Qt::LeftButton, {}, last_);
+    settle();
+    QTest::mouseRelease(w->windowHandle(), Qt::LeftButton, {}, last_);
+    settle();
+}
+
+namespace {
+const char* layerName(platform::OskLayer layer) {
+    return layer == platform::OskLayer::Letters ? "letters" : "signs";
+}
+}  // namespace
+
+std::string DesktopDriver::oskPress(const std::string& key) {
+    platform::OnScreenKeyboard& k = host_->keyboard();
+    if (!k.isVisible()) return "expected the on-screen keyboard shown to press " + excerpt(key) + " -- found it hidden";
+    const auto found = platform::findKey(k.keys(), QString::fromStdString(key));
+    if (!found)
+        return "expected the key " + excerpt(key) + " -- found none on the " + layerName(k.layer()) + " layer";
+    // A real click at the key's middle, through the window as the pointer's.
+    clickPixel(k.geometry().topLeft() + found->rect.center().toPoint());
+    return {};
+}
+
+std::string DesktopDriver::oskType(const std::string& text) {
+    platform::OnScreenKeyboard& k = host_->keyboard();
+    for (const uint c : QString::fromStdString(text).toUcs4()) {
+        const char32_t ch = c;
+        const QString one = ch == U' ' ? QStringLiteral("space") : QString::fromUcs4(&ch, 1);
+        if (k.isVisible() && !platform::findKey(k.keys(), one)) {
+            if (auto e = oskPress("layer"); !e.empty()) return e;
+        }
+        if (auto e = oskPress(one.toStdString()); !e.empty()) return e;
+    }
+    return {};
+}
+
+std::string DesktopDriver::oskToggle() {
+    const QRect tab = host_->keyboard().tabRect();
+    if (!host_->window()->isVisible() || tab.isEmpty()) return "expected the keyboard's tab on show -- found none";
+    clickPixel(tab.center());
+    return {};
+}
+
+std::optional<Driver::Keyboard> DesktopDriver::keyboard() {
+    const platform::OnScreenKeyboard& k = host_->keyboard();
+    return Keyboard{k.switchedOn(), k.isVisible()};
+}
+
+bool DesktopDriver::keyboardCovers(ControlId id) {
+    const Screen* s = nav_->current();
+    if (!s) return false;
+    const QRectF control = QRectF(host_->toWindow(s->rect(id).left, s->rect(id).top),
+                                  host_->toWindow(s->rect(id).left + s->rect(id).width, s->rect(id).top + s->rect(id).height));
+    return QRectF(host_->keyboard().geometry()).intersects(control);
+}
+
+std::string DesktopDriver::dumpKeyboard(QSize window, const std::string& screen, const std::string& box) {
+    nav_->open(screen);
+    const Screen* s = nav_->current();
+    if (!s) return {};
+    const auto id = s->findQuiet(box, std::nullopt);
+    if (!id || s->control(*id).kind != Kind::TextBox) return {};
+    host_->window()->resize(window);
+    activate();
+    const Rect r = s->rect(*id);
+    clickPixel(pixel(r.left + r.width / 2, r.top + r.height / 2));
+    platform::OnScreenKeyboard& k = host_->keyboard();
+    if (!k.isVisible()) return {};
+    auto rect = [](const QRectF& r) {
+        return "[" + std::to_string(qRound(r.x())) + ", " + std::to_string(qRound(r.y())) + ", " +
+               std::to_string(qRound(r.width())) + ", " + std::to_string(qRound(r.height())) + "]";
+    };
+    const QRect panel = k.geometry();
+    std::string out = "{\"window\": [" + std::to_string(window.width()) + ", " + std::to_string(window.height()) +
+                      "], \"panel\": " + rect(panel) + ", \"tab\": " + rect(k.tabRect()) + ", \"controls\": {";
+    // Where the page's controls on show lie in this window, by name.
+    bool firstControl = true;
+    for (ControlId c = 0; c < s->controlCount(); ++c) {
+        if (!s->state(c).visible || s->control(c).kind == Kind::Timer || s->control(c).kind == Kind::Line) continue;
+        const Rect at = s->rect(c);
+        const QRectF shown(host_->toWindow(at.left, at.top), host_->toWindow(at.left + at.width, at.top + at.height));
+        out += (firstControl ? "\"" : ", \"") + s->control(c).displayName() + "\": " + rect(shown);
+        firstControl = false;
+    }
+    out += "}, \"layers\": {";
+    for (const auto layer : {platform::OskLayer::Letters, platform::OskLayer::Signs}) {
+        if (layer == platform::OskLayer::Signs) out += ", ";
+        out += std::string("\"") + layerName(layer) + "\": {";
+        bool first = true;
+        for (const platform::OskKey& key : k.keysOf(layer).keys) {
+            std::string name;
+            for (const char c : key.name.toStdString()) {
+                if (c == '"' || c == '\\') name += '\\';
+                name += c;
+            }
+            out += (first ? "" : ", ") + ("\"" + name + "\": ") + rect(key.rect.translated(panel.topLeft()));
+            first = false;
+        }
+        out += "}";
+    }
+    return out + "}}\n";
+}
 
 }  // namespace nizam::scenario

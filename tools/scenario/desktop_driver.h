@@ -16,7 +16,9 @@ class DesktopDriver : public Driver {
 public:
     // outlines: every shot draws each control's outline and name over the
     // page (a review view; see docs/scenarios.md).
-    explicit DesktopDriver(platform::SvgAssetStore& store, bool outlines = false);
+    // keyboard: the on-screen keyboard switched on at start (the runner's
+    // files switch it on with osk-toggle; off, it never comes in their way).
+    explicit DesktopDriver(platform::SvgAssetStore& store, bool outlines = false, bool keyboard = false);
     ~DesktopDriver() override;
     Navigator& navigator() override { return *nav_; }
     platform::DesktopHost& host() { return *host_; }
@@ -41,12 +43,24 @@ public:
     int pagesOpen() override { return host_->pagesOpen(); }
     std::vector<std::pair<std::string, int>> launches() override;
     std::vector<std::string> prints() override { return host_->recordedPrints(); }
+    std::string oskPress(const std::string& key) override;
+    std::string oskType(const std::string& text) override;
+    std::string oskToggle() override;
+    std::optional<Keyboard> keyboard() override;
+    bool keyboardCovers(ControlId id) override;
+    // The on-screen keyboard as it stands for a text box of a page in a
+    // window of `window` pixels, clicked there: its panel, both layers' keys
+    // and the tab, in window pixels, as JSON. "" when the page or the box is
+    // unknown.
+    std::string dumpKeyboard(QSize window, const std::string& screen, const std::string& box);
 
 private:
     QPoint pixel(Twips x, Twips y) const;
     void settle();
     void activate();
     void focusNative(ControlId id);
+    // A press and release of the primary button at a window pixel.
+    void clickPixel(QPoint at);
     // Draws the outlines over a picture of the window whose top left corner
     // is the window pixel `corner`.
     void drawOutlines(QPixmap& page, QPoint corner);

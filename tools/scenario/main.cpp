@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // nizam-scenario: runs scenario files against the program's logic, or prints
 // every screen definition as JSON (see docs/scenarios.md).
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -25,9 +26,10 @@
 namespace {
 int usage() {
     std::fprintf(stderr,
-                 "usage: nizam-scenario [--host headless|desktop] [--outlines] FILE...\n"
+                 "usage: nizam-scenario [--host headless|desktop] [--outlines] [--keyboard on|off] FILE...\n"
                  "       nizam-scenario --dump-defs\n"
                  "       nizam-scenario --dump-bands\n"
+                 "       nizam-scenario --dump-keyboard WIDTHxHEIGHT FormN TEXTBOX\n"
                  "       nizam-scenario --keys-from FILE   the file's pointer steps as keys\n");
     return 2;
 }
@@ -41,6 +43,8 @@ int main(int argc, char** argv) {
     bool bands = false;  // each screen's content band, for end-to-end drivers
     bool outlines = false;  // shots show each control's outline and name
     std::string keysFrom;   // a file to write out with its pointer steps as keys
+    bool keyboard = false;  // the on-screen keyboard switched on at start (desktop host)
+    std::vector<std::string> keyboardDump;  // --dump-keyboard: size, page, box
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--dump-defs") {
@@ -52,6 +56,15 @@ int main(int argc, char** argv) {
             keysFrom = argv[++i];
         } else if (a == "--outlines") {
             outlines = true;
+        } else if (a == "--keyboard") {
+            if (i + 1 >= argc) return usage();
+            const std::string v = argv[++i];
+            if (v != "on" && v != "off") return usage();
+            keyboard = v == "on";
+        } else if (a == "--dump-keyboard") {
+            if (i + 3 >= argc) return usage();
+            keyboardDump = {argv[i + 1], argv[i + 2], argv[i + 3]};
+            i += 3;
         } else if (a == "--host") {
             if (i + 1 >= argc) return usage();
             host = argv[++i];
@@ -64,7 +77,7 @@ int main(int argc, char** argv) {
         }
     }
     if (host != "headless" && host != "desktop") return usage();
-    if (!dump && !bands && keysFrom.empty() && files.empty()) return usage();
+    if (!dump && !bands && keysFrom.empty() && keyboardDump.empty() && files.empty()) return usage();
     const auto registry = screenRegistry();
     if (bands) {
         std::fputs(scenario::dumpBands(registry).c_str(), stdout);
@@ -93,10 +106,30 @@ int main(int argc, char** argv) {
         std::fputs(scenario::dumpDefinitions(registry, &store).c_str(), stdout);
         return 0;
     }
+    if (!keyboardDump.empty()) {
+        // The keys' rectangles in window pixels, for end-to-end drivers that click them.
+        int w = 0, h = 0;
+        char x = 0;
+        if (std::sscanf(keyboardDump[0].c_str(), "%d%c%d", &w, &x, &h) != 3 || x != 'x' || w < 320 || h < 240)
+            return usage();
+        if (std::find(vocabulary.screens.begin(), vocabulary.screens.end(), keyboardDump[1]) == vocabulary.screens.end()) {
+            std::fprintf(stderr, "nizam-scenario: no page %s\n", keyboardDump[1].c_str());
+            return 2;
+        }
+        platform::registerBundledFonts(folder);
+        scenario::DesktopDriver driver(store, false, true);
+        const std::string json = driver.dumpKeyboard(QSize(w, h), keyboardDump[1], keyboardDump[2]);
+        if (json.empty()) {
+            std::fprintf(stderr, "nizam-scenario: no text box %s on %s\n", keyboardDump[2].c_str(), keyboardDump[1].c_str());
+            return 2;
+        }
+        std::fputs(json.c_str(), stdout);
+        return 0;
+    }
     if (host == "desktop") {
         platform::registerBundledFonts(folder);
         return scenario::runFiles(
-            files, [&] { return std::make_unique<scenario::DesktopDriver>(store, outlines); }, vocabulary);
+            files, [&] { return std::make_unique<scenario::DesktopDriver>(store, outlines, keyboard); }, vocabulary);
     }
     auto filter = [](const std::string& s) { return platform::normalizeTyped(s); };
     if (!keysFrom.empty()) return turnToKeys([&] { return std::make_unique<scenario::HeadlessDriver>(filter); });
@@ -109,6 +142,11 @@ int main(int argc, char** argv) {
     }
     (void)outlines;  // shots are taken by the desktop host only
     if (!keysFrom.empty()) return turnToKeys([] { return std::make_unique<scenario::HeadlessDriver>(); });
+    (void)keyboard;
+    if (!keyboardDump.empty()) {
+        std::fprintf(stderr, "nizam-scenario: this build has no desktop host\n");
+        return 2;
+    }
     if (host == "desktop") {
         std::fprintf(stderr, "nizam-scenario: this build has no desktop host\n");
         return 2;

@@ -61,6 +61,12 @@ bool tokenize(const std::string& line, std::vector<Token>& out, std::string& err
     return true;
 }
 
+// The characters of a UTF-8 text (its bytes that start one).
+std::size_t codePoints(const std::string& s) {
+    return static_cast<std::size_t>(
+        std::count_if(s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
 bool parseInt(const std::string& s, int& value) {
     if (s.empty()) return false;
     auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
@@ -107,6 +113,17 @@ public:
             return true;
         }
         if (v == "close") return count(1, error);
+        if (v == "osk") {
+            if (!count(2, error)) return false;
+            const std::string& k = word(1);
+            static const char* const kNames[] = {"space", "backspace", "layer", "hide"};
+            const bool named = std::any_of(std::begin(kNames), std::end(kNames), [&](const char* n) { return k == n; });
+            if (!named && codePoints(k) != 1) return fail(error, "an on-screen key is one character, space, backspace, layer or hide");
+            step.words.push_back(k);
+            return true;
+        }
+        if (v == "osk-type") return count(2, error) && text(1, step, error);
+        if (v == "osk-toggle") return count(1, error);
         if (v == "shot" || v == "shot-window") {
             if (!count(2, error)) return false;
             step.words.push_back(word(1));
@@ -238,6 +255,17 @@ private:
             step.words.push_back(word(3));
             return true;
         }
+        if (w == "osk") {
+            if (tokens_.size() == 3 && (word(2) == "shown" || word(2) == "hidden" || word(2) == "on" || word(2) == "off")) {
+                step.words.push_back(word(2));
+                return true;
+            }
+            if (tokens_.size() == 4 && word(2) == "clear") {
+                step.words.push_back(word(2));
+                return control(3, step.control, error);
+            }
+            return fail(error, "the on-screen keyboard is shown, hidden, on, off, or clear CONTROL");
+        }
         if (w == "loupe" || w == "carrying" || w == "held") {
             if (!count(3, error)) return false;
             if (word(2) == "none" && !tokens_[2].quoted) return true;
@@ -321,6 +349,12 @@ public:
             return d_.close(), "";
         }
         if (s.verb == "wait") return d_.wait(std::stoi(s.words[0])), "";
+        if (s.verb == "osk" || s.verb == "osk-type" || s.verb == "osk-toggle") {
+            if (!nav.current()) return "expected a loaded screen -- found none";
+            if (s.verb == "osk") return d_.oskPress(s.words[0]);
+            if (s.verb == "osk-type") return d_.oskType(s.words[0]);
+            return d_.oskToggle();
+        }
         if (s.verb == "shot" || s.verb == "shot-window") {
             std::string why = s.verb == "shot" ? d_.shot(s.words[0]) : d_.shotWindow(s.words[0]);
             return why.empty() ? "" : "expected the picture saved to " + excerpt(s.words[0]) + " found " + why;
@@ -401,6 +435,18 @@ private:
                 const std::string host = named(d_.heldShown());
                 if (host != want) return "expected the outline shown over " + want + " found " + host;
             }
+            return "";
+        }
+        if (w == "osk") {
+            const auto k = d_.keyboard();
+            if (!k) return "expected " + std::string(Driver::kNoKeyboard) + " -- found none";
+            const std::string& want = s.words[0];
+            if (want == "shown" || want == "hidden") return compare(want, k->shown ? "shown" : "hidden");
+            if (want == "on" || want == "off") return compare(want, k->on ? "on" : "off");
+            ControlId id = 0;
+            if (auto e = controlOf(*s.control, id); !e.empty()) return e;
+            if (!k->shown) return "expected the on-screen keyboard shown clear of " + shown(*s.control) + " -- found it hidden";
+            if (d_.keyboardCovers(id)) return "expected the on-screen keyboard clear of " + shown(*s.control) + " -- found it over it";
             return "";
         }
         if (w == "launched") {

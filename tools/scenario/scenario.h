@@ -25,7 +25,8 @@ struct Point {
 struct Step {
     int line = 0;
     std::string source;  // the line as written, for messages
-    std::string verb;    // start, open, move, click, doubleclick, drag, type, clear, key, close, wait, shot, shot-window, expect
+    std::string verb;    // start, open, move, click, doubleclick, drag, type, clear, key, close, wait, shot, shot-window,
+                         // osk, osk-type, osk-toggle, expect
     std::string what;    // expect: screen, ended, visible, ...
     std::vector<std::string> words;  // remaining arguments (texts unquoted)
     std::vector<Point> points;
@@ -117,6 +118,23 @@ public:
     virtual std::vector<std::pair<std::string, int>> launches() = 0;
     // The screens whose printing was asked since the file began, in order.
     virtual std::vector<std::string> prints() = 0;
+
+    // The on-screen keyboard, which only a host with a window has. Each
+    // action returns "" or why it could not be done.
+    struct Keyboard {
+        bool on = false;     // switched on: it comes up by itself
+        bool shown = false;  // the panel is on show
+    };
+    static constexpr const char* kNoKeyboard = "an on-screen keyboard (the desktop host's only)";
+    // Presses the key a scenario names (a character, space, backspace, layer, hide) with the pointer.
+    virtual std::string oskPress(const std::string& key) { return "expected " + std::string(kNoKeyboard) + " -- found none: " + key; }
+    // Presses the keys of each character of `text`, switching layers where needed.
+    virtual std::string oskType(const std::string&) { return "expected " + std::string(kNoKeyboard) + " -- found none"; }
+    // Clicks the keyboard's tab.
+    virtual std::string oskToggle() { return "expected " + std::string(kNoKeyboard) + " -- found none"; }
+    virtual std::optional<Keyboard> keyboard() { return std::nullopt; }
+    // Whether the panel on show overlaps a control's rectangle on the window.
+    virtual bool keyboardCovers(ControlId) { return false; }
 };
 
 // Outcome of one file.
