@@ -347,8 +347,7 @@ QImage SvgAssetStore::image(const std::string& key, QSize size) {
     if (list.isEmpty())
         reportOnce(key, QString(), "no source in the picture manifest");
     else if (rendering)
-        img = render(key, list.last(), size);
-    img = compacted(std::move(img));
+        img = compacted(render(key, list.last(), size));  // a drawn copy is taken as it lies, at no cost
     lock.lock();
     if (rendering) ++renders_;
     if (!img.isNull()) bytesPerPixel_[key] = img.depth() / 8;

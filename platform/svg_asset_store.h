@@ -123,7 +123,8 @@ private:
     void store(const QString& cacheKey, const QImage& image);
     // A picture without a transparent pixel (a whole page) is kept with
     // three bytes a pixel instead of four: the cache then holds the menu
-    // and every page it leads to at once.
+    // and every page it leads to at once. (A drawn copy from the build, taken
+    // for the first frame, is kept as it lies: nothing delays that frame.)
     static QImage compacted(QImage image);
     std::size_t expectedBytes(const std::string& key, QSize size) const;
     // Whether rendering the picture ahead leaves every other picture of the
