@@ -12,40 +12,22 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/kit_drawing.h"
 #include "platform/page_canvas.h"
 
 namespace nizam::platform {
 
 namespace {
 
-// The kit's colours, as the quit question has them: the highlight tile and
-// its rim, the caption ink, the toolbar strip; the keys that do rather than
-// type (hide, layer, backspace) on the strip's grey.
-const QColor kTileTop(0xff, 0xff, 0xff), kTileBottom(0xea, 0xf4, 0xfd), kRim(0x4f, 0x94, 0xd6);
-const QColor kInk(0x1d, 0x35, 0x50), kStrip(0xe9, 0xee, 0xf3);
+using namespace kit;
+
+// Beside the kit's colours, the keys that do rather than type (hide, layer,
+// backspace) on the strip's grey.
 const QColor kPressed(0xcf, 0xe3, 0xf6), kActionTop(0xf4, 0xf7, 0xfa), kActionBottom(0xdc, 0xe4, 0xec);
 const QColor kOff(0x8a, 0x9a, 0xab);
 
 // A held backspace repeats after this long, then this often (milliseconds).
 constexpr int kRepeatAfter = 500, kRepeatEvery = 80;
-
-QFont kufi(double pixels, bool bold = true) {
-    QFont f(QStringLiteral("Noto Kufi Arabic"));
-    f.setBold(bold);
-    f.setPixelSize(std::max(1, qRound(pixels)));
-    return f;
-}
-
-void tile(QPainter& p, const QRectF& r, double radius, const QColor& top, const QColor& bottom, const QColor& rim,
-          double rimWidth) {
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, top);
-    g.setColorAt(1, bottom);
-    p.setPen(QPen(rim, rimWidth));
-    p.setBrush(g);
-    const double half = rimWidth / 2;
-    p.drawRoundedRect(r.adjusted(half, half, -half, -half), radius, radius);
-}
 
 void words(QPainter& p, const QRectF& r, const QString& text, const QFont& font, const QColor& ink) {
     QTextOption o(Qt::AlignCenter);

@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QTextOption>
 
+#include "platform/kit_drawing.h"
 #include "platform/page_canvas.h"
 #include "platform/page_input.h"
 #include "runtime/quit_question.h"
@@ -16,30 +17,11 @@ namespace nizam::platform {
 
 namespace {
 
-// The kit's colours: the highlight tile and its rim, the caption ink, the
-// toolbar strip, and the close word's pale ground, red rim and red ink.
-const QColor kTileTop(0xff, 0xff, 0xff), kTileBottom(0xea, 0xf4, 0xfd), kRim(0x4f, 0x94, 0xd6);
-const QColor kInk(0x1d, 0x35, 0x50), kStrip(0xe9, 0xee, 0xf3);
+using namespace kit;
+
+// Beside the kit's colours, the close word's pale ground, red rim and red ink.
 const QColor kCloseTop(0xff, 0xf8, 0xe6), kCloseBottom(0xf6, 0xe4, 0xb6), kCloseRim(0xc0, 0x39, 0x2b),
     kCloseInk(0xc0, 0x22, 0x1a);
-
-QFont kufi(double pixels) {
-    QFont f(QStringLiteral("Noto Kufi Arabic"));
-    f.setBold(true);
-    f.setPixelSize(std::max(1, qRound(pixels)));
-    return f;
-}
-
-void tile(QPainter& p, const QRectF& r, double radius, const QColor& top, const QColor& bottom, const QColor& rim,
-          double rimWidth) {
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, top);
-    g.setColorAt(1, bottom);
-    p.setPen(QPen(rim, rimWidth));
-    p.setBrush(g);
-    const double half = rimWidth / 2;
-    p.drawRoundedRect(r.adjusted(half, half, -half, -half), radius, radius);
-}
 
 void words(QPainter& p, const QRectF& r, std::string_view text, const QFont& font, const QColor& ink) {
     QTextOption o(Qt::AlignCenter);

@@ -404,14 +404,14 @@ private:
             std::string found = d_.cursorIsHand() ? "hand" : "arrow";
             return found == s.words[0] ? "" : "expected " + s.words[0] + " found " + found;
         }
+        // The name of a control of the page on show, or "none".
+        const auto named = [&nav](std::optional<ControlId> id) {
+            const Screen* screen = nav.current();
+            return id && screen && *id >= 0 && *id < screen->controlCount() ? screen->control(*id).displayName()
+                                                                            : std::string("none");
+        };
         if (w == "loupe") {
             // What the course shows, and what the host was told to show.
-            const Screen* screen = nav.current();
-            auto named = [&](std::optional<ControlId> id) {
-                return id && screen && *id >= 0 && *id < screen->controlCount()
-                           ? screen->control(*id).displayName()
-                           : std::string("none");
-            };
             const std::string want = s.control ? shown(*s.control) : "none";
             const std::string course = named(nav.loupe());
             if (course != want) return "expected the loupe over " + want + " found " + course;
@@ -422,12 +422,6 @@ private:
         if (w == "carrying" || w == "held") {
             // The label carried by keys, or the target it is held over: what
             // the course holds, and for the target where the host shows it.
-            const Screen* screen = nav.current();
-            auto named = [&](std::optional<ControlId> id) {
-                return id && screen && *id >= 0 && *id < screen->controlCount()
-                           ? screen->control(*id).displayName()
-                           : std::string("none");
-            };
             const std::string want = s.control ? shown(*s.control) : "none";
             const std::string course = named(w == "carrying" ? nav.carried() : nav.heldOver());
             if (course != want) return "expected " + w + " " + want + " found " + course;
